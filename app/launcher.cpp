@@ -1,0 +1,196 @@
+#include "launcher.h"
+
+#include "controls.h"
+#include "window_registry.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace lumenary {
+
+namespace {
+
+QPushButton* labButton(QWidget* parent, const char* name, const QString& caption, int left,
+                       int top)
+{
+    auto* button = addButton(parent, name, caption, twips(left, top, 1830, 810));
+    button->setFont(timesBold(14.25));
+    return button;
+}
+
+QPushButton* webButton(QWidget* parent, const char* name, const QString& caption, QRect at)
+{
+    auto* button = addButton(parent, name, caption, at);
+    button->setFont(timesBold(9.75));
+    return button;
+}
+
+// A decorative picture: scaled to its frame, no behaviour.
+void addPicture(QWidget* parent, const char* name, const QString& resource, QRect at)
+{
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setGeometry(at);
+    picture->setPixmap(QPixmap(resource));
+    picture->setScaledContents(true);
+    picture->setAccessibleName(QString::fromLatin1(name));
+}
+
+} // namespace
+
+const std::array<QUrl, 6>& Launcher::webAddresses()
+{
+    static const std::array<QUrl, 6> addresses{
+        QUrl(QStringLiteral("https://www.exploratorium.edu/")),
+        QUrl(QStringLiteral("http://www.geom.uiuc.edu/")),
+        QUrl(QStringLiteral("https://www.physicsclassroom.com/")),
+        QUrl(QStringLiteral("http://hyperphysics.phy-astr.gsu.edu/hbase/hframe.html")),
+        QUrl(QStringLiteral("https://mathworld.wolfram.com/")),
+        QUrl(QStringLiteral("https://www.colorado.edu/physics/2000/")),
+    };
+    return addresses;
+}
+
+void endProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
+    : QMainWindow(parent), m_registry(registry), m_openUrl(std::move(openUrl))
+{
+    if (!m_openUrl)
+        m_openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    setObjectName(QStringLiteral("Lumenary"));
+    setWindowTitle(QStringLiteral("Varnel Lumenary"));
+    setAccessibleName(windowTitle());
+    setWindowIcon(QIcon(QStringLiteral(":/images/lumenary-32.png")));
+
+    auto* about = menuBar()->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("about"));
+    auto* instruct = menuBar()->addAction(QStringLiteral("Instructions"));
+    instruct->setObjectName(QStringLiteral("Instruct"));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twips(0, 0, 9015, 6660).size());
+    setCentralWidget(client);
+
+    addPicture(client, "Picture3", QStringLiteral(":/images/soapfilm.png"), twips(885, -90, 3060, 2445));
+    addPicture(client, "Picture4", QStringLiteral(":/images/drop.png"), twips(5145, -45, 3795, 3210));
+    addPicture(client, "Picture1", QStringLiteral(":/images/spectrum.png"), twips(-15, 4125, 4800, 2910));
+
+    // Lab buttons, in tab order.
+    auto* plane = labButton(client, "Plane", QStringLiteral("Plane Mirrors"), 2340, 2445);
+    auto* concave = labButton(client, "ConcaveMirror", QStringLiteral("Concave Mirrors"), 525, 3240);
+    auto* convex = labButton(client, "ConvexMirror", QStringLiteral("Convex Mirrors"), 2340, 3240);
+    auto* refract = labButton(client, "Refract", QStringLiteral("Apparent Depth"), 5205, 3375);
+    auto* converge = labButton(client, "converge", QStringLiteral("Thin Lenses"), 5205, 4170);
+    auto* diverge = labButton(client, "Diverge", QStringLiteral("The Basics"), 525, 2445);
+    auto* prism = labButton(client, "PrismPlotter", QStringLiteral("Prism"), 7020, 3375);
+    auto* sphere = labButton(client, "Sphere", QStringLiteral("Sphere"), 7020, 4170);
+
+    auto* quit = addButton(client, "quit", QStringLiteral("Quit"), twips(7980, 6045, 930, 555));
+    quit->setFont(timesBold(14.25));
+    auto* command1 = webButton(client, "Command1", QStringLiteral("From the Exploratorium"),
+                               twips(45, 4230, 2325, 345));
+    QPalette face = command1->palette();
+    face.setColor(QPalette::Button, QColor(192, 192, 192));
+    command1->setPalette(face);
+    auto* command2 = webButton(client, "Command2", QStringLiteral("See the Geometry Center"),
+                               twips(6630, 45, 2265, 315));
+    auto* command8 = webButton(client, "Command8", QStringLiteral("Web Physics Sites"),
+                               twips(5505, 5640, 1980, 315));
+
+    m_panel = new QFrame(client);
+    m_panel->setObjectName(QStringLiteral("Shape1"));
+    m_panel->setGeometry(twips(5175, 5010, 2610, 1590));
+    m_panel->setAutoFillBackground(true);
+    QPalette dark = m_panel->palette();
+    dark.setColor(QPalette::Window, QColor(64, 64, 64));
+    m_panel->setPalette(dark);
+    m_panel->hide();
+    const QString panelCaptions[5] = {
+        QStringLiteral("Ithaca High School Physics"), QStringLiteral("Virtual Physics Lab"),
+        QStringLiteral("Interactive Physics and Math "), QStringLiteral("Physics 2000"),
+        QStringLiteral("Hide")};
+    const char* panelNames[5] = {"Command3", "Command4", "Command5", "Command6", "Command7"};
+    for (int i = 0; i < 5; ++i) {
+        m_panelButtons[i] = webButton(client, panelNames[i], panelCaptions[i],
+                                      twips(5190, 5040 + 300 * i, 2565, 315));
+        m_panelButtons[i]->hide();
+    }
+
+    connect(plane, &QPushButton::clicked, this, &Launcher::Plane_Click);
+    connect(concave, &QPushButton::clicked, this, &Launcher::ConcaveMirror_Click);
+    connect(convex, &QPushButton::clicked, this, &Launcher::ConvexMirror_Click);
+    connect(refract, &QPushButton::clicked, this, &Launcher::Refract_Click);
+    connect(converge, &QPushButton::clicked, this, &Launcher::converge_Click);
+    connect(diverge, &QPushButton::clicked, this, &Launcher::Diverge_Click);
+    connect(prism, &QPushButton::clicked, this, &Launcher::PrismPlotter_Click);
+    connect(sphere, &QPushButton::clicked, this, &Launcher::Sphere_Click);
+    connect(about, &QAction::triggered, this, &Launcher::about_Click);
+    connect(instruct, &QAction::triggered, this, &Launcher::Instruct_Click);
+    connect(quit, &QPushButton::clicked, this, &Launcher::Quit_Click);
+    connect(command1, &QPushButton::clicked, this, &Launcher::Command1_Click);
+    connect(command2, &QPushButton::clicked, this, &Launcher::Command2_Click);
+    connect(m_panelButtons[0], &QPushButton::clicked, this, &Launcher::Command3_Click);
+    connect(m_panelButtons[1], &QPushButton::clicked, this, &Launcher::Command4_Click);
+    connect(m_panelButtons[2], &QPushButton::clicked, this, &Launcher::Command5_Click);
+    connect(m_panelButtons[3], &QPushButton::clicked, this, &Launcher::Command6_Click);
+    connect(m_panelButtons[4], &QPushButton::clicked, this, &Launcher::Command7_Click);
+    connect(command8, &QPushButton::clicked, this, &Launcher::Command8_Click);
+}
+
+void Launcher::openWebSite(int index)
+{
+    m_openUrl(webAddresses().at(static_cast<std::size_t>(index)));
+}
+
+void Launcher::setPanelVisible(bool visible)
+{
+    for (auto* button : m_panelButtons)
+        button->setVisible(visible);
+    m_panel->setVisible(visible);
+    if (visible) {
+        // The panel's buttons lie on its background.
+        m_panel->raise();
+        for (auto* button : m_panelButtons)
+            button->raise();
+    }
+}
+
+void Launcher::Plane_Click() { m_registry.show(QStringLiteral("PlaneMirror")); }
+void Launcher::ConcaveMirror_Click() { m_registry.show(QStringLiteral("Concave")); }
+void Launcher::ConvexMirror_Click() { m_registry.show(QStringLiteral("Convex")); }
+void Launcher::Refract_Click() { m_registry.show(QStringLiteral("Depth")); }
+void Launcher::converge_Click() { m_registry.show(QStringLiteral("ThinLens")); }
+void Launcher::Diverge_Click() { m_registry.show(QStringLiteral("Basics")); }
+void Launcher::PrismPlotter_Click() { m_registry.show(QStringLiteral("Prism")); }
+void Launcher::Sphere_Click() { m_registry.show(QStringLiteral("Rainbow")); }
+void Launcher::about_Click() { m_registry.show(QStringLiteral("frmAbout")); }
+void Launcher::Instruct_Click() { m_registry.show(QStringLiteral("LumenaryDoc")); }
+void Launcher::Quit_Click() { endProgram(); }
+void Launcher::Command1_Click() { openWebSite(0); }
+void Launcher::Command2_Click() { openWebSite(1); }
+void Launcher::Command3_Click() { openWebSite(2); }
+void Launcher::Command4_Click() { openWebSite(3); }
+void Launcher::Command5_Click() { openWebSite(4); }
+void Launcher::Command6_Click() { openWebSite(5); }
+void Launcher::Command7_Click() { setPanelVisible(false); }
+void Launcher::Command8_Click() { setPanelVisible(true); }
+
+void Launcher::closeEvent(QCloseEvent* event)
+{
+    // Closing the launcher ends the program, as its Quit button does.
+    event->accept();
+    endProgram();
+}
+
+} // namespace lumenary

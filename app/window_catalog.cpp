@@ -1,0 +1,13 @@
+#include "window_catalog.h"
+
+#include "ray_diagram_window.h"
+#include "window_registry.h"
+
+namespace lumenary {
+
+void registerWindows(WindowRegistry& registry)
+{
+    registry.add(QStringLiteral("ThinLens"), [] { return createThinLensWindow(); });
+}
+
+} // namespace lumenary

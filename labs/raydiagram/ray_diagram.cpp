@@ -1,0 +1,69 @@
+#include "ray_diagram.h"
+
+#include <cmath>
+
+namespace lumenary {
+
+DiagramResult drawDiagram(const RayElement& element, const DiagramFields& fields, bool setup,
+                          Canvas& canvas)
+{
+    DiagramResult result;
+    canvas.clear();
+    const char dp = fields.decimalPoint;
+    const auto xmin = parseNumber(fields.xmin, dp);
+    if (!xmin)
+        return result;
+
+    auto param = parseNumber(fields.param, dp);
+    if (param) {
+        if (auto corrected = element.correctedParameter(*param)) {
+            const std::string text = formatReadout(*corrected, Precision::Double15, dp);
+            if (text != fields.param)
+                result.param = text;
+            param = parseNumber(text, dp);
+        }
+    }
+    const auto xmax = parseNumber(fields.xmax, dp);
+    const auto ymin = parseNumber(fields.ymin, dp);
+    const auto ymax = parseNumber(fields.ymax, dp);
+    const auto h = parseNumber(fields.h, dp);
+    if (!xmax || !ymin || !ymax || !h || !param)
+        return result;
+
+    DiagramParams p{*xmin, *xmax, *ymin, *ymax, *h, *param, setup};
+    if (!canvas.setScale(p.xmin, p.ymax, p.xmax, p.ymin))
+        return result;
+    canvas.line({p.xmin, 0}, {p.xmax, 0}, palette(kAxisColour));
+
+    const auto x1 = element.travelEnd(p);
+    if (!x1 || !std::isfinite(*x1))
+        return result;
+    const double dx = (*x1 - p.xmin) / 500;
+    const int value = setup ? 0 : fields.sliderValue;
+    if (setup)
+        result.sliderValue = 0;
+    const double xObject = p.xmin + value * dx;
+    const std::string dText =
+        formatReadout(element.distance(xObject, p), Precision::Double15, dp);
+    const auto d = parseNumber(dText, dp);
+    if (!d)
+        return result;
+    result.d = dText;
+
+    const double xo = element.objectX(*d, p);
+    canvas.line({xo, 0}, {xo, p.h}, palette(kObjectColour));
+    element.drawElement(canvas, p);
+
+    const WriteReadout writeXi = [&](double xi) -> std::optional<double> {
+        const std::string text = formatReadout(xi, Precision::Double15, dp);
+        const auto back = parseNumber(text, dp);
+        if (back)
+            result.xi = text;
+        return back;
+    };
+    element.construct(canvas, p, *d, *x1, writeXi);
+    canvas.setDotted(false);
+    return result;
+}
+
+} // namespace lumenary

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "rgb.h"
+
+namespace lumenary {
+
+// A position in user units.
+struct Point {
+    double x = 0;
+    double y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+// The drawing vocabulary every lab draws with. It speaks in user units and keeps the state a
+// plotting surface has: the user coordinate window, the current position and the line style.
+// Primitives with a non-finite coordinate are dropped here, so no NaN or infinity ever reaches
+// an implementation. Implementations only rasterise (or record) what they are handed.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    // Sets the user coordinate window; with top > bottom y grows upwards. A window with zero
+    // width or height, or a non-finite edge, is refused (returns false) and the old one stays.
+    bool setScale(double left, double top, double right, double bottom);
+    // Erases the drawing to the background; the current position returns to the user origin.
+    void clear();
+    // A line from a to b; the current position moves to b.
+    void line(Point a, Point b, Rgb colour);
+    // A continuing line from the current position to b.
+    void lineTo(Point b, Rgb colour);
+    // A rectangle with corners a and b, outlined or filled; the current position moves to b.
+    void box(Point a, Point b, Rgb colour, bool filled);
+    // A circle; its radius is in horizontal user units and it stays round on the screen.
+    // The current position moves to the centre.
+    void circle(Point centre, double radius, Rgb colour);
+    // A single point; the current position moves to it.
+    void point(Point p, Rgb colour);
+    // Solid or dotted for the lines that follow.
+    void setDotted(bool dotted) { m_dotted = dotted; }
+
+    bool dotted() const { return m_dotted; }
+    Point current() const { return m_current; }
+    double left() const { return m_left; }
+    double top() const { return m_top; }
+    double right() const { return m_right; }
+    double bottom() const { return m_bottom; }
+
+protected:
+    virtual void onScale(double left, double top, double right, double bottom) = 0;
+    virtual void onClear() = 0;
+    virtual void onLine(Point a, Point b, Rgb colour, bool dotted) = 0;
+    virtual void onBox(Point a, Point b, Rgb colour, bool filled) = 0;
+    virtual void onCircle(Point centre, double radius, Rgb colour) = 0;
+    virtual void onPoint(Point p, Rgb colour) = 0;
+
+private:
+    Point m_current;
+    bool m_dotted = false;
+    double m_left = 0;
+    double m_top = 0;
+    double m_right = 1;
+    double m_bottom = 1;
+};
+
+// True when both coordinates are finite.
+bool isFinite(Point p);
+
+} // namespace lumenary

@@ -1,0 +1,152 @@
+#include "controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace lumenary {
+
+QRect twips(int left, int top, int width, int height)
+{
+    auto px = [](int t) { return static_cast<int>(std::lround(t / double(kTwipsPerPixel))); };
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+QFont timesBold(double points)
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+QFont arialBold(double points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QRect at)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(caption);
+    label->setGeometry(at);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QPoint topLeftTwips)
+{
+    auto* label = addLabel(parent, name, caption, QRect());
+    label->setWordWrap(false);
+    label->move(twips(topLeftTwips.x(), topLeftTwips.y(), 0, 0).topLeft());
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit* addField(QWidget* parent, const char* name, const QString& text, QRect at,
+                    bool readOnly)
+{
+    auto* field = new QLineEdit(text, parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setAccessibleName(QString::fromLatin1(name));
+    field->setGeometry(at);
+    field->setReadOnly(readOnly);
+    field->setMaxLength(1000);
+    return field;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect at)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    button->setGeometry(at);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QCheckBox* addCheck(QWidget* parent, const char* name, const QString& caption, bool checked,
+                    QRect at)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(caption);
+    box->setChecked(checked);
+    box->setGeometry(at);
+    return box;
+}
+
+QScrollBar* addScrollBar(QWidget* parent, const char* name, Qt::Orientation orientation, int min,
+                         int max, int smallStep, int largeStep, int value, QRect at)
+{
+    auto* bar = new QScrollBar(orientation, parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setAccessibleName(QString::fromLatin1(name));
+    bar->setRange(min, max);
+    bar->setSingleStep(smallStep);
+    bar->setPageStep(largeStep);
+    bar->setValue(value);
+    bar->setTracking(false);
+    bar->setGeometry(at);
+    return bar;
+}
+
+QComboBox* addList(QWidget* parent, const char* name, const QString& text, QRect at)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(QString::fromLatin1(name));
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setDuplicatesEnabled(true);
+    list->setMaxVisibleItems(15);
+    list->setEditText(text);
+    list->setGeometry(at);
+    return list;
+}
+
+void labelField(QLabel* label, QWidget* field)
+{
+    field->setAccessibleName(label->text().trimmed());
+    label->setBuddy(field);
+}
+
+char decimalPoint()
+{
+    const QString point = QLocale::system().decimalPoint();
+    if (point.size() == 1 && point.at(0).unicode() < 128)
+        return static_cast<char>(point.at(0).unicode());
+    return '.';
+}
+
+std::optional<double> fieldNumber(const QLineEdit* field)
+{
+    return parseNumber(field->text().toStdString(), decimalPoint());
+}
+
+QString readoutText(double value, Precision precision)
+{
+    return QString::fromStdString(formatReadout(value, precision, decimalPoint()));
+}
+
+void setReadout(QLineEdit* field, double value, Precision precision)
+{
+    const QString text = readoutText(value, precision);
+    if (!text.isEmpty())
+        field->setText(text);
+}
+
+} // namespace lumenary

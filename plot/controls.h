@@ -1,0 +1,60 @@
+#pragma once
+
+#include "numbers.h"
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace lumenary {
+
+// Layouts are written in twips: 15 twips to a logical pixel.
+constexpr int kTwipsPerPixel = 15;
+
+// A rectangle given in twips (left, top, width, height), in logical pixels.
+QRect twips(int left, int top, int width, int height);
+
+// Fonts of the layouts. Debian's metric-compatible Liberation fonts stand in for these names.
+QFont timesBold(double points);
+QFont arialBold(double points);
+
+// Controls placed at their twips positions, named for code and assistive technology alike:
+// the objectName is the control's name; the accessible name is its caption or label.
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QRect at);
+// A label with no size in the layout: as large as its caption needs.
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QPoint topLeftTwips);
+QLineEdit* addField(QWidget* parent, const char* name, const QString& text, QRect at,
+                    bool readOnly = false);
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect at);
+QCheckBox* addCheck(QWidget* parent, const char* name, const QString& caption, bool checked,
+                    QRect at);
+// A scroll bar whose value changes on arrow clicks, track clicks and the release of a dragged
+// thumb, never during the drag.
+QScrollBar* addScrollBar(QWidget* parent, const char* name, Qt::Orientation orientation, int min,
+                         int max, int smallStep, int largeStep, int value, QRect at);
+// A drop-down list with an editable text part that adds nothing and sorts nothing.
+QComboBox* addList(QWidget* parent, const char* name, const QString& text, QRect at);
+
+// Gives field the text of label as its accessible name.
+void labelField(QLabel* label, QWidget* field);
+
+// The decimal point of the user's locale, used for reading and writing numbers.
+char decimalPoint();
+// The number in a field, by the numeric-field rule.
+std::optional<double> fieldNumber(const QLineEdit* field);
+// The read-out text of value in the user's locale.
+QString readoutText(double value, Precision precision);
+// Writes value into a read-out field; a value with no read-out (non-finite) is not written.
+void setReadout(QLineEdit* field, double value, Precision precision);
+
+} // namespace lumenary

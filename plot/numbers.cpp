@@ -1,0 +1,174 @@
+#include "numbers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace lumenary {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Roughly the decimal exponent of a well-formed ASCII number ("0.001e5" -> 3): positive for
+// magnitudes of at least one. Only its sign is used, to tell overflow from underflow.
+long long decimalMagnitude(const std::string& ascii)
+{
+    long long magnitude = 0;
+    std::size_t i = 0;
+    bool seenNonZero = false;
+    bool afterPoint = false;
+    for (; i < ascii.size() && ascii[i] != 'e'; ++i) {
+        const char c = ascii[i];
+        if (c == '.') {
+            afterPoint = true;
+        } else if (!seenNonZero) {
+            if (c != '0')
+                seenNonZero = true;
+            if (!afterPoint && seenNonZero)
+                magnitude = 1;
+            else if (afterPoint && !seenNonZero)
+                --magnitude;
+        } else if (!afterPoint) {
+            ++magnitude;
+        }
+    }
+    long long exponent = 0;
+    bool negativeExponent = false;
+    if (i < ascii.size()) {
+        ++i;
+        if (i < ascii.size() && (ascii[i] == '+' || ascii[i] == '-'))
+            negativeExponent = ascii[i++] == '-';
+        for (; i < ascii.size(); ++i)
+            exponent = std::min(exponent * 10 + (ascii[i] - '0'), 1000000000LL);
+    }
+    return magnitude + (negativeExponent ? -exponent : exponent);
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text, char decimalPoint)
+{
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    text = text.substr(begin, end - begin);
+
+    // Check the whole syntax first and build an ASCII copy with '.' as the decimal point.
+    std::string ascii;
+    ascii.reserve(text.size());
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        ascii.push_back(text[i++]);
+        ++digits;
+    }
+    if (i < text.size() && text[i] == decimalPoint) {
+        ascii.push_back('.');
+        ++i;
+        while (i < text.size() && isDigit(text[i])) {
+            ascii.push_back(text[i++]);
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ascii.push_back('e');
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ascii.push_back(text[i++]);
+        std::size_t expDigits = 0;
+        while (i < text.size() && isDigit(text[i])) {
+            ascii.push_back(text[i++]);
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+
+    double value = 0;
+    const char* first = ascii.data();
+    const char* last = first + ascii.size();
+    auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ptr != last)
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range) {
+        // Out of range either way: too large is not a number, too small is zero.
+        if (decimalMagnitude(ascii) > 0)
+            return std::nullopt;
+        value = 0;
+    } else if (ec != std::errc()) {
+        return std::nullopt;
+    }
+    if (!std::isfinite(value))
+        return std::nullopt;
+    if (negative)
+        value = -value;
+    return value;
+}
+
+std::string formatReadout(double value, Precision precision, char decimalPoint)
+{
+    int digits = 15;
+    if (precision == Precision::Single7) {
+        if (!std::isfinite(value) || std::fabs(value) > 3.4028234663852886e38)
+            return {};
+        value = static_cast<double>(static_cast<float>(value));
+        digits = 7;
+    }
+    if (!std::isfinite(value))
+        return {};
+    if (value == 0)
+        return "0";
+
+    char buffer[64];
+    auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                   std::chars_format::general, digits);
+    if (ec != std::errc())
+        return {};
+    std::string out(buffer, ptr);
+    for (char& c : out) {
+        if (c == 'e')
+            c = 'E';
+        else if (c == '.')
+            c = decimalPoint;
+    }
+    return out;
+}
+
+std::optional<double> displayed(double value, Precision precision)
+{
+    return parseNumber(formatReadout(value, precision, '.'), '.');
+}
+
+std::optional<std::int64_t> floorToInteger(double value, std::int64_t lo, std::int64_t hi)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const double f = std::floor(value);
+    if (f < static_cast<double>(lo) || f > static_cast<double>(hi))
+        return std::nullopt;
+    return static_cast<std::int64_t>(f);
+}
+
+} // namespace lumenary

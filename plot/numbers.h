@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumenary {
+
+#if defined(__FINITE_MATH_ONLY__) && __FINITE_MATH_ONLY__
+static_assert(false, "Lumenary relies on NaN and infinity checks: build without fast-math");
+#endif
+
+// The number in a field's text: optional blanks around, an optional sign, digits with an
+// optional decimal point (at least one digit), an optional exponent (E or e, an optional sign,
+// at least one digit). Empty text, a lone sign, letters, NaN or infinity texts and values
+// beyond the range of a double are not numbers.
+std::optional<double> parseNumber(std::string_view text, char decimalPoint = '.');
+
+// How many significant digits a read-out shows.
+enum class Precision {
+    Double15, // double-precision values: at most 15 significant digits
+    Single7,  // single-precision values: rounded to float, then at most 7 significant digits
+};
+
+// The shortest general decimal form of value: no leading blank, no thousands separator, "-" for
+// negatives, never "-0", trailing zeros dropped; exponent form ("1E-05", "1.5E+15") when the
+// decimal exponent is below -4 or at least the digit count. A non-finite value (or one that
+// overflows single precision) gives the empty text: callers never write it.
+std::string formatReadout(double value, Precision precision, char decimalPoint = '.');
+
+// The value as its read-out shows it (parse of the formatted text), for constructions that
+// continue from a displayed text. Empty for a value with no read-out.
+std::optional<double> displayed(double value, Precision precision);
+
+// The one checked conversion of a field's number to an integer: the largest whole number not
+// above value, when value is finite and that number lies within [lo, hi]; otherwise empty.
+std::optional<std::int64_t> floorToInteger(double value, std::int64_t lo, std::int64_t hi);
+
+} // namespace lumenary

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "canvas.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+namespace lumenary {
+
+// A shape placed on a plot by the window's layout, not by drawing: a medium's rectangle, a
+// normal, a drop, a movable ray. Shapes lie under the drawing and survive clear(). Their
+// geometry is in user units and follows the current coordinate window.
+struct PlotShape {
+    enum class Kind { Rect, Ellipse, Line };
+    Kind kind = Kind::Rect;
+    Point a;                // first corner, or line start
+    Point b;                // opposite corner, or line end
+    Rgb pen;                // outline or line colour
+    Rgb fill;               // fill colour (Rect, Ellipse)
+    bool filled = false;
+    int penWidth = 1;       // in pixels
+    bool dotted = false;
+    bool visible = true;
+};
+
+// The plotting surface of a lab: a Canvas that rasterises onto a retained layer, so the drawing
+// survives covering, uncovering and repainting. Paint order: background, shapes, drawing.
+// Mouse positions are reported in user units of the current coordinate window.
+class PlotWidget : public QWidget, public Canvas {
+    Q_OBJECT
+public:
+    explicit PlotWidget(QWidget* parent = nullptr);
+    ~PlotWidget() override;
+
+    void setBackground(Rgb colour);
+    Rgb background() const { return m_background; }
+
+    // Adds a shape and returns its handle for shape() and setShape().
+    int addShape(const PlotShape& shape);
+    const PlotShape& shape(int handle) const;
+    void setShape(int handle, const PlotShape& shape);
+
+    // The user position of a point of the widget, and the widget point of a user position.
+    Point userFromWidget(QPointF widgetPos) const;
+    QPointF widgetFromUser(Point user) const;
+
+    // Where the pointer was at the last mouse event, in widget coordinates; a handler that
+    // changes the coordinate window first maps it again with userFromWidget().
+    QPointF lastMousePosition() const { return m_lastMouse; }
+
+    // The retained drawing alone (transparent where nothing is drawn), for tests.
+    QImage drawingLayer();
+
+signals:
+    void mouseDown(double x, double y);
+    void mouseMove(double x, double y);
+    void mouseUp(double x, double y);
+
+protected:
+    void onScale(double left, double top, double right, double bottom) override;
+    void onClear() override;
+    void onLine(Point a, Point b, Rgb colour, bool dotted) override;
+    void onBox(Point a, Point b, Rgb colour, bool filled) override;
+    void onCircle(Point centre, double radius, Rgb colour) override;
+    void onPoint(Point p, Rgb colour) override;
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPainter& layerPainter();
+    void endPainting();
+    void ensureLayer();
+    QPointF toLayer(Point user) const;
+
+    QPointF m_lastMouse;
+    QImage m_layer;
+    std::unique_ptr<QPainter> m_painter;
+    std::vector<PlotShape> m_shapes;
+    Rgb m_background{255, 255, 255};
+};
+
+} // namespace lumenary

@@ -1,0 +1,137 @@
+#include "launcher.h"
+#include "window_catalog.h"
+#include "window_registry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace lumenary;
+
+class TestLauncher : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void buttons_data();
+    void buttons();
+    void webPanel();
+    void webButtonsOpenTheirAddresses();
+    void oneWindowPerButton();
+    void hiddenWindowKeepsItsState();
+
+private:
+    QPushButton* button(const char* name)
+    {
+        auto* b = m_launcher->findChild<QPushButton*>(QString::fromLatin1(name));
+        if (!b)
+            qFatal("no button %s", name);
+        return b;
+    }
+    std::unique_ptr<WindowRegistry> m_registry;
+    std::unique_ptr<Launcher> m_launcher;
+    QList<QUrl> m_opened;
+};
+
+void TestLauncher::init()
+{
+    m_registry = std::make_unique<WindowRegistry>();
+    registerWindows(*m_registry);
+    m_opened.clear();
+    m_launcher = std::make_unique<Launcher>(*m_registry, [this](const QUrl& u) { m_opened << u; });
+    m_launcher->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_launcher.get()));
+}
+
+void TestLauncher::cleanup()
+{
+    m_launcher.reset();
+    m_registry.reset();
+}
+
+void TestLauncher::buttons_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("Plane") << "Plane" << "Plane Mirrors" << QRect(156, 163, 122, 54);
+    QTest::newRow("Diverge") << "Diverge" << "The Basics" << QRect(35, 163, 122, 54);
+    QTest::newRow("quit") << "quit" << "Quit" << QRect(532, 403, 62, 37);
+    QTest::newRow("Command5") << "Command5" << "Interactive Physics and Math "
+                              << QRect(346, 376, 171, 21);
+}
+
+void TestLauncher::buttons()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    auto* b = button(name.toLatin1().constData());
+    QCOMPARE(b->text(), caption);
+    QCOMPARE(b->geometry(), geometry);
+}
+
+void TestLauncher::webPanel()
+{
+    QCOMPARE(m_launcher->windowTitle(), QString("Varnel Lumenary"));
+    auto* panel = m_launcher->findChild<QWidget*>("Shape1");
+    QVERIFY(panel && !panel->isVisible());
+    QVERIFY(!button("Command3")->isVisible());
+    QTest::mouseClick(button("Command8"), Qt::LeftButton);
+    QVERIFY(panel->isVisible());
+    for (const char* n : {"Command3", "Command4", "Command5", "Command6", "Command7"})
+        QVERIFY(button(n)->isVisible());
+    QTest::mouseClick(button("Command7"), Qt::LeftButton);
+    QVERIFY(!button("Command7")->isVisible()); // "Hide" hides itself with the panel
+    QVERIFY(!panel->isVisible());
+    QVERIFY(button("Command8")->isVisible());
+    QTest::mouseClick(button("Command8"), Qt::LeftButton);
+    QVERIFY(panel->isVisible());
+}
+
+void TestLauncher::webButtonsOpenTheirAddresses()
+{
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    QTest::mouseClick(button("Command8"), Qt::LeftButton);
+    for (const char* n : {"Command3", "Command4", "Command5", "Command6"})
+        QTest::mouseClick(button(n), Qt::LeftButton);
+    QCOMPARE(m_opened.size(), 6);
+    for (int i = 0; i < 6; ++i) {
+        QCOMPARE(m_opened[i], Launcher::webAddresses()[i]);
+        QVERIFY(m_opened[i].isValid() && m_opened[i].scheme().startsWith("http"));
+    }
+}
+
+void TestLauncher::oneWindowPerButton()
+{
+    const auto before = QApplication::topLevelWidgets().size();
+    QTest::mouseClick(button("converge"), Qt::LeftButton);
+    QWidget* lens = m_registry->find("ThinLens");
+    QVERIFY(lens && lens->isVisible());
+    QTest::mouseClick(button("converge"), Qt::LeftButton);
+    QCOMPARE(m_registry->find("ThinLens"), lens);
+    QCOMPARE(QApplication::topLevelWidgets().size(), before + 1);
+}
+
+void TestLauncher::hiddenWindowKeepsItsState()
+{
+    QTest::mouseClick(button("converge"), Qt::LeftButton);
+    QWidget* lens = m_registry->find("ThinLens");
+    auto* h = lens->findChild<QLineEdit*>("h");
+    h->setText("7");
+    QTest::mouseClick(lens->findChild<QPushButton*>("quit"), Qt::LeftButton);
+    QVERIFY(!lens->isVisible());
+    lens->close(); // the frame's close box hides too
+    QTest::mouseClick(button("converge"), Qt::LeftButton);
+    QVERIFY(lens->isVisible());
+    QCOMPARE(h->text(), QString("7"));
+}
+
+QTEST_MAIN(TestLauncher)
+#include "test_launcher.moc"

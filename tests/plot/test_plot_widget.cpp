@@ -1,0 +1,154 @@
+#include "plot_widget.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <limits>
+
+using namespace lumenary;
+
+namespace {
+
+int drawnPixels(const QImage& layer)
+{
+    int n = 0;
+    for (int y = 0; y < layer.height(); ++y)
+        for (int x = 0; x < layer.width(); ++x)
+            n += qAlpha(layer.pixel(x, y)) != 0;
+    return n;
+}
+
+} // namespace
+
+class TestPlotWidget : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void retainsDrawingAcrossRepaint();
+    void hostileCoordinatesNeverFault_data();
+    void hostileCoordinatesNeverFault();
+    void shapesSurviveClear();
+    void mouseInUserUnits();
+    void circleStaysRound();
+
+private:
+    PlotWidget* m_plot = nullptr;
+};
+
+void TestPlotWidget::init()
+{
+    m_plot = new PlotWidget;
+    m_plot->resize(404, 204); // a 400 x 200 drawing area inside the frame
+    QVERIFY(m_plot->setScale(-40, 20, 40, -20));
+    m_plot->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_plot));
+}
+
+void TestPlotWidget::cleanup()
+{
+    delete m_plot;
+}
+
+void TestPlotWidget::retainsDrawingAcrossRepaint()
+{
+    m_plot->line({-40, 0}, {40, 0}, palette(4));
+    const int before = drawnPixels(m_plot->drawingLayer());
+    QVERIFY(before >= 399);
+    m_plot->hide();
+    m_plot->show();
+    m_plot->repaint();
+    QCOMPARE(drawnPixels(m_plot->drawingLayer()), before);
+    const QImage shot = m_plot->grab().toImage();
+    QCOMPARE(shot.pixelColor(m_plot->widgetFromUser({0, 0}).toPoint()), QColor(128, 0, 0));
+    m_plot->clear();
+    QCOMPARE(drawnPixels(m_plot->drawingLayer()), 0);
+}
+
+void TestPlotWidget::hostileCoordinatesNeverFault_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("far right") << 1e300 << 1.0 << true;
+    QTest::newRow("far down") << 1.0 << -1e300 << true;
+    QTest::newRow("max double") << std::numeric_limits<double>::max() << 0.0 << true;
+    QTest::newRow("denormal") << 4e-320 << 0.0 << false;
+    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << 0.0 << false;
+}
+
+void TestPlotWidget::hostileCoordinatesNeverFault()
+{
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(bool, visible);
+    m_plot->line({0, 0}, {x, y}, palette(0));
+    m_plot->circle({x, y}, 1e300, palette(0));
+    m_plot->box({-x, -y}, {x, y}, palette(0), false);
+    m_plot->point({x, y}, palette(0));
+    m_plot->repaint();
+    // A line from the centre towards a far point still shows its visible part.
+    if (visible)
+        QVERIFY(drawnPixels(m_plot->drawingLayer()) > 50);
+}
+
+void TestPlotWidget::shapesSurviveClear()
+{
+    PlotShape rect;
+    rect.kind = PlotShape::Kind::Rect;
+    rect.a = {-40, 0};
+    rect.b = {40, -20};
+    rect.filled = true;
+    rect.fill = fromBgr(0xFFFF80);
+    rect.pen = fromBgr(0xFFFF00);
+    m_plot->addShape(rect);
+    m_plot->clear();
+    const QImage shot = m_plot->grab().toImage();
+    QCOMPARE(shot.pixelColor(m_plot->widgetFromUser({0, -10}).toPoint()), QColor(128, 255, 255));
+    QCOMPARE(shot.pixelColor(m_plot->widgetFromUser({0, 10}).toPoint()), QColor(255, 255, 255));
+}
+
+void TestPlotWidget::mouseInUserUnits()
+{
+    QSignalSpy moves(m_plot, &PlotWidget::mouseMove);
+    QSignalSpy downs(m_plot, &PlotWidget::mouseDown);
+    QSignalSpy ups(m_plot, &PlotWidget::mouseUp);
+    QTest::mouseMove(m_plot, QPoint(2 + 200, 2 + 50));
+    QVERIFY(!moves.isEmpty());
+    QCOMPARE(moves.last().at(0).toDouble(), 0.0);
+    QCOMPARE(moves.last().at(1).toDouble(), 10.0);
+    QTest::mouseClick(m_plot, Qt::RightButton, {}, QPoint(2, 2));
+    QCOMPARE(downs.size(), 1);
+    QCOMPARE(ups.size(), 1);
+    QCOMPARE(ups.last().at(0).toDouble(), -40.0);
+    QCOMPARE(ups.last().at(1).toDouble(), 20.0);
+}
+
+void TestPlotWidget::circleStaysRound()
+{
+    QVERIFY(m_plot->setScale(-40, 40, 40, -40)); // y squeezed twice as much as x
+    m_plot->circle({0, 0}, 10, palette(0));
+    const QImage layer = m_plot->drawingLayer();
+    const int cy = layer.height() / 2;
+    int left = -1;
+    int right = -1;
+    for (int x = 0; x < layer.width(); ++x)
+        if (qAlpha(layer.pixel(x, cy))) {
+            if (left < 0)
+                left = x;
+            right = x;
+        }
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < layer.height(); ++y)
+        if (qAlpha(layer.pixel(layer.width() / 2, y))) {
+            if (top < 0)
+                top = y;
+            bottom = y;
+        }
+    QVERIFY(std::abs((right - left) - 100) <= 2); // radius 10 of 80 units across 400 pixels
+    QVERIFY(std::abs((bottom - top) - (right - left)) <= 2);
+}
+
+QTEST_MAIN(TestPlotWidget)
+#include "test_plot_widget.moc"
