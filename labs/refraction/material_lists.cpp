@@ -1,0 +1,37 @@
+#include "material_lists.h"
+
+#include "controls.h"
+#include "materials_table.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace lumenary {
+
+void fillMaterialLists(QComboBox* refraction1, QComboBox* refraction2)
+{
+    // Adding items must not replace the starting text the window declares.
+    const QString text1 = refraction1->currentText();
+    const QString text2 = refraction2->currentText();
+    for (const Material& m : MaterialsTable::entries())
+        refraction1->addItem(QString::fromUtf8(m.firstListName.data(),
+                                               static_cast<int>(m.firstListName.size())));
+    for (const Material& m : MaterialsTable::entries())
+        refraction2->addItem(QString::fromUtf8(m.secondListName.data(),
+                                               static_cast<int>(m.secondListName.size())));
+    refraction1->setCurrentIndex(-1);
+    refraction2->setCurrentIndex(-1);
+    refraction1->setEditText(text1);
+    refraction2->setEditText(text2);
+}
+
+bool writeChosenIndex(const QComboBox* list, QLineEdit* indexField)
+{
+    const auto text = MaterialsTable::indexText(list->currentIndex(), decimalPoint());
+    if (!text)
+        return false;
+    indexField->setText(QString::fromStdString(*text));
+    return true;
+}
+
+} // namespace lumenary
