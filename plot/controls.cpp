@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "caption_button.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -70,7 +72,7 @@ QLineEdit* addField(QWidget* parent, const char* name, const QString& text, QRec
 
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect at)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new CaptionButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     button->setGeometry(at);
@@ -142,11 +144,17 @@ QString readoutText(double value, Precision precision)
     return QString::fromStdString(formatReadout(value, precision, decimalPoint()));
 }
 
+void showText(QLineEdit* field, const QString& text)
+{
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
 void setReadout(QLineEdit* field, double value, Precision precision)
 {
     const QString text = readoutText(value, precision);
     if (!text.isEmpty())
-        field->setText(text);
+        showText(field, text);
 }
 
 } // namespace lumenary

@@ -54,6 +54,8 @@ char decimalPoint();
 std::optional<double> fieldNumber(const QLineEdit* field);
 // The read-out text of value in the user's locale.
 QString readoutText(double value, Precision precision);
+// Writes a field's text so that it shows from its first character, as a read-out should.
+void showText(QLineEdit* field, const QString& text);
 // Writes value into a read-out field; a value with no read-out (non-finite) is not written.
 void setReadout(QLineEdit* field, double value, Precision precision);
 

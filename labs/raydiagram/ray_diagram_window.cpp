@@ -104,7 +104,7 @@ void RayDiagramWindow::drawDiagram(bool setup)
     // same, drawn twice.
     if (result.param) {
         const QSignalBlocker block(m_param);
-        m_param->setText(QString::fromStdString(*result.param));
+        showText(m_param, QString::fromStdString(*result.param));
     }
     if (result.sliderValue) {
         const QSignalBlocker block(m_slider);
@@ -113,9 +113,9 @@ void RayDiagramWindow::drawDiagram(bool setup)
         m_slider->setValue(*result.sliderValue);
     }
     if (result.d)
-        m_d->setText(QString::fromStdString(*result.d));
+        showText(m_d, QString::fromStdString(*result.d));
     if (result.xi)
-        m_xi->setText(QString::fromStdString(*result.xi));
+        showText(m_xi, QString::fromStdString(*result.xi));
 }
 
 void RayDiagramWindow::setupIfNumeric(const QLineEdit* field)
