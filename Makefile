@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test sanitize clean
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -23,6 +23,15 @@ run: build
 # Builds and runs every test headless.
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Benchmarks in a release build; writes the table of results to build-bench/results.md.
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLUMENARY_BENCH=ON >/dev/null
+	@cmake --build build-bench -j $(JOBS)
+	cd build-bench/bench && ./bench_events --benchmark_out=events.json --benchmark_out_format=json
+	cd build-bench/bench && ./bench_startup --benchmark_out=startup.json --benchmark_out_format=json
+	python3 bench/report.py build-bench/results.md build-bench/bench/events.json build-bench/bench/startup.json
+	@cat build-bench/results.md
 
 clean:
 	rm -rf $(BUILD)

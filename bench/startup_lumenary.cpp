@@ -1,0 +1,24 @@
+// The program's start-up to the launcher's first paint; with --all-windows, every window is
+// opened and painted first, for the peak memory.
+#include "startup_common.h"
+
+#include "launcher.h"
+#include "window_catalog.h"
+#include "window_registry.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    lumenary::WindowRegistry registry;
+    lumenary::registerWindows(registry);
+    lumenary::Launcher launcher(registry, [](const QUrl&) {});
+    lumenary::bench::FirstPaint watch;
+    if (app.arguments().contains(QStringLiteral("--all-windows"))) {
+        for (const QString& name : registry.names())
+            if (QWidget* w = registry.show(name))
+                w->repaint();
+    }
+    launcher.installEventFilter(&watch);
+    launcher.show();
+    return app.exec();
+}
