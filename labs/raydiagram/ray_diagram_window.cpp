@@ -114,10 +114,15 @@ void RayDiagramWindow::drawDiagram(bool setup)
         m_slider->setMinimum(0);
         m_slider->setValue(*result.sliderValue);
     }
-    if (result.d)
+    // Long read-outs show their first digits, not their last.
+    if (result.d) {
         m_d->setText(QString::fromStdString(*result.d));
-    if (result.xi)
+        m_d->setCursorPosition(0);
+    }
+    if (result.xi) {
         m_xi->setText(QString::fromStdString(*result.xi));
+        m_xi->setCursorPosition(0);
+    }
 }
 
 void RayDiagramWindow::setupIfNumeric(const QLineEdit* field)
