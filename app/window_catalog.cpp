@@ -8,6 +8,8 @@ namespace lumenary {
 void registerWindows(WindowRegistry& registry)
 {
     registry.add(QStringLiteral("ThinLens"), [] { return createThinLensWindow(); });
+    registry.add(QStringLiteral("Concave"), [] { return createConcaveWindow(); });
+    registry.add(QStringLiteral("Convex"), [] { return createConvexWindow(); });
 }
 
 } // namespace lumenary

@@ -1,6 +1,8 @@
 #include "ray_diagram_window.h"
 
+#include "concave_mirror.h"
 #include "controls.h"
+#include "convex_mirror.h"
 #include "plot_widget.h"
 #include "thin_lens.h"
 
@@ -104,7 +106,7 @@ void RayDiagramWindow::drawDiagram(bool setup)
     // same, drawn twice.
     if (result.param) {
         const QSignalBlocker block(m_param);
-        showText(m_param, QString::fromStdString(*result.param));
+        m_param->setText(QString::fromStdString(*result.param)); // the student may still be typing
     }
     if (result.sliderValue) {
         const QSignalBlocker block(m_slider);
@@ -174,6 +176,40 @@ RayDiagramWindow* createThinLensWindow()
                             120,
                             6390,
                             std::make_unique<ThinLens>()};
+    return new RayDiagramWindow(std::move(d), nullptr);
+}
+
+RayDiagramWindow* createConcaveWindow()
+{
+    RayDiagramDescription d{QStringLiteral("Concave"),
+                            QStringLiteral("Spherical Mirrors - Concave"),
+                            "R",
+                            QStringLiteral("10"),
+                            QStringLiteral("R"),
+                            twips(7440, 1860, 735, 300),
+                            QStringLiteral("-40"),
+                            QStringLiteral("20"),
+                            palette(8),
+                            105,
+                            6390,
+                            std::make_unique<ConcaveMirror>()};
+    return new RayDiagramWindow(std::move(d), nullptr);
+}
+
+RayDiagramWindow* createConvexWindow()
+{
+    RayDiagramDescription d{QStringLiteral("Convex"),
+                            QStringLiteral("Spherical Mirrors - Convex"),
+                            "R0",
+                            QStringLiteral("-10"),
+                            QStringLiteral("R"),
+                            twips(7425, 1845, 735, 300),
+                            QStringLiteral("-35"),
+                            QStringLiteral("5"),
+                            palette(8),
+                            105,
+                            6405,
+                            std::make_unique<ConvexMirror>()};
     return new RayDiagramWindow(std::move(d), nullptr);
 }
 

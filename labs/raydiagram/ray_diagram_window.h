@@ -83,5 +83,7 @@ private:
 
 // The three windows of the ray-diagram labs.
 RayDiagramWindow* createThinLensWindow();
+RayDiagramWindow* createConcaveWindow();
+RayDiagramWindow* createConvexWindow();
 
 } // namespace lumenary

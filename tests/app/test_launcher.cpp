@@ -24,6 +24,8 @@ private slots:
     void webButtonsOpenTheirAddresses();
     void oneWindowPerButton();
     void hiddenWindowKeepsItsState();
+    void mirrorButtonsShowTheirWindows_data();
+    void mirrorButtonsShowTheirWindows();
 
 private:
     QPushButton* button(const char* name)
@@ -131,6 +133,26 @@ void TestLauncher::hiddenWindowKeepsItsState()
     QTest::mouseClick(button("converge"), Qt::LeftButton);
     QVERIFY(lens->isVisible());
     QCOMPARE(h->text(), QString("7"));
+}
+
+void TestLauncher::mirrorButtonsShowTheirWindows_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("concave") << "ConcaveMirror" << "Concave" << "Spherical Mirrors - Concave";
+    QTest::newRow("convex") << "ConvexMirror" << "Convex" << "Spherical Mirrors - Convex";
+}
+
+void TestLauncher::mirrorButtonsShowTheirWindows()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    QTest::mouseClick(this->button(button.toLatin1().constData()), Qt::LeftButton);
+    QWidget* w = m_registry->find(window);
+    QVERIFY(w && w->isVisible());
+    QCOMPARE(w->windowTitle(), title);
 }
 
 QTEST_MAIN(TestLauncher)
