@@ -33,8 +33,11 @@ QLineEdit* addLabelledField(QWidget* parent, const char* labelName, const QStrin
 
 void setIfWritten(QLineEdit* field, const std::optional<std::string>& text)
 {
-    if (text)
-        field->setText(QString::fromStdString(*text));
+    if (!text)
+        return;
+    // Long read-outs show their leading digits, not their tail.
+    field->setText(QString::fromStdString(*text));
+    field->setCursorPosition(0);
 }
 
 } // namespace
