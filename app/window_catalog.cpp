@@ -1,5 +1,6 @@
 #include "window_catalog.h"
 
+#include "prism_window.h"
 #include "ray_diagram_window.h"
 #include "window_registry.h"
 
@@ -10,6 +11,7 @@ void registerWindows(WindowRegistry& registry)
     registry.add(QStringLiteral("ThinLens"), [] { return createThinLensWindow(); });
     registry.add(QStringLiteral("Concave"), [] { return createConcaveWindow(); });
     registry.add(QStringLiteral("Convex"), [] { return createConvexWindow(); });
+    registry.add(QStringLiteral("Prism"), [] { return createPrismWindow(); });
 }
 
 } // namespace lumenary
