@@ -1,5 +1,7 @@
 #include "window_catalog.h"
 
+#include "basics_window.h"
+#include "depth_window.h"
 #include "ray_diagram_window.h"
 #include "window_registry.h"
 
@@ -8,6 +10,8 @@ namespace lumenary {
 void registerWindows(WindowRegistry& registry)
 {
     registry.add(QStringLiteral("ThinLens"), [] { return createThinLensWindow(); });
+    registry.add(QStringLiteral("Basics"), [] { return createBasicsWindow(); });
+    registry.add(QStringLiteral("Depth"), [] { return createDepthWindow(); });
 }
 
 } // namespace lumenary
