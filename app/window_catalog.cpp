@@ -1,6 +1,8 @@
 #include "window_catalog.h"
 
 #include "prism_window.h"
+#include "basics_window.h"
+#include "depth_window.h"
 #include "ray_diagram_window.h"
 #include "window_registry.h"
 
@@ -12,6 +14,8 @@ void registerWindows(WindowRegistry& registry)
     registry.add(QStringLiteral("Concave"), [] { return createConcaveWindow(); });
     registry.add(QStringLiteral("Convex"), [] { return createConvexWindow(); });
     registry.add(QStringLiteral("Prism"), [] { return createPrismWindow(); });
+    registry.add(QStringLiteral("Basics"), [] { return createBasicsWindow(); });
+    registry.add(QStringLiteral("Depth"), [] { return createDepthWindow(); });
 }
 
 } // namespace lumenary

@@ -117,6 +117,12 @@ QComboBox* addList(QWidget* parent, const char* name, const QString& text, QRect
     list->setMaxVisibleItems(15);
     list->setEditText(text);
     list->setGeometry(at);
+    // What is typed into the text part chooses nothing: no completion, and neither Return nor
+    // leaving the field picks the item whose name was typed. Only the drop-down, the arrow keys
+    // and the wheel choose.
+    list->setCompleter(nullptr);
+    QObject::disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr);
+    QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
     return list;
 }
 

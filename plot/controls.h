@@ -42,7 +42,8 @@ QCheckBox* addCheck(QWidget* parent, const char* name, const QString& caption, b
 // thumb, never during the drag.
 QScrollBar* addScrollBar(QWidget* parent, const char* name, Qt::Orientation orientation, int min,
                          int max, int smallStep, int largeStep, int value, QRect at);
-// A drop-down list with an editable text part that adds nothing and sorts nothing.
+// A drop-down list with an editable text part that adds nothing, sorts nothing and chooses
+// nothing: typing there never activates an item.
 QComboBox* addList(QWidget* parent, const char* name, const QString& text, QRect at);
 
 // Gives field the text of label as its accessible name.

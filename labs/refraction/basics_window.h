@@ -1,0 +1,69 @@
+#pragma once
+
+#include "interface_rays.h"
+#include "lab_window.h"
+
+#include <QUrl>
+
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+
+namespace lumenary {
+
+class PlotWidget;
+
+// The reflection-and-refraction lab: a press in the upper-left quarter of the plot sends light
+// from there to the point of incidence; the incident, reflected and refracted rays are line
+// shapes on the plot that the press moves, and the three angles are shown. Two buttons hand
+// short clips of animated wavefronts to the user's media player.
+class BasicsWindow final : public LabWindow
+{
+    Q_OBJECT
+public:
+    // How a clip is handed on; the default is the desktop's player for the file's URL.
+    using ClipOpener = std::function<bool(const QUrl&)>;
+
+    explicit BasicsWindow(QWidget* parent = nullptr);
+
+    PlotWidget* plot() const { return m_plot; }
+    // Replaces how clips are opened (tests record the URL instead of starting a player).
+    void setClipOpener(ClipOpener opener) { m_openClip = std::move(opener); }
+
+    // The clip file names of the two video buttons.
+    static QString reflectionClip() { return QStringLiteral("Reflct1.avi"); }
+    static QString refractionClip() { return QStringLiteral("Refract2.avi"); }
+
+private slots:
+    void plot1_MouseDown(double x, double y);
+    void refraction1_Click();
+    void refraction2_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Quit_Click();
+
+private:
+    void addRays();
+    InterfaceState currentState() const;
+    void showState(const InterfaceState& state);
+    void playClip(const QString& fileName);
+
+    PlotWidget* m_plot = nullptr;
+    int m_incident = -1;
+    int m_reflected = -1;
+    int m_refracted = -1;
+    QLineEdit* m_xval = nullptr;
+    QLineEdit* m_yval = nullptr;
+    QLineEdit* m_zval = nullptr;
+    QComboBox* m_refraction1 = nullptr;
+    QComboBox* m_refraction2 = nullptr;
+    QLineEdit* m_n1 = nullptr;
+    QLineEdit* m_n2 = nullptr;
+    ClipOpener m_openClip;
+};
+
+// The window the launcher shows as "Basics".
+BasicsWindow* createBasicsWindow();
+
+} // namespace lumenary
