@@ -4,8 +4,7 @@
 #include "ray_diagram_window.h"
 #include "window_registry.h"
 
-namespace lumenary
-{
+namespace lumenary {
 
 void registerWindows(WindowRegistry& registry)
 {

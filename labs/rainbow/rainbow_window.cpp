@@ -15,6 +15,18 @@
 namespace lumenary
 {
 
+namespace
+{
+
+// Writes a read-out so that its leading digits show: 15 digits are wider than the field.
+void showText(QLineEdit* field, const std::string& text)
+{
+    field->setText(QString::fromStdString(text));
+    field->setCursorPosition(0);
+}
+
+} // namespace
+
 RainbowWindow::RainbowWindow(QWidget* parent)
     : LabWindow(QStringLiteral("Rainbow"),
                 QStringLiteral("Refraction and Reflection in a Spherical Drop"), parent)
@@ -44,6 +56,10 @@ RainbowWindow::RainbowWindow(QWidget* parent)
     m_scroll->setAccessibleName(heightLabel->text());
     m_check = addCheck(this, "Check1", QStringLiteral("Clear Automatically"), true,
                        twips(6810, 1155, 1680, 330));
+    // Room for the whole caption in the font at hand, short of the scroll bar.
+    m_check->resize(
+        qBound(m_check->width(), m_check->sizeHint().width(), m_scroll->x() - m_check->x()),
+        m_check->height());
 
     auto* countLabel = addLabel(this, "Label6", QStringLiteral("# Internal Reflections"),
                                 twips(6735, 2565, 1050, 435));
@@ -76,6 +92,10 @@ RainbowWindow::RainbowWindow(QWidget* parent)
     auto* quit = addButton(this, "quit", QStringLiteral("Quit"), twips(7815, 6165, 1155, 420));
 
     connect(m_scroll, &QScrollBar::valueChanged, this, &RainbowWindow::VScroll1_Change);
+    // Qt counts a list's text part losing focus while it names an entry as a choice of that
+    // entry; here only a pick from the list chooses.
+    for (QComboBox* list : {m_refraction1, m_refraction2})
+        disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
     connect(m_refraction1, &QComboBox::activated, this, &RainbowWindow::refraction1_Click);
     connect(m_refraction2, &QComboBox::activated, this, &RainbowWindow::refraction2_Click);
     connect(clear, &QPushButton::clicked, this, &RainbowWindow::Clear_Click);
@@ -102,13 +122,13 @@ void RainbowWindow::TraceDrop()
     fields.decimalPoint = decimalPoint();
 
     const drop::DropResult result = drop::traceDrop(fields, *m_plot);
-    m_f->setText(QString::fromStdString(result.f));
+    showText(m_f, result.f);
     if (result.theta2)
-        m_theta2->setText(QString::fromStdString(*result.theta2));
+        showText(m_theta2, *result.theta2);
     if (result.alpha2)
-        m_alpha2->setText(QString::fromStdString(*result.alpha2));
+        showText(m_alpha2, *result.alpha2);
     if (result.D)
-        m_D->setText(QString::fromStdString(*result.D));
+        showText(m_D, *result.D);
 }
 
 void RainbowWindow::VScroll1_Change()

@@ -94,6 +94,7 @@ private slots:
     void scrollBarTraces();
     void choosingAMediumTraces_data();
     void choosingAMediumTraces();
+    void textPartIsNoChoice();
     void clearingOnAndOff();
     void countTakesEffectAtNextTrace();
     void mouseChangesNothing();
@@ -205,6 +206,8 @@ void TestRainbowWindow::scrollBarTraces()
     QTEST(field("theta2")->text(), "theta2");
     QTEST(field("alpha2")->text(), "alpha2");
     QTEST(field("D")->text(), "D");
+    // The read-outs show their leading digits, not the tail of a long number.
+    QCOMPARE(field("theta2")->cursorPosition(), 0);
     QCOMPARE(incidentRayDrawn(m_window->plot(), 1 - value / 100.0), !field("D")->text().isEmpty());
 }
 
@@ -258,6 +261,28 @@ void TestRainbowWindow::choosingAMediumTraces()
     QTEST(field("D")->text(), "D");
     QTEST(incidentRayDrawn(m_window->plot(), 0.5), "drawn");
     QTEST(anythingDrawn(m_window->plot()), "drawn");
+}
+
+// Typing into a list's text part, or leaving it, chooses nothing: only a pick from the list
+// writes an index and traces.
+void TestRainbowWindow::textPartIsNoChoice()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    auto* one = child<QComboBox>(m_window.get(), "refraction1");
+    auto* two = child<QComboBox>(m_window.get(), "refraction2");
+    one->setFocus();
+    QVERIFY(one->lineEdit()->hasFocus());
+    two->setFocus(); // "vacuum" names an entry, yet leaving it is no choice
+    two->lineEdit()->selectAll();
+    QTest::keyClicks(two->lineEdit(), "diamond");
+    QTest::keyClick(two->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(two->lineEdit(), Qt::Key_Tab);
+    field("Mmax")->setFocus();
+    QVERIFY(field("Mmax")->hasFocus());
+    QCOMPARE(field("n1")->text(), QString("1.00"));
+    QCOMPARE(field("n2")->text(), QString("1.33"));
+    QCOMPARE(field("f")->text(), QString());
+    QVERIFY(!anythingDrawn(m_window->plot()));
 }
 
 void TestRainbowWindow::clearingOnAndOff()
