@@ -3,6 +3,7 @@
 #include "prism_window.h"
 #include "basics_window.h"
 #include "depth_window.h"
+#include "rainbow_window.h"
 #include "ray_diagram_window.h"
 #include "window_registry.h"
 
@@ -16,6 +17,7 @@ void registerWindows(WindowRegistry& registry)
     registry.add(QStringLiteral("Prism"), [] { return createPrismWindow(); });
     registry.add(QStringLiteral("Basics"), [] { return createBasicsWindow(); });
     registry.add(QStringLiteral("Depth"), [] { return createDepthWindow(); });
+    registry.add(QStringLiteral("Rainbow"), [] { return createRainbowWindow(); });
 }
 
 } // namespace lumenary

@@ -1,0 +1,165 @@
+#include "rainbow_window.h"
+
+#include "controls.h"
+#include "drop_trace.h"
+#include "material_lists.h"
+#include "plot_widget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace lumenary
+{
+
+namespace
+{
+
+// Writes a read-out so that its leading digits show: 15 digits are wider than the field.
+void showText(QLineEdit* field, const std::string& text)
+{
+    field->setText(QString::fromStdString(text));
+    field->setCursorPosition(0);
+}
+
+} // namespace
+
+RainbowWindow::RainbowWindow(QWidget* parent)
+    : LabWindow(QStringLiteral("Rainbow"),
+                QStringLiteral("Refraction and Reflection in a Spherical Drop"), parent)
+{
+    m_plot = new PlotWidget(this);
+    m_plot->setObjectName(QStringLiteral("plot1"));
+    m_plot->setAccessibleName(QStringLiteral("plot1"));
+    m_plot->setGeometry(twips(30, 120, 6500, 6500));
+    m_plot->setBackground(lumenary::palette(7));
+    // The drop: the circle of radius 1 about the origin, under every trace.
+    PlotShape drop;
+    drop.kind = PlotShape::Kind::Ellipse;
+    drop.a = {-1, 1};
+    drop.b = {1, -1};
+    drop.pen = lumenary::palette(0);
+    drop.fill = lumenary::palette(15);
+    drop.filled = true;
+    drop.penWidth = 2;
+    m_plot->addShape(drop);
+
+    auto* heightLabel =
+        addLabel(this, "Label2", QStringLiteral("Incidence Height"), twips(7785, 135, 810, 525));
+    m_f = addField(this, "f", QString(), twips(7785, 630, 855, 330), true);
+    labelField(heightLabel, m_f);
+    m_scroll = addScrollBar(this, "VScroll1", Qt::Vertical, 1, 100, 1, 10, 50,
+                            twips(8700, 105, 270, 3060));
+    m_scroll->setAccessibleName(heightLabel->text());
+    m_check = addCheck(this, "Check1", QStringLiteral("Clear Automatically"), true,
+                       twips(6810, 1155, 1680, 330));
+    // Room for the whole caption in the font at hand, short of the scroll bar.
+    m_check->resize(
+        qBound(m_check->width(), m_check->sizeHint().width(), m_scroll->x() - m_check->x()),
+        m_check->height());
+
+    auto* countLabel = addLabel(this, "Label6", QStringLiteral("# Internal Reflections"),
+                                twips(6735, 2565, 1050, 435));
+    m_mmax = addField(this, "Mmax", QStringLiteral("0"), twips(7755, 2625, 510, 315));
+    labelField(countLabel, m_mmax);
+
+    addLabel(this, "Label1", QStringLiteral("Indices of Refraction "), twips(6750, 3150, 2175, 360))
+        ->setFont(timesBold(12));
+    m_refraction1 =
+        addList(this, "refraction1", QStringLiteral("vacuum"), twips(6570, 3555, 1740, 315));
+    m_n1 = addField(this, "n1", QStringLiteral("1.00"), twips(8280, 3555, 720, 315), true);
+    m_refraction2 =
+        addList(this, "refraction2", QStringLiteral("water"), twips(6570, 4005, 1740, 315));
+    m_n2 = addField(this, "n2", QStringLiteral("1.33"), twips(8265, 4005, 720, 315), true);
+
+    auto* incidenceLabel =
+        addLabel(this, "Label3", QStringLiteral("Angle of Incidence"), twips(6615, 4605, 810, 450));
+    m_theta2 = addField(this, "theta2", QString(), twips(7560, 4620, 1335, 330), true);
+    labelField(incidenceLabel, m_theta2);
+    auto* refractionLabel = addLabel(this, "Label4", QStringLiteral("Angle of Refraction"),
+                                     twips(6630, 5115, 810, 450));
+    m_alpha2 = addField(this, "alpha2", QString(), twips(7560, 5100, 1335, 360), true);
+    labelField(refractionLabel, m_alpha2);
+    auto* deviationLabel =
+        addLabel(this, "Label5", QStringLiteral("Angle of Deviation"), twips(6630, 5625, 810, 390));
+    m_D = addField(this, "D", QString(), twips(7560, 5610, 1335, 360), true);
+    labelField(deviationLabel, m_D);
+
+    auto* clear = addButton(this, "Clear", QStringLiteral("Clear"), twips(6675, 6165, 1155, 420));
+    auto* quit = addButton(this, "quit", QStringLiteral("Quit"), twips(7815, 6165, 1155, 420));
+
+    connect(m_scroll, &QScrollBar::valueChanged, this, &RainbowWindow::VScroll1_Change);
+    // Qt counts a list's text part losing focus while it names an entry as a choice of that
+    // entry; here only a pick from the list chooses.
+    for (QComboBox* list : {m_refraction1, m_refraction2})
+        disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
+    connect(m_refraction1, &QComboBox::activated, this, &RainbowWindow::refraction1_Click);
+    connect(m_refraction2, &QComboBox::activated, this, &RainbowWindow::refraction2_Click);
+    connect(clear, &QPushButton::clicked, this, &RainbowWindow::Clear_Click);
+    connect(quit, &QPushButton::clicked, this, &RainbowWindow::Quit_Click);
+    // The surface has no mouse interaction: its mouse signals stay unconnected.
+
+    Form_Load();
+}
+
+void RainbowWindow::Form_Load()
+{
+    fillMaterialLists(m_refraction1, m_refraction2);
+    m_plot->setScale(-2, 2, 2, -2);
+}
+
+void RainbowWindow::TraceDrop()
+{
+    drop::DropFields fields;
+    fields.scrollValue = m_scroll->value();
+    fields.n1 = m_n1->text().toStdString();
+    fields.n2 = m_n2->text().toStdString();
+    fields.reflections = m_mmax->text().toStdString();
+    fields.clearAutomatically = m_check->isChecked();
+    fields.decimalPoint = decimalPoint();
+
+    const drop::DropResult result = drop::traceDrop(fields, *m_plot);
+    showText(m_f, result.f);
+    if (result.theta2)
+        showText(m_theta2, *result.theta2);
+    if (result.alpha2)
+        showText(m_alpha2, *result.alpha2);
+    if (result.D)
+        showText(m_D, *result.D);
+}
+
+void RainbowWindow::VScroll1_Change()
+{
+    TraceDrop();
+}
+
+void RainbowWindow::refraction1_Click()
+{
+    if (writeChosenIndex(m_refraction1, m_n1))
+        TraceDrop();
+}
+
+void RainbowWindow::refraction2_Click()
+{
+    if (writeChosenIndex(m_refraction2, m_n2))
+        TraceDrop();
+}
+
+void RainbowWindow::Clear_Click()
+{
+    m_plot->clear();
+}
+void RainbowWindow::Quit_Click()
+{
+    hide();
+}
+
+RainbowWindow* createRainbowWindow()
+{
+    return new RainbowWindow(nullptr);
+}
+
+} // namespace lumenary

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "lab_window.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QScrollBar;
+
+namespace lumenary
+{
+
+class PlotWidget;
+
+// The spherical-drop lab: one ray refracted into a drop, reflected inside it a chosen number of
+// times and refracted out, with its angles of incidence, refraction and deviation.
+class RainbowWindow final : public LabWindow
+{
+    Q_OBJECT
+public:
+    explicit RainbowWindow(QWidget* parent = nullptr);
+
+    PlotWidget* plot() const { return m_plot; }
+
+private slots:
+    void VScroll1_Change();
+    void refraction1_Click();
+    void refraction2_Click();
+    void Clear_Click();
+    void Quit_Click();
+
+private:
+    void Form_Load();
+    void TraceDrop();
+
+    PlotWidget* m_plot = nullptr;
+    QScrollBar* m_scroll = nullptr;
+    QLineEdit* m_f = nullptr;
+    QCheckBox* m_check = nullptr;
+    QLineEdit* m_mmax = nullptr;
+    QComboBox* m_refraction1 = nullptr;
+    QComboBox* m_refraction2 = nullptr;
+    QLineEdit* m_n1 = nullptr;
+    QLineEdit* m_n2 = nullptr;
+    QLineEdit* m_theta2 = nullptr;
+    QLineEdit* m_alpha2 = nullptr;
+    QLineEdit* m_D = nullptr;
+};
+
+// The drop lab's window, with its lists filled.
+RainbowWindow* createRainbowWindow();
+
+} // namespace lumenary
