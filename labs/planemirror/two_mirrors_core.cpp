@@ -103,7 +103,9 @@ std::optional<DoubleReflection> reflectionOneThenTwo(const MirrorAngle& angle, P
     if (!(eye.x < x0 && eye.y > y0))
         return std::nullopt;
     const auto hits = doubleHits(angle, eye, kMirrorObject);
-    if (!hits || !(hits->first.x > 0))
+    // Both hits on the mirrors as drawn: for obtuse angles the line between the images can
+    // meet mirror 2's line behind mirror 1, and no ray goes there.
+    if (!hits || !(hits->first.x > 0) || !(hits->second.y > 0))
         return std::nullopt;
     return hits; // mirror 1 first
 }

@@ -62,8 +62,8 @@ struct DoubleReflection {
 // object). Mirror 2 is hit at height r = num·sin α / den, where
 // den = sin α·(xe + x0) + cos α·(y0 - ye) and
 // num = sin 2α·(xe·x0 + ye·y0) + cos 2α·(xe·y0 - x0·ye), at x = r / tan α (0 for exactly 90
-// degrees); mirror 1 at p1 = (r·x0 + y0·qx) / (r + y0). Empty when a condition fails, p1 <= 0
-// or a point has no finite position.
+// degrees); mirror 1 at p1 = (r·x0 + y0·qx) / (r + y0). Empty when a condition fails, a hit
+// lies off its mirror (p1 <= 0 or r <= 0) or a point has no finite position.
 std::optional<DoubleReflection> reflectionOneThenTwo(const MirrorAngle& angle, Point eye);
 
 // The path that reflects on mirror 2, then on mirror 1 (for an eye right of and below the

@@ -242,6 +242,10 @@ void TestTwoMirrorsCore::doublePathConditions_data()
     // At 170 degrees the line between the images meets mirror 2 behind the origin.
     QTest::newRow("170, crossing behind the origin") << 170.0 << Point{-30, 20} << false << false;
     QTest::newRow("150, close under mirror 2") << 150.0 << Point{-60, 35} << true << false;
+    // At 135 degrees the line between the images meets mirror 2's line below mirror 1.
+    QTest::newRow("135, crossing below mirror 1") << 135.0 << Point{25, 20} << false << false;
+    QTest::newRow("180, crossing on mirror 1's side")
+        << 180.0 << Point{-27, 16.5} << false << false;
 }
 
 void TestTwoMirrorsCore::doublePathConditions()
@@ -314,8 +318,8 @@ void TestTwoMirrorsCore::everyReleaseIsSound_data()
 }
 
 // Over a grid of releases covering the whole window, edges and corners included: each path is
-// drawn whole or not at all, runs from the object to the eye, and each single reflection's
-// image line continues its reflected ray.
+// drawn whole or not at all, runs from the object to the eye, meets the mirrors where they are
+// drawn, and each single reflection's image line continues its reflected ray.
 void TestTwoMirrorsCore::everyReleaseIsSound()
 {
     QFETCH(double, degrees);
@@ -333,14 +337,16 @@ void TestTwoMirrorsCore::everyReleaseIsSound()
             const Point eye{x, y};
             RecordingCanvas c;
             drawTwoMirrorPaths(c, a, eye, only(true, true, true, true));
+            // Each path's hits, in order: 1 on mirror 1, 2 on mirror 2 (0: no test).
             const struct {
                 Rgb colour;
                 int segments;
                 const Point* image;
-            } groups[] = {{Rgb{0, 0, 0}, 2, &image1},
-                          {palette(4), 2, &image2},
-                          {palette(2), 3, nullptr},
-                          {palette(5), 3, nullptr}};
+                int mirrors[2];
+            } groups[] = {{Rgb{0, 0, 0}, 2, &image1, {0, 0}},
+                          {palette(4), 2, &image2, {2, 0}},
+                          {palette(2), 3, nullptr, {1, 2}},
+                          {palette(5), 3, nullptr, {2, 1}}};
             int dottedExpected = 0;
             for (const auto& g : groups) {
                 const auto path = linesOf(c, g.colour, false);
@@ -352,6 +358,15 @@ void TestTwoMirrorsCore::everyReleaseIsSound()
                 QVERIFY(near(path.back().b, eye, 1e-9));
                 for (std::size_t i = 1; i < path.size(); ++i)
                     QVERIFY(near(path[i].a, path[i - 1].b, 0));
+                for (int k = 0; k < 2; ++k) {
+                    const Point hit = path[std::size_t(k)].b;
+                    if (g.mirrors[k] == 1)
+                        QVERIFY2(hit.y == 0 && hit.x > 0, qPrintable(describe(eye)));
+                    if (g.mirrors[k] == 2)
+                        QVERIFY2(hit.y > 0 && near(hit.x * a.sin - hit.y * a.cos, 0,
+                                                   1e-9 * std::hypot(hit.x, hit.y)),
+                                 qPrintable(describe(eye)));
+                }
                 if (g.image) {
                     ++dottedExpected;
                     const Point hit = path[0].b;
