@@ -3,8 +3,7 @@
 #include "numbers.h"
 #include "plane_mirror_core.h"
 
-namespace lumenary
-{
+namespace lumenary {
 
 std::optional<MirrorAngle> MirrorLab::acceptedAngle(std::string_view text, char decimalPoint)
 {

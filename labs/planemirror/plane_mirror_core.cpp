@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-namespace lumenary
-{
+namespace lumenary {
 
 bool drawPath(Canvas& canvas, std::initializer_list<Point> points, Rgb colour)
 {

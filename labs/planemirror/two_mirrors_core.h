@@ -4,8 +4,7 @@
 
 #include <optional>
 
-namespace lumenary
-{
+namespace lumenary {
 
 // The angle between the mirrors as the constructions use it: mirror 1 lies along the positive
 // x axis, mirror 2 leaves the origin at this angle.
