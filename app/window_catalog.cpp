@@ -4,6 +4,7 @@
 #include "basics_window.h"
 #include "depth_window.h"
 #include "rainbow_window.h"
+#include "plane_mirror_window.h"
 #include "ray_diagram_window.h"
 #include "window_registry.h"
 
@@ -18,6 +19,7 @@ void registerWindows(WindowRegistry& registry)
     registry.add(QStringLiteral("Basics"), [] { return createBasicsWindow(); });
     registry.add(QStringLiteral("Depth"), [] { return createDepthWindow(); });
     registry.add(QStringLiteral("Rainbow"), [] { return createRainbowWindow(); });
+    registry.add(QStringLiteral("PlaneMirror"), [] { return createPlaneMirrorWindow(); });
 }
 
 } // namespace lumenary
