@@ -92,10 +92,6 @@ RainbowWindow::RainbowWindow(QWidget* parent)
     auto* quit = addButton(this, "quit", QStringLiteral("Quit"), twips(7815, 6165, 1155, 420));
 
     connect(m_scroll, &QScrollBar::valueChanged, this, &RainbowWindow::VScroll1_Change);
-    // Qt counts a list's text part losing focus while it names an entry as a choice of that
-    // entry; here only a pick from the list chooses.
-    for (QComboBox* list : {m_refraction1, m_refraction2})
-        disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
     connect(m_refraction1, &QComboBox::activated, this, &RainbowWindow::refraction1_Click);
     connect(m_refraction2, &QComboBox::activated, this, &RainbowWindow::refraction2_Click);
     connect(clear, &QPushButton::clicked, this, &RainbowWindow::Clear_Click);
