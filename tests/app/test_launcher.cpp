@@ -20,6 +20,8 @@ private slots:
     void cleanup();
     void buttons_data();
     void buttons();
+    void pictures_data();
+    void pictures();
     void webPanel();
     void webButtonsOpenTheirAddresses();
     void oneWindowPerButton();
@@ -76,6 +78,26 @@ void TestLauncher::buttons()
     auto* b = button(name.toLatin1().constData());
     QCOMPARE(b->text(), caption);
     QCOMPARE(b->geometry(), geometry);
+}
+
+void TestLauncher::pictures_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("soap film") << "Picture3" << QSize(200, 159);
+    QTest::newRow("drop") << "Picture4" << QSize(253, 214);
+    QTest::newRow("spectrum") << "Picture1" << QSize(320, 194);
+}
+
+// The launcher's art and icon come from the resources linked into the program.
+void TestLauncher::pictures()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    auto* picture = m_launcher->findChild<QLabel*>(name);
+    QVERIFY(picture);
+    QCOMPARE(picture->pixmap().size(), size);
+    QCOMPARE(m_launcher->windowIcon().availableSizes().value(0), QSize(32, 32));
 }
 
 void TestLauncher::webPanel()
