@@ -9,9 +9,14 @@ namespace lumenary {
 QStringList assetFolders()
 {
     QStringList folders{QDir::currentPath()};
-    if (QCoreApplication::instance())
-        folders << QCoreApplication::applicationDirPath();
+    if (QCoreApplication::instance()) {
+        const QString exeDir = QCoreApplication::applicationDirPath();
+        folders << exeDir;
+        // The data folder of an installation, wherever its prefix is: <prefix>/bin/../share.
+        folders << QDir::cleanPath(exeDir + QStringLiteral("/../share/lumenary"));
+    }
     folders << QStringLiteral(LUMENARY_DATA_DIR);
+    folders.removeDuplicates();
     return folders;
 }
 

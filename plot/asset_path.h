@@ -9,7 +9,8 @@ namespace lumenary {
 
 // The folders where the program looks for the files it reads or hands on (the instructions
 // document, the video clips), in order: the current working folder, the folder of the
-// executable, then the installed data folder (<prefix>/share/lumenary).
+// executable, then the data folder of the installation the executable belongs to
+// (<exe>/../share/lumenary), then the data folder of the configured install prefix.
 QStringList assetFolders();
 
 // The full path of fileName in the first of folders that holds such a file; empty when none
