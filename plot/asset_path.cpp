@@ -16,7 +16,6 @@ QStringList assetFolders()
         folders << QDir::cleanPath(exeDir + QStringLiteral("/../share/lumenary"));
     }
     folders << QStringLiteral(LUMENARY_DATA_DIR);
-    folders.removeDuplicates();
     return folders;
 }
 
