@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -73,6 +74,7 @@ private slots:
     void viewerNamesAnUnreadableDocument();
     void shippedDocument_data();
     void shippedDocument();
+    void shippedFigureLoads();
 
     void aboutLayout_data();
     void aboutLayout();
@@ -244,6 +246,27 @@ void TestShellWindows::shippedDocument()
     QVERIFY2(text.contains(phrase, Qt::CaseInsensitive), qPrintable(phrase));
     for (const QChar c : {QChar('\\'), QChar('{'), QChar('}'), QChar(0xFFFD)})
         QVERIFY2(!text.contains(c), qPrintable(QString("stray %1").arg(c)));
+}
+
+void TestShellWindows::shippedFigureLoads()
+{
+    QFile file(QStringLiteral(LUMENARY_INSTRUCTIONS_PATH));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QTextDocument document;
+    setRtf(document, file.readAll());
+    int figures = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextImageFormat image = it.fragment().charFormat().toImageFormat();
+            if (!image.isValid())
+                continue;
+            const QVariant stored =
+                document.resource(QTextDocument::ImageResource, QUrl(image.name()));
+            QVERIFY(stored.canConvert<QImage>() && !stored.value<QImage>().isNull());
+            QCOMPARE(image.width(), 480.0);
+            ++figures;
+        }
+    QCOMPARE(figures, 1);
 }
 
 void TestShellWindows::aboutLayout_data()
