@@ -120,7 +120,9 @@ void AboutBox::Form_Load()
 {
     setWindowTitle(QStringLiteral("About Lumenary.Exe"));
     m_version->setText(versionText());
+    m_version->setAccessibleName(m_version->text());
     m_title->setText(QStringLiteral("Lumenary.Exe"));
+    m_title->setAccessibleName(m_title->text());
 }
 
 void AboutBox::cmdOK_Click()

@@ -1,4 +1,5 @@
 #include "about_box.h"
+#include "asset_path.h"
 #include "fake_registry.h"
 #include "instructions_viewer.h"
 #include "rtf_builder.h"
@@ -66,6 +67,7 @@ private slots:
     void init();
     void cleanup();
 
+    void assetsAreFoundInOrder();
     void viewerLayout_data();
     void viewerLayout();
     void viewerHidesAndKeepsItsPlace();
@@ -111,6 +113,28 @@ void TestShellWindows::cleanup()
     m_registry.reset();
     QDir::setCurrent(m_startFolder);
     m_folder.reset();
+}
+
+// The working folder comes first, then the executable's folder; folders are not files.
+void TestShellWindows::assetsAreFoundInOrder()
+{
+    const QString name = QStringLiteral("lumenary-asset-order.txt");
+    const QString here = QDir::current().filePath(name);
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    QVERIFY(!QFile::exists(beside));
+    QVERIFY(!findAsset(name));
+    QVERIFY(QDir::current().mkdir(name)); // a folder of that name is passed over
+    QVERIFY(!findAsset(name));
+    writeFile(beside, "beside");
+    const auto found = findAsset(name);
+    QFile::remove(beside);
+    QCOMPARE(found, std::optional<QString>(beside));
+    QVERIFY(QDir::current().rmdir(name));
+    writeFile(beside, "beside");
+    writeFile(here, "here");
+    const auto first = findAsset(name);
+    QFile::remove(beside);
+    QCOMPARE(first, std::optional<QString>(QFileInfo(here).absoluteFilePath()));
 }
 
 void TestShellWindows::viewerLayout_data()
