@@ -5,10 +5,13 @@
 #include "depth_window.h"
 #include "rainbow_window.h"
 #include "plane_mirror_window.h"
+#include "about_box.h"
+#include "instructions_viewer.h"
 #include "ray_diagram_window.h"
 #include "window_registry.h"
 
-namespace lumenary {
+namespace lumenary
+{
 
 void registerWindows(WindowRegistry& registry)
 {
@@ -20,6 +23,8 @@ void registerWindows(WindowRegistry& registry)
     registry.add(QStringLiteral("Depth"), [] { return createDepthWindow(); });
     registry.add(QStringLiteral("Rainbow"), [] { return createRainbowWindow(); });
     registry.add(QStringLiteral("PlaneMirror"), [] { return createPlaneMirrorWindow(); });
+    registry.add(QStringLiteral("frmAbout"), [] { return createAboutBox(); });
+    registry.add(QStringLiteral("LumenaryDoc"), [] { return createInstructionsViewer(); });
 }
 
 } // namespace lumenary

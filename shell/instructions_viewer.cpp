@@ -1,0 +1,86 @@
+#include "instructions_viewer.h"
+
+#include "asset_path.h"
+#include "controls.h"
+#include "rtf_builder.h"
+#include "rtf_reader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace lumenary
+{
+
+InstructionsViewer::InstructionsViewer(QWidget* parent)
+    : LabWindow(QStringLiteral("LumenaryDoc"), QStringLiteral("Lumenary Instructions"), parent)
+{
+    m_text = new QTextEdit(this);
+    m_text->setObjectName(QStringLiteral("RichTextBox1"));
+    m_text->setAccessibleName(QStringLiteral("Instructions"));
+    m_text->setGeometry(twips(105, 60, 8805, 6180));
+    m_text->setReadOnly(true);
+    // Read, select and copy, with no caret; the keys still page through the text.
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_text->setFocusPolicy(Qt::StrongFocus);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_text->setLineWrapMode(QTextEdit::WidgetWidth);
+
+    m_close = addButton(this, "Command1", QStringLiteral("Close"), twips(3750, 6285, 660, 375));
+    connect(m_close, &QPushButton::clicked, this, &InstructionsViewer::Command1_Click);
+
+    Form_Load();
+}
+
+// Reads the document once; what cannot be read is replaced by one sentence saying why.
+void InstructionsViewer::Form_Load()
+{
+    const QString name = QString::fromLatin1(kInstructionsFile);
+    const std::optional<QString> path = findAsset(name);
+    if (!path) {
+        m_text->setPlainText(missingDocumentText(name, assetFolders()));
+        return;
+    }
+    QFile file(*path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(static_cast<qint64>(rtf::kMaxInputBytes) + 1);
+    if (bytes.size() > static_cast<qsizetype>(rtf::kMaxInputBytes) ||
+        !rtf::looksLikeRtf(std::string_view(bytes.constData(), std::size_t(bytes.size())))) {
+        m_text->setPlainText(unreadableDocumentText(*path));
+        return;
+    }
+    setRtf(*m_text->document(), bytes);
+    m_text->moveCursor(QTextCursor::Start);
+}
+
+void InstructionsViewer::Command1_Click()
+{
+    hide();
+}
+
+QString missingDocumentText(const QString& fileName, const QStringList& folders)
+{
+    QStringList shown;
+    for (const QString& folder : folders)
+        shown << QDir::toNativeSeparators(folder);
+    return QStringLiteral("The instructions document \"%1\" was not found in any of these "
+                          "folders: %2.")
+        .arg(fileName, shown.join(QStringLiteral("; ")));
+}
+
+QString unreadableDocumentText(const QString& path)
+{
+    return QStringLiteral("The instructions document \"%1\" could not be read as a rich-text "
+                          "document.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QWidget* createInstructionsViewer()
+{
+    return new InstructionsViewer();
+}
+
+} // namespace lumenary
