@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+
+#include <cmath>
 #include <benchmark/benchmark.h>
 
 using namespace lumenary;
@@ -70,6 +72,29 @@ void PlotRepaintAfterLines(benchmark::State& state)
     state.SetLabel(std::to_string(state.range(0)) + " lines drawn");
 }
 BENCHMARK(PlotRepaintAfterLines)->Arg(10)->Arg(10000);
+
+// Raw rasterisation: chords across a drop-sized circle, as a long drop trace draws them.
+void PlotChords(benchmark::State& state)
+{
+    PlotWidget plot;
+    plot.resize(433, 433);
+    plot.setScale(-2, 2, 2, -2);
+    plot.show();
+    if (!QTest::qWaitForWindowExposed(&plot))
+        qFatal("plot never shown");
+    const double step = 2.3;
+    for (auto _ : state) {
+        double phi = 0.5;
+        plot.line({std::cos(phi), std::sin(phi)}, {std::cos(phi), std::sin(phi)}, palette(4));
+        for (int i = 0; i < state.range(0); ++i) {
+            phi += step;
+            plot.lineTo({std::cos(phi), std::sin(phi)}, palette(4));
+        }
+        plot.repaint();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(PlotChords)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

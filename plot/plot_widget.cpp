@@ -150,6 +150,57 @@ QImage PlotWidget::drawingLayer()
     return m_layer;
 }
 
+void PlotWidget::scheduleRepaint()
+{
+    // One repaint request per batch of primitives: a trace of a million lines asks once.
+    if (!m_repaintPending) {
+        m_repaintPending = true;
+        update();
+    }
+}
+
+bool PlotWidget::rasterDirectly() const
+{
+    return m_layer.devicePixelRatio() == 1.0 && m_layer.format() == QImage::Format_ARGB32_Premultiplied;
+}
+
+void PlotWidget::plotPixels(QPointF a, QPointF b, Rgb colour)
+{
+    // A one-pixel solid line written straight into the layer (Bresenham): QPainter's set-up per
+    // call costs more than the line itself for the short, many lines the labs draw.
+    endPainting();
+    const int w = m_layer.width();
+    const int h = m_layer.height();
+    if (!clipSegment(a, b, 0.0, w - 1e-6, h - 1e-6))
+        return;
+    int x0 = static_cast<int>(a.x());
+    int y0 = static_cast<int>(a.y());
+    const int x1 = static_cast<int>(b.x());
+    const int y1 = static_cast<int>(b.y());
+    const QRgb pixel = qRgb(colour.r, colour.g, colour.b);
+    uchar* bits = m_layer.bits();
+    const qsizetype stride = m_layer.bytesPerLine();
+    const int dx = std::abs(x1 - x0);
+    const int dy = -std::abs(y1 - y0);
+    const int sx = x0 < x1 ? 1 : -1;
+    const int sy = y0 < y1 ? 1 : -1;
+    int err = dx + dy;
+    for (;;) {
+        reinterpret_cast<QRgb*>(bits + y0 * stride)[x0] = pixel;
+        if (x0 == x1 && y0 == y1)
+            break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
+}
+
 void PlotWidget::onScale(double, double, double, double)
 {
     update();
@@ -160,7 +211,7 @@ void PlotWidget::onClear()
     endPainting();
     ensureLayer();
     m_layer.fill(Qt::transparent);
-    update();
+    scheduleRepaint();
 }
 
 void PlotWidget::onLine(Point a, Point b, Rgb colour, bool dotted)
@@ -170,6 +221,12 @@ void PlotWidget::onLine(Point a, Point b, Rgb colour, bool dotted)
     const QSize size = contentsRect().size();
     if (!clipSegment(pa, pb, -kGuard, size.width() + kGuard, size.height() + kGuard))
         return;
+    ensureLayer();
+    if (!dotted && rasterDirectly()) {
+        plotPixels(pa, pb, colour);
+        scheduleRepaint();
+        return;
+    }
     QPainter& p = layerPainter();
     QPen pen(toQColor(colour), 1, dotted ? Qt::DotLine : Qt::SolidLine);
     pen.setCosmetic(true);
@@ -178,7 +235,7 @@ void PlotWidget::onLine(Point a, Point b, Rgb colour, bool dotted)
         p.drawPoint(pa);
     else
         p.drawLine(pa, pb);
-    update();
+    scheduleRepaint();
 }
 
 void PlotWidget::onBox(Point a, Point b, Rgb colour, bool filled)
@@ -196,7 +253,7 @@ void PlotWidget::onBox(Point a, Point b, Rgb colour, bool filled)
     p.setBrush(filled ? QBrush(toQColor(colour)) : Qt::NoBrush);
     p.drawRect(rect);
     p.setBrush(Qt::NoBrush);
-    update();
+    scheduleRepaint();
 }
 
 void PlotWidget::onCircle(Point centre, double radius, Rgb colour)
@@ -213,7 +270,7 @@ void PlotWidget::onCircle(Point centre, double radius, Rgb colour)
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(c, r, r);
-    update();
+    scheduleRepaint();
 }
 
 void PlotWidget::onPoint(Point p, Rgb colour)
@@ -222,14 +279,21 @@ void PlotWidget::onPoint(Point p, Rgb colour)
     const QSize size = contentsRect().size();
     if (q.x() < -1 || q.y() < -1 || q.x() > size.width() + 1 || q.y() > size.height() + 1)
         return;
+    ensureLayer();
+    if (rasterDirectly()) {
+        plotPixels(q, q, colour);
+        scheduleRepaint();
+        return;
+    }
     QPainter& painter = layerPainter();
     painter.setPen(QPen(toQColor(colour), 1));
     painter.drawPoint(q);
-    update();
+    scheduleRepaint();
 }
 
 void PlotWidget::paintEvent(QPaintEvent*)
 {
+    m_repaintPending = false;
     endPainting();
     ensureLayer();
     QPainter p(this);

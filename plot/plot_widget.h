@@ -79,8 +79,12 @@ private:
     void endPainting();
     void ensureLayer();
     QPointF toLayer(Point user) const;
+    void scheduleRepaint();
+    bool rasterDirectly() const;
+    void plotPixels(QPointF a, QPointF b, Rgb colour);
 
     QPointF m_lastMouse;
+    bool m_repaintPending = false;
     QImage m_layer;
     std::unique_ptr<QPainter> m_painter;
     std::vector<PlotShape> m_shapes;
