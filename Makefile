@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install package clean
 
 all: build
 
@@ -32,6 +32,15 @@ bench: deps
 	cd build-bench/bench && ./bench_startup --benchmark_out=startup.json --benchmark_out_format=json
 	python3 bench/report.py build-bench/results.md build-bench/bench/events.json build-bench/bench/startup.json
 	@cat build-bench/results.md
+
+# Installs into PREFIX (default /usr/local); DESTDIR is honoured for staging.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in the build folder: lumenary_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

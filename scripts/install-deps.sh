@@ -11,6 +11,7 @@ packages=(
     libbenchmark-dev
     clang libclang-rt-dev
     xvfb xauth
+    dbus at-spi2-core python3-pyatspi desktop-file-utils appstream
 )
 
 missing=()

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QAccessible>
 #include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
@@ -26,6 +27,7 @@ private slots:
     void webButtonsOpenTheirAddresses();
     void oneWindowPerButton();
     void hiddenWindowKeepsItsState();
+    void everyWindowIsAFrameToAssistiveTechnology();
     void mirrorButtonsShowTheirWindows_data();
     void mirrorButtonsShowTheirWindows();
 
@@ -175,6 +177,21 @@ void TestLauncher::mirrorButtonsShowTheirWindows()
     QWidget* w = m_registry->find(window);
     QVERIFY(w && w->isVisible());
     QCOMPARE(w->windowTitle(), title);
+}
+
+void TestLauncher::everyWindowIsAFrameToAssistiveTechnology()
+{
+    // Screen readers find a window by its role and title: a lab window must be a frame.
+    for (const QString& name : m_registry->names()) {
+        QWidget* w = m_registry->show(name);
+        QVERIFY2(w, qPrintable(name));
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        QVERIFY2(a, qPrintable(name));
+        QVERIFY2(a->role() == QAccessible::Window || a->role() == QAccessible::Dialog,
+                 qPrintable(name));
+        QCOMPARE(a->text(QAccessible::Name), w->windowTitle());
+        w->close();
+    }
 }
 
 QTEST_MAIN(TestLauncher)

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, checks the layout and the desktop metadata, and,
+# where a display server and the accessibility bus are available, starts the installed program
+# from an unrelated folder and checks that its instructions viewer shows the installed document.
+# Exit 77 tells CTest a part could not run here.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+app=com.varnel.Lumenary
+for f in bin/lumenary \
+         share/lumenary/lumenary.rtf share/lumenary/Reflct1.avi share/lumenary/Refract2.avi \
+         share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
+         share/icons/hicolor/32x32/apps/$app.png share/icons/hicolor/128x128/apps/$app.png \
+         share/icons/hicolor/scalable/apps/$app.svg; do
+    [ -f "$prefix/$f" ] || { echo "missing from the installation: $f"; exit 1; }
+done
+[ -x "$prefix/bin/lumenary" ] || { echo "bin/lumenary is not executable"; exit 1; }
+echo "layout: ok"
+
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate --no-hints "$prefix/share/applications/$app.desktop"
+    echo "desktop entry: ok"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app.metainfo.xml" >/dev/null ||
+        appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml"
+    echo "appstream: ok"
+fi
+
+for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher /usr/bin/python3; do
+    command -v "$tool" >/dev/null || { echo "skipped the running check: no $tool"; exit 77; }
+done
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: no pyatspi"; exit 77; }
+
+home=$work/home
+mkdir -p "$home"
+cat > "$work/session.sh" <<SESSION
+#!/usr/bin/env bash
+set -eu
+trap 'kill \$(jobs -p) 2>/dev/null || true' EXIT
+Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$work/display" >/dev/null 2>&1 &
+for i in \$(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:\$(cat "$work/display")
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+sleep 1
+cd "$home"
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb HOME="$home" "$prefix/bin/lumenary" >/dev/null 2>&1 &
+timeout 60 /usr/bin/python3 "$here/installed_viewer.py"
+SESSION
+chmod +x "$work/session.sh"
+shown=$(dbus-run-session -- "$work/session.sh" 2>&1) || true
+if ! grep -q "Varnel Lumenary" <<<"$shown"; then
+    echo "the installed viewer did not show the installed document; it showed:"
+    echo "$shown"
+    exit 1
+fi
+echo "installed program from $home: the viewer shows the installed document"
