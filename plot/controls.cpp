@@ -12,7 +12,8 @@
 
 #include <cmath>
 
-namespace lumenary {
+namespace lumenary
+{
 
 QRect twips(int left, int top, int width, int height)
 {
@@ -58,8 +59,7 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QPoi
     return label;
 }
 
-QLineEdit* addField(QWidget* parent, const char* name, const QString& text, QRect at,
-                    bool readOnly)
+QLineEdit* addField(QWidget* parent, const char* name, const QString& text, QRect at, bool readOnly)
 {
     auto* field = new QLineEdit(text, parent);
     field->setObjectName(QString::fromLatin1(name));
@@ -134,10 +134,17 @@ void labelField(QLabel* label, QWidget* field)
 
 char decimalPoint()
 {
-    const QString point = QLocale::system().decimalPoint();
+    const QString point = QLocale().decimalPoint();
     if (point.size() == 1 && point.at(0).unicode() < 128)
         return static_cast<char>(point.at(0).unicode());
     return '.';
+}
+
+QString localeNumber(const char* text)
+{
+    QString shown = QString::fromLatin1(text);
+    shown.replace(QLatin1Char('.'), QLatin1Char(decimalPoint()));
+    return shown;
 }
 
 std::optional<double> fieldNumber(const QLineEdit* field)

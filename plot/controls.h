@@ -16,7 +16,8 @@ class QLineEdit;
 class QPushButton;
 class QScrollBar;
 
-namespace lumenary {
+namespace lumenary
+{
 
 // Layouts are written in twips: 15 twips to a logical pixel.
 constexpr int kTwipsPerPixel = 15;
@@ -49,8 +50,12 @@ QComboBox* addList(QWidget* parent, const char* name, const QString& text, QRect
 // Gives field the text of label as its accessible name.
 void labelField(QLabel* label, QWidget* field);
 
-// The decimal point of the user's locale, used for reading and writing numbers.
+// The decimal point of the user's locale, used for reading and writing numbers. (The default
+// locale: the system's, unless a test chooses another.)
 char decimalPoint();
+// A starting number text written with a point ("1.33"), shown with the user's decimal point so
+// that it reads back as the number it shows.
+QString localeNumber(const char* text);
 // The number in a field, by the numeric-field rule.
 std::optional<double> fieldNumber(const QLineEdit* field);
 // The read-out text of value in the user's locale.

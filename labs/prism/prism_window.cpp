@@ -72,7 +72,7 @@ PrismWindow::PrismWindow(QWidget* parent)
     m_n1 = addLabelledField(this, "Label4", QStringLiteral("Medium"), twips(5910, 495, 780, 255),
                             "n1", QStringLiteral("1"), twips(6735, 450, 525, 315));
     m_n2 = addLabelledField(this, "Label5", QStringLiteral("Prism"), twips(7680, 495, 600, 255),
-                            "n2", QStringLiteral("1.5"), twips(8325, 450, 525, 315));
+                            "n2", localeNumber("1.5"), twips(8325, 450, 525, 315));
     addReadouts();
     auto* test =
         addButton(this, "Test", QStringLiteral("Plot One Ray"), twips(5940, 5265, 1185, 405));

@@ -7,20 +7,6 @@
 namespace lumenary::drop
 {
 
-namespace
-{
-
-// An index field's number. The window's starting texts ("1.00", "1.33") are written with a
-// point, the table's with the user's decimal separator: both read back.
-std::optional<double> indexNumber(const std::string& text, char decimalPoint)
-{
-    if (auto value = parseNumber(text, decimalPoint))
-        return value;
-    return parseNumber(text, '.');
-}
-
-} // namespace
-
 double asin(double t)
 {
     double x = t * (-t);
@@ -60,8 +46,8 @@ DropResult traceDrop(const DropFields& fields, Canvas& canvas)
     result.f = formatReadout(incidenceHeight(fields.scrollValue), Precision::Single7, dp);
 
     const auto shown = parseNumber(result.f, dp);
-    const auto n1 = indexNumber(fields.n1, dp);
-    const auto n2 = indexNumber(fields.n2, dp);
+    const auto n1 = parseNumber(fields.n1, dp);
+    const auto n2 = parseNumber(fields.n2, dp);
     if (!shown || !n1 || !n2 || !(*n1 > 0 && *n1 < *n2))
         return result;
     const double b = *shown;

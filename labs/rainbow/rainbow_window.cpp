@@ -70,10 +70,10 @@ RainbowWindow::RainbowWindow(QWidget* parent)
         ->setFont(timesBold(12));
     m_refraction1 =
         addList(this, "refraction1", QStringLiteral("vacuum"), twips(6570, 3555, 1740, 315));
-    m_n1 = addField(this, "n1", QStringLiteral("1.00"), twips(8280, 3555, 720, 315), true);
+    m_n1 = addField(this, "n1", localeNumber("1.00"), twips(8280, 3555, 720, 315), true);
     m_refraction2 =
         addList(this, "refraction2", QStringLiteral("water"), twips(6570, 4005, 1740, 315));
-    m_n2 = addField(this, "n2", QStringLiteral("1.33"), twips(8265, 4005, 720, 315), true);
+    m_n2 = addField(this, "n2", localeNumber("1.33"), twips(8265, 4005, 720, 315), true);
 
     auto* incidenceLabel =
         addLabel(this, "Label3", QStringLiteral("Angle of Incidence"), twips(6615, 4605, 810, 450));

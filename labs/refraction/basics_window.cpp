@@ -77,7 +77,7 @@ BasicsWindow::BasicsWindow(QWidget* parent)
                                twips(285, 5505, 3585, 360));
     m_refraction1 =
         addList(this, "refraction1", QStringLiteral("vacuum"), twips(630, 5790, 1740, 315));
-    m_n1 = addField(this, "n1", QStringLiteral("1.00"), twips(2355, 5790, 720, 315), true);
+    m_n1 = addField(this, "n1", localeNumber("1.00"), twips(2355, 5790, 720, 315), true);
     labelField(label1, m_n1);
     m_refraction1->setAccessibleName(QStringLiteral("Medium 1"));
     label1->setBuddy(m_refraction1);
@@ -88,7 +88,7 @@ BasicsWindow::BasicsWindow(QWidget* parent)
     label2->adjustSize();
     m_refraction2 =
         addList(this, "refraction2", QStringLiteral("vacuum"), twips(5400, 5790, 1740, 315));
-    m_n2 = addField(this, "n2", QStringLiteral("1.00"), twips(7125, 5790, 720, 315), true);
+    m_n2 = addField(this, "n2", localeNumber("1.00"), twips(7125, 5790, 720, 315), true);
     labelField(label2, m_n2);
     m_refraction2->setAccessibleName(QStringLiteral("Medium 2"));
     label2->setBuddy(m_refraction2);

@@ -69,7 +69,7 @@ DepthWindow::DepthWindow(QWidget* parent)
                                twips(270, 5820, 3585, 360));
     m_refraction1 =
         addList(this, "refraction1", QStringLiteral("vacuum"), twips(510, 6135, 1740, 315));
-    m_n1 = addField(this, "n1", QStringLiteral("1.00"), twips(2235, 6135, 720, 315), true);
+    m_n1 = addField(this, "n1", localeNumber("1.00"), twips(2235, 6135, 720, 315), true);
     labelField(label1, m_n1);
     m_refraction1->setAccessibleName(QStringLiteral("Medium 1"));
     label1->setBuddy(m_refraction1);
@@ -77,7 +77,7 @@ DepthWindow::DepthWindow(QWidget* parent)
                                twips(3855, 5820, 3585, 360));
     m_refraction2 =
         addList(this, "refraction2", QStringLiteral("water"), twips(4215, 6135, 1740, 315));
-    m_n2 = addField(this, "n2", QStringLiteral("1.33"), twips(5940, 6135, 720, 315), true);
+    m_n2 = addField(this, "n2", localeNumber("1.33"), twips(5940, 6135, 720, 315), true);
     labelField(label2, m_n2);
     m_refraction2->setAccessibleName(QStringLiteral("Medium 2"));
     label2->setBuddy(m_refraction2);

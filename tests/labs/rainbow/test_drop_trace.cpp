@@ -172,8 +172,8 @@ void TestDropTrace::readouts_data()
                                     << "30"
                                     << "22.0824131944723"
                                     << "-120";
-    QTest::newRow("comma locale, starting texts") << 50 << "1.00"
-                                                  << "1.33"
+    QTest::newRow("comma locale, starting texts") << 50 << "1,00"
+                                                  << "1,33"
                                                   << "0" << ',' << "0,5"
                                                   << "30"
                                                   << "22,0824131944723"
