@@ -2,20 +2,22 @@
 
 #include "apparent_depth.h"
 #include "controls.h"
-#include "lab_pictures.h"
 #include "material_lists.h"
 #include "plot_widget.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 
 #include <cmath>
 
-namespace lumenary {
+namespace lumenary
+{
 
-namespace {
+namespace
+{
 
 constexpr Rgb kMedium1Colour = fromBgr(0xC0C0C0);
 constexpr Rgb kMedium2Colour = fromBgr(0xFFFF80);
@@ -122,9 +124,9 @@ void DepthWindow::addFixedShapes()
     m_plot->addShape(normal); // Line4
 
     // The pictures mark the objects; they take the presses and moves that fall on them.
-    addPicture("Picture1", moonPicture(), -1.95, 18.4)
+    addPicture("Picture1", QPixmap(QStringLiteral(":/images/moon.png")), -1.95, 18.4)
         ->setStyleSheet(QStringLiteral("background-color: rgb(192, 192, 192);"));
-    addPicture("Picture2", fishPicture(), -2.1, -12.2)
+    addPicture("Picture2", QPixmap(QStringLiteral(":/images/fish.png")), -2.1, -12.2)
         ->setStyleSheet(QStringLiteral("background-color: rgb(128, 255, 255);"));
 }
 

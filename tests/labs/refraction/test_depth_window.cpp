@@ -14,7 +14,8 @@ using namespace lumenary;
 using lumenary::test::child;
 using lumenary::test::drawnPixels;
 
-namespace {
+namespace
+{
 
 // The plot's contents are 596 x 329 pixels inside a 2-pixel frame for x from -45 to 45 and y
 // from 25 down to -25: pixel (449, 2) is the point (22.5, 25).
@@ -84,6 +85,8 @@ void TestDepthWindow::startState()
     QVERIFY(moon.contains(pixelOf(Point{0.75, 15.8})));
     QVERIFY(fish.contains(pixelOf(Point{0.6, -14.8})));
     QCOMPARE(moon.size(), QSize(36, 35));
+    for (const char* name : {"Picture1", "Picture2"})
+        QCOMPARE(child<QLabel>(plot, name)->pixmap().size(), QSize(32, 32));
 }
 
 void TestDepthWindow::pressDrawsTheRay()
