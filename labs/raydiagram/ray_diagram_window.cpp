@@ -89,7 +89,7 @@ RayDiagramWindow::RayDiagramWindow(RayDiagramDescription description, QWidget* p
     connect(m_plot, &PlotWidget::mouseMove, this, &RayDiagramWindow::plot1_MouseMove);
 }
 
-void RayDiagramWindow::drawDiagram(bool setup)
+void RayDiagramWindow::DrawDiagram(bool setup)
 {
     DiagramFields fields;
     fields.xmin = m_xmin->text().toStdString();
@@ -123,18 +123,18 @@ void RayDiagramWindow::drawDiagram(bool setup)
 void RayDiagramWindow::setupIfNumeric(const QLineEdit* field)
 {
     if (fieldNumber(field))
-        drawDiagram(true);
+        SetupSystem();
 }
 
 void RayDiagramWindow::parameterChanged()
 {
     const auto value = fieldNumber(m_param);
     if (value && m_description.element->acceptsParameter(*value))
-        drawDiagram(true);
+        SetupSystem();
 }
 
-void RayDiagramWindow::HScroll1_Change() { drawDiagram(false); }
-void RayDiagramWindow::Batch_Click() { drawDiagram(true); }
+void RayDiagramWindow::HScroll1_Change() { DrawDiagram(); }
+void RayDiagramWindow::Batch_Click() { SetupSystem(); }
 void RayDiagramWindow::xmin_Change() { setupIfNumeric(m_xmin); }
 void RayDiagramWindow::xmax_Change() { setupIfNumeric(m_xmax); }
 void RayDiagramWindow::ymin_Change() { setupIfNumeric(m_ymin); }

@@ -62,7 +62,10 @@ private slots:
     void plot1_MouseMove();
 
 private:
-    void drawDiagram(bool setup);
+    // The drawing pass at the slider's position; SetupSystem is the same pass with the slider
+    // reset to the left edge.
+    void DrawDiagram(bool setup = false);
+    void SetupSystem() { DrawDiagram(true); }
     void setupIfNumeric(const QLineEdit* field);
     void parameterChanged();
 

@@ -105,8 +105,7 @@ BasicsWindow::BasicsWindow(QWidget* parent)
         addButton(this, "Command2", QStringLiteral("Refraction"), twips(3765, 6270, 990, 345));
     auto* quit = addButton(this, "quit", QStringLiteral("Quit"), twips(7785, 6195, 1155, 420));
 
-    // Filled once: the window lives until the program ends.
-    fillMaterialLists(m_refraction1, m_refraction2);
+    Form_Load();
 
     connect(m_plot, &PlotWidget::mouseDown, this, &BasicsWindow::plot1_MouseDown);
     connect(m_refraction1, &QComboBox::activated, this, &BasicsWindow::refraction1_Click);
@@ -114,6 +113,11 @@ BasicsWindow::BasicsWindow(QWidget* parent)
     connect(command1, &QPushButton::clicked, this, &BasicsWindow::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &BasicsWindow::Command2_Click);
     connect(quit, &QPushButton::clicked, this, &BasicsWindow::Quit_Click);
+}
+
+void BasicsWindow::Form_Load()
+{
+    fillMaterialLists(m_refraction1, m_refraction2);
 }
 
 void BasicsWindow::addRays()

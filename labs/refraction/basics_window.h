@@ -44,6 +44,8 @@ private slots:
     void Quit_Click();
 
 private:
+    // Fills the two materials lists; the window lives until the program ends, so this runs once.
+    void Form_Load();
     void addRays();
     InterfaceState currentState() const;
     void showState(const InterfaceState& state);
