@@ -38,13 +38,6 @@ QLabel* mediumLabel(QWidget* parent, const char* name, const QString& caption, Q
     return label;
 }
 
-// Writes a read-out and shows its first digits, not its last.
-void showReadout(QLineEdit* field, const std::string& text)
-{
-    field->setText(QString::fromStdString(text));
-    field->setCursorPosition(0);
-}
-
 } // namespace
 
 BasicsWindow::BasicsWindow(QWidget* parent)
@@ -172,9 +165,9 @@ void BasicsWindow::showState(const InterfaceState& state)
     refracted.b = state.refractedEnd;
     refracted.visible = state.refractedVisible;
     m_plot->setShape(m_refracted, refracted);
-    showReadout(m_xval, state.xval);
-    showReadout(m_yval, state.yval);
-    showReadout(m_zval, state.zval);
+    showText(m_xval, QString::fromStdString(state.xval));
+    showText(m_yval, QString::fromStdString(state.yval));
+    showText(m_zval, QString::fromStdString(state.zval));
 }
 
 void BasicsWindow::plot1_MouseDown(double x, double y)

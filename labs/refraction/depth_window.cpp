@@ -33,13 +33,6 @@ QLabel* mediumLabel(QWidget* parent, const char* name, const QString& caption, Q
     return label;
 }
 
-// Writes a read-out and shows its first digits, not its last.
-void showReadout(QLineEdit* field, const std::string& text)
-{
-    field->setText(QString::fromStdString(text));
-    field->setCursorPosition(0);
-}
-
 } // namespace
 
 DepthWindow::DepthWindow(QWidget* parent)
@@ -157,8 +150,8 @@ void DepthWindow::plot1_MouseDown(double x, double y)
     DepthReadouts readouts{m_xval->text().toStdString(), m_zval->text().toStdString()};
     if (!clickDepth(readouts, click, *m_plot))
         return;
-    showReadout(m_xval, readouts.xval);
-    showReadout(m_zval, readouts.zval);
+    showText(m_xval, QString::fromStdString(readouts.xval));
+    showText(m_zval, QString::fromStdString(readouts.zval));
 }
 
 void DepthWindow::plot1_MouseMove(double x, double y)
