@@ -11,7 +11,7 @@ namespace
 {
 
 // The shared first step of every drawing action: rotation text, geometry, outline.
-PrismGeometry drawPrism(const PrismFields& fields, double apexDegrees, bool levelGuard,
+PrismGeometry DrawPrism(const PrismFields& fields, double apexDegrees, bool levelGuard,
                         Canvas& canvas, PrismReadouts& readouts)
 {
     const double pi = prismPi();
@@ -46,7 +46,7 @@ PrismAction plotPrism(const PrismFields& fields, Canvas& canvas)
     if (!apex)
         return action;
     action.acted = true;
-    drawPrism(fields, *apex, false, canvas, action.readouts);
+    DrawPrism(fields, *apex, false, canvas, action.readouts);
     return action;
 }
 
@@ -61,11 +61,11 @@ PrismAction plotOneRay(const PrismFields& fields, Canvas& canvas)
     if (!apex || !n1 || !n2 || !h)
         return action;
     action.acted = true;
-    const RaySetting setting{drawPrism(fields, *apex, true, canvas, action.readouts), *n1, *n2, dp};
+    const RaySetting setting{DrawPrism(fields, *apex, true, canvas, action.readouts), *n1, *n2, dp};
     if (!setting.prism.finite())
         return action;
     double e = 0;
-    plotRay(canvas, setting, *h, e, action.readouts);
+    PlotRay(canvas, setting, *h, e, action.readouts);
     return action;
 }
 
@@ -85,7 +85,7 @@ PrismAction plotFan(const PrismFields& fields, Canvas& canvas)
     if (!count)
         return action;
     action.acted = true;
-    const RaySetting setting{drawPrism(fields, *apex, false, canvas, action.readouts), *n1, *n2,
+    const RaySetting setting{DrawPrism(fields, *apex, false, canvas, action.readouts), *n1, *n2,
                              dp};
     if (!setting.prism.finite())
         return action;
@@ -101,7 +101,7 @@ PrismAction plotFan(const PrismFields& fields, Canvas& canvas)
                 canvas.line({-kFrame, y}, {kFrame, y}, palette(kRayColour));
             continue;
         }
-        plotRay(canvas, setting, y, e, action.readouts);
+        PlotRay(canvas, setting, y, e, action.readouts);
     }
     return action;
 }

@@ -181,7 +181,7 @@ std::optional<double> exitRefraction(double s)
     return std::nullopt;
 }
 
-void plotRay(Canvas& canvas, const RaySetting& setting, double h, double& exitDirection,
+void PlotRay(Canvas& canvas, const RaySetting& setting, double h, double& exitDirection,
              PrismReadouts& readouts)
 {
     RayTrace(canvas, setting, exitDirection, readouts).run(h);

@@ -44,7 +44,7 @@ std::optional<double> exitRefraction(double s);
 // Writes the read-outs of the faces met and dev from exitDirection, which is updated (radians)
 // when the ray leaves the prism. A ray that is totally internally reflected, finds no
 // refracted direction on entry, or runs parallel to the face it should meet ends where it is.
-void plotRay(Canvas& canvas, const RaySetting& setting, double h, double& exitDirection,
+void PlotRay(Canvas& canvas, const RaySetting& setting, double h, double& exitDirection,
              PrismReadouts& readouts);
 
 } // namespace lumenary
