@@ -52,11 +52,6 @@ QWidget* window(const QString& name)
     return w;
 }
 
-void paintNow(QWidget* widget)
-{
-    widget->repaint();
-}
-
 int settle()
 {
     g_watch->painted.clear();
@@ -68,11 +63,6 @@ int settle()
 void settlePainting(QWidget* widget, const char* what)
 {
     settle();
-    for (int k = 0; k < 100 && !g_watch->painted.count(widget); ++k) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        if (g_watch->painted.count(widget))
-            qWarning("painted after %d more loops", k + 1);
-    }
     if (!g_watch->painted.count(widget))
         qFatal("%s: %s was not repainted", what, qPrintable(widget->objectName()));
 }

@@ -18,9 +18,6 @@ template <typename T> T* control(QWidget* window, const char* name)
     return c;
 }
 
-// Paints a widget now, as the screen would after the event.
-void paintNow(QWidget* widget);
-
 // Lets the event loop deliver what an event left pending (the repaint of the changed controls
 // and of the plot), as the screen would; returns how many widgets were painted.
 int settle();
