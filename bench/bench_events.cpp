@@ -1,12 +1,19 @@
-// Typical events and heavy cases of each lab, handler plus rasterisation.
+// Typical events and heavy cases of each lab, handler plus rasterisation plus the repaint the
+// event leaves pending, on the real windows under the offscreen platform.
 #include "bench_support.h"
+#include "instructions_viewer.h"
 #include "plot_widget.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextEdit>
 
 #include <cmath>
+#include <functional>
 #include <benchmark/benchmark.h>
 
 using namespace lumenary;
@@ -14,47 +21,293 @@ using namespace lumenary::bench;
 
 namespace {
 
-void ThinLensSliderStep(benchmark::State& state)
+// One event per iteration on a window's control, then the repaint it leaves; the plot must
+// have been painted when drawsPlot.
+void runEvent(benchmark::State& state, const char* windowName, const char* plotName,
+              bool drawsPlot, const std::function<void(QWidget*, int)>& event)
+{
+    QWidget* w = window(QString::fromLatin1(windowName));
+    auto* plot = control<PlotWidget>(w, plotName);
+    int i = 0;
+    for (auto _ : state) {
+        event(w, i++);
+        if (drawsPlot)
+            settlePainting(plot, windowName);
+        else
+            settle();
+    }
+}
+
+// A scroll bar moved one step, back and forth, never against its ends.
+void scrollStep(QWidget* w, const char* name, int i)
+{
+    auto* bar = control<QScrollBar>(w, name);
+    const bool up = bar->value() == bar->minimum() || (bar->value() < bar->maximum() && i % 2 == 0);
+    bar->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd
+                          : QAbstractSlider::SliderSingleStepSub);
+}
+
+// A field's text changed from one value to the other, as typing a digit over another does.
+void fieldEdit(QWidget* w, const char* name, const QString& a, const QString& b, int)
+{
+    auto* field = control<QLineEdit>(w, name);
+    field->setText(field->text() == a ? b : a);
+}
+
+// A list's choice, as the drop-down reports it: from one material to the other.
+void listChoice(QWidget* w, const char* name, int first, int second, int)
+{
+    auto* list = control<QComboBox>(w, name);
+    const int index = list->currentIndex() == first ? second : first;
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+// A point of the plot, walking over its middle so successive clicks differ.
+QPoint plotPoint(QWidget* plot, int i, double fx, double fy)
+{
+    const int dx = (i % 7) - 3;
+    const int dy = (i % 5) - 2;
+    return QPoint(int(plot->width() * fx) + 4 * dx, int(plot->height() * fy) + 4 * dy);
+}
+
+// --- Ray-diagram labs ---------------------------------------------------------------------
+
+void RayDiagramSliderStep(benchmark::State& state, const char* name)
+{
+    runEvent(state, name, "Plot1", true, [](QWidget* w, int i) { scrollStep(w, "HScroll1", i); });
+}
+
+void RayDiagramFieldEdit(benchmark::State& state, const char* name)
+{
+    runEvent(state, name, "Plot1", true, [](QWidget* w, int i) {
+        fieldEdit(w, "h", QStringLiteral("5"), QStringLiteral("6"), i);
+    });
+}
+
+// The plot's mouse event of these labs: the cursor's position written to the x and y read-outs.
+void RayDiagramMouseMove(benchmark::State& state, const char* name)
+{
+    runEvent(state, name, "Plot1", false, [](QWidget* w, int i) {
+        auto* plot = control<PlotWidget>(w, "Plot1");
+        QTest::mouseMove(plot, plotPoint(plot, i, 0.5, 0.5));
+    });
+}
+
+BENCHMARK_CAPTURE(RayDiagramSliderStep, ThinLens, "ThinLens");
+BENCHMARK_CAPTURE(RayDiagramFieldEdit, ThinLens, "ThinLens");
+BENCHMARK_CAPTURE(RayDiagramMouseMove, ThinLens, "ThinLens");
+BENCHMARK_CAPTURE(RayDiagramSliderStep, Concave, "Concave");
+BENCHMARK_CAPTURE(RayDiagramFieldEdit, Concave, "Concave");
+BENCHMARK_CAPTURE(RayDiagramMouseMove, Concave, "Concave");
+BENCHMARK_CAPTURE(RayDiagramSliderStep, Convex, "Convex");
+BENCHMARK_CAPTURE(RayDiagramFieldEdit, Convex, "Convex");
+BENCHMARK_CAPTURE(RayDiagramMouseMove, Convex, "Convex");
+
+// The thin-lens slider swept over all its 501 positions, each drawn and painted.
+void ThinLensSweep501(benchmark::State& state)
 {
     QWidget* w = window(QStringLiteral("ThinLens"));
     auto* slider = control<QScrollBar>(w, "HScroll1");
     auto* plot = control<PlotWidget>(w, "Plot1");
-    int v = 0;
     for (auto _ : state) {
-        v = (v + 1) % 501;
-        slider->setValue(v);
-        paintNow(plot);
+        // Towards the far end from where the slider stands, so every position is a change.
+        const bool down = slider->value() == 0;
+        for (int k = 0; k <= 500; ++k) {
+            slider->setValue(down ? 500 - k : k);
+            settlePainting(plot, "ThinLens sweep");
+        }
     }
+    state.SetLabel("501 positions");
 }
-BENCHMARK(ThinLensSliderStep);
+BENCHMARK(ThinLensSweep501)->Unit(benchmark::kMillisecond);
 
-void ThinLensFieldEdit(benchmark::State& state)
-{
-    QWidget* w = window(QStringLiteral("ThinLens"));
-    auto* h = control<QLineEdit>(w, "h");
-    auto* plot = control<PlotWidget>(w, "Plot1");
-    bool flip = false;
-    for (auto _ : state) {
-        flip = !flip;
-        h->setText(flip ? QStringLiteral("6") : QStringLiteral("5"));
-        paintNow(plot);
-    }
-}
-BENCHMARK(ThinLensFieldEdit);
+// --- Plane mirror -------------------------------------------------------------------------
 
-// The slider swept over all its positions, one pass per position.
-void ThinLensSweep(benchmark::State& state)
+// A click places the eye and draws the rays to it; the drawing accumulates.
+void PlaneMirrorClick(benchmark::State& state)
 {
-    QWidget* w = window(QStringLiteral("ThinLens"));
-    auto* slider = control<QScrollBar>(w, "HScroll1");
-    auto* plot = control<PlotWidget>(w, "Plot1");
-    for (auto _ : state) {
-        for (int v = 0; v <= 500; ++v)
-            slider->setValue(v);
-        paintNow(plot);
-    }
+    runEvent(state, "PlaneMirror", "Plot1", true, [](QWidget* w, int i) {
+        auto* plot = control<PlotWidget>(w, "Plot1");
+        click(plot, plotPoint(plot, i, 0.7, 0.3));
+    });
 }
-BENCHMARK(ThinLensSweep)->Unit(benchmark::kMillisecond);
+BENCHMARK(PlaneMirrorClick);
+
+void TwoMirrorsClick(benchmark::State& state)
+{
+    QWidget* w = window(QStringLiteral("PlaneMirror"));
+    control<QPushButton>(w, "TwoMirrors")->click();
+    runEvent(state, "PlaneMirror", "Plot1", true, [](QWidget* w, int i) {
+        auto* plot = control<PlotWidget>(w, "Plot1");
+        click(plot, plotPoint(plot, i, 0.75, 0.3)); // inside the 90-degree wedge
+    });
+    control<QPushButton>(w, "PMirror")->click();
+}
+BENCHMARK(TwoMirrorsClick);
+
+void TwoMirrorsAngleEdit(benchmark::State& state)
+{
+    QWidget* w = window(QStringLiteral("PlaneMirror"));
+    control<QPushButton>(w, "TwoMirrors")->click();
+    runEvent(state, "PlaneMirror", "Plot1", true, [](QWidget* w, int i) {
+        fieldEdit(w, "alpha", QStringLiteral("90"), QStringLiteral("60"), i);
+    });
+    control<QPushButton>(w, "PMirror")->click();
+}
+BENCHMARK(TwoMirrorsAngleEdit);
+
+// Repainting the plane-mirror surface after a number of accumulated rays (clicks).
+void PlaneMirrorRepaintAfterRays(benchmark::State& state)
+{
+    QWidget* w = window(QStringLiteral("PlaneMirror"));
+    auto* plot = control<PlotWidget>(w, "Plot1");
+    control<QPushButton>(w, "PMirror")->click(); // a fresh surface
+    settle();
+    for (int i = 0; i < state.range(0); ++i)
+        click(plot, plotPoint(plot, i * 13, 0.2 + 0.6 * (i % 101) / 100.0, 0.3));
+    settlePainting(plot, "PlaneMirror after rays");
+    for (auto _ : state)
+        plot->repaint();
+    state.SetLabel(std::to_string(state.range(0)) + " rays drawn");
+}
+BENCHMARK(PlaneMirrorRepaintAfterRays)->Arg(10)->Arg(10000);
+
+// --- Refraction labs ----------------------------------------------------------------------
+
+void BasicsClick(benchmark::State& state)
+{
+    runEvent(state, "Basics", "plot1", true, [](QWidget* w, int i) {
+        auto* plot = control<PlotWidget>(w, "plot1");
+        click(plot, plotPoint(plot, i, 0.3, 0.25));
+    });
+}
+BENCHMARK(BasicsClick);
+
+void BasicsListChoice(benchmark::State& state)
+{
+    runEvent(state, "Basics", "plot1", false,
+             [](QWidget* w, int i) { listChoice(w, "refraction2", 1, 2, i); });
+}
+BENCHMARK(BasicsListChoice);
+
+void DepthClick(benchmark::State& state)
+{
+    runEvent(state, "Depth", "plot1", true, [](QWidget* w, int i) {
+        auto* plot = control<PlotWidget>(w, "plot1");
+        click(plot, plotPoint(plot, i, 0.7, 0.25)); // the eye above the water
+    });
+}
+BENCHMARK(DepthClick);
+
+void DepthListChoice(benchmark::State& state)
+{
+    runEvent(state, "Depth", "plot1", false,
+             [](QWidget* w, int i) { listChoice(w, "refraction2", 1, 2, i); });
+}
+BENCHMARK(DepthListChoice);
+
+// --- Prism --------------------------------------------------------------------------------
+
+// The rotation scroll bar redraws the prism and its fan (30 rays by default).
+void PrismScrollStep(benchmark::State& state)
+{
+    runEvent(state, "Prism", "Plot2", true, [](QWidget* w, int i) { scrollStep(w, "HScroll1", i); });
+}
+BENCHMARK(PrismScrollStep);
+
+void PrismSingleRay(benchmark::State& state)
+{
+    runEvent(state, "Prism", "Plot2", true,
+             [](QWidget* w, int) { control<QPushButton>(w, "Test")->click(); });
+}
+BENCHMARK(PrismSingleRay);
+
+void PrismApexEdit(benchmark::State& state)
+{
+    runEvent(state, "Prism", "Plot2", true, [](QWidget* w, int i) {
+        fieldEdit(w, "Phi", QStringLiteral("60"), QStringLiteral("50"), i);
+    });
+    control<QLineEdit>(window(QStringLiteral("Prism")), "Phi")->setText(QStringLiteral("60"));
+}
+BENCHMARK(PrismApexEdit);
+
+// A fan of 10,000 rays, drawn by one scroll-bar step.
+void PrismFan10000(benchmark::State& state)
+{
+    QWidget* w = window(QStringLiteral("Prism"));
+    auto* rays = control<QLineEdit>(w, "NRay");
+    rays->setText(QStringLiteral("10000"));
+    control<PlotWidget>(w, "Plot2")->clear();
+    runEvent(state, "Prism", "Plot2", true, [](QWidget* w, int i) { scrollStep(w, "HScroll1", i); });
+    rays->setText(QStringLiteral("30"));
+}
+BENCHMARK(PrismFan10000)->Unit(benchmark::kMillisecond);
+
+// --- Rainbow ------------------------------------------------------------------------------
+
+void RainbowScrollStep(benchmark::State& state)
+{
+    runEvent(state, "Rainbow", "plot1", true, [](QWidget* w, int i) { scrollStep(w, "VScroll1", i); });
+}
+BENCHMARK(RainbowScrollStep);
+
+// Water and glass for the drop: each choice traces again.
+void RainbowListChoice(benchmark::State& state)
+{
+    QWidget* w = window(QStringLiteral("Rainbow"));
+    auto* list = control<QComboBox>(w, "refraction2");
+    const int water = list->findText(QStringLiteral("water"));
+    const int glass = list->findText(QStringLiteral("typical crown"), Qt::MatchStartsWith);
+    if (water < 0 || glass < 0)
+        qFatal("rainbow list lacks water or crown glass");
+    runEvent(state, "Rainbow", "plot1", true,
+             [=](QWidget* w, int i) { listChoice(w, "refraction2", water, glass, i); });
+    listChoice(w, "refraction2", water, water, 0);
+}
+BENCHMARK(RainbowListChoice);
+
+// A trace of 1,000,000 chords (999,999 internal reflections), drawn by one scroll-bar step.
+void RainbowMillionChords(benchmark::State& state)
+{
+    QWidget* w = window(QStringLiteral("Rainbow"));
+    auto* count = control<QLineEdit>(w, "Mmax");
+    count->setText(QStringLiteral("999999"));
+    auto* deviation = control<QLineEdit>(w, "D");
+    deviation->clear(); // written again only by a trace that was not refused
+    runEvent(state, "Rainbow", "plot1", true, [](QWidget* w, int i) { scrollStep(w, "VScroll1", i); });
+    if (deviation->text().isEmpty())
+        qFatal("the million-chord trace wrote no deviation");
+    count->setText(QStringLiteral("0"));
+}
+BENCHMARK(RainbowMillionChords)->Unit(benchmark::kMillisecond);
+
+// --- Instructions viewer ------------------------------------------------------------------
+
+// The viewer created (reading and building the document), shown, laid out and painted.
+void InstructionsLoadAndLayout(benchmark::State& state)
+{
+    int characters = 0;
+    for (auto _ : state) {
+        QWidget* viewer = createInstructionsViewer();
+        viewer->show();
+        auto* text = control<QTextEdit>(viewer, "RichTextBox1");
+        const QSizeF size = text->document()->documentLayout()->documentSize();
+        benchmark::DoNotOptimize(size);
+        viewer->repaint();
+        characters = text->document()->characterCount();
+        state.PauseTiming();
+        delete viewer;
+        settle();
+        state.ResumeTiming();
+    }
+    if (characters < 1000)
+        qFatal("the instructions document was not loaded (%d characters)", characters);
+    state.counters["characters"] = characters;
+}
+BENCHMARK(InstructionsLoadAndLayout)->Unit(benchmark::kMillisecond);
+
+// --- The plot alone -----------------------------------------------------------------------
 
 // Repainting must cost the same however much was drawn.
 void PlotRepaintAfterLines(benchmark::State& state)

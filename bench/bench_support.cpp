@@ -7,13 +7,39 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 
-#include <memory>
+#include <set>
 
 namespace lumenary::bench {
 
 namespace {
+
 WindowRegistry* g_registry = nullptr;
+
+// Records which widgets receive a paint event.
+class PaintWatch : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted.insert(watched);
+        return false;
+    }
+    std::set<QObject*> painted;
+};
+
+PaintWatch* g_watch = nullptr;
+
+// The offscreen platform warns at every raise(); the rest is passed on.
+QtMessageHandler g_standardHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.contains(QLatin1String("does not support raise()")))
+        return;
+    g_standardHandler(type, context, message);
 }
+
+} // namespace
 
 QWidget* window(const QString& name)
 {
@@ -22,18 +48,38 @@ QWidget* window(const QString& name)
         qFatal("no window %s", qPrintable(name));
     if (!QTest::qWaitForWindowExposed(w))
         qFatal("window %s never shown", qPrintable(name));
+    settle();
     return w;
 }
 
-void paintNow(QWidget* widget)
+int settle()
 {
-    widget->repaint();
+    g_watch->painted.clear();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    return static_cast<int>(g_watch->painted.size());
+}
+
+void settlePainting(QWidget* widget, const char* what)
+{
+    settle();
+    if (!g_watch->painted.count(widget))
+        qFatal("%s: %s was not repainted", what, qPrintable(widget->objectName()));
+}
+
+void click(QWidget* widget, QPoint at)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 int runBenchmarks(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_standardHandler = qInstallMessageHandler(quietHandler);
     QApplication app(argc, argv);
+    PaintWatch watch;
+    g_watch = &watch;
+    app.installEventFilter(&watch);
     WindowRegistry registry;
     registerWindows(registry);
     g_registry = &registry;
@@ -41,6 +87,7 @@ int runBenchmarks(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     g_registry = nullptr;
+    g_watch = nullptr;
     return 0;
 }
 

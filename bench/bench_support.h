@@ -18,8 +18,16 @@ template <typename T> T* control(QWidget* window, const char* name)
     return c;
 }
 
-// Paints a widget now, as the screen would after the event.
-void paintNow(QWidget* widget);
+// Lets the event loop deliver what an event left pending (the repaint of the changed controls
+// and of the plot), as the screen would; returns how many widgets were painted.
+int settle();
+
+// Like settle(), but aborts the run when the widget was not painted: a benchmark of an event
+// that drew nothing would measure nothing.
+void settlePainting(QWidget* widget, const char* what);
+
+// A left click (press and release) at a widget position.
+void click(QWidget* widget, QPoint at);
 
 // Runs the registered benchmarks inside a QApplication.
 int runBenchmarks(int argc, char** argv);

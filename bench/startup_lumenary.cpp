@@ -1,14 +1,22 @@
-// The program's start-up to the launcher's first paint; with --all-windows, every window is
-// opened and painted first, for the peak memory.
+// The program's start-up to the launcher's first paint, set up as main() sets it up; with
+// --all-windows, every window is opened and painted first, for the peak memory.
 #include "startup_common.h"
 
 #include "launcher.h"
 #include "window_catalog.h"
 #include "window_registry.h"
 
+#include <QFont>
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
+
     lumenary::WindowRegistry registry;
     lumenary::registerWindows(registry);
     lumenary::Launcher launcher(registry, [](const QUrl&) {});

@@ -1,9 +1,12 @@
 #include "plot_widget.h"
 
+#include "line_raster.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace lumenary {
@@ -16,36 +19,6 @@ constexpr double kGuard = 4096.0; // how far outside the surface a line is still
 QColor toQColor(Rgb c)
 {
     return QColor(c.r, c.g, c.b);
-}
-
-// Clips the segment a-b to the rectangle [lo, hi] (Liang-Barsky). False when nothing is left.
-bool clipSegment(QPointF& a, QPointF& b, double lo, double hiX, double hiY)
-{
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - lo, hiX - a.x(), a.y() - lo, hiY - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const QPointF start = a;
-    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
-    return std::isfinite(a.x()) && std::isfinite(a.y()) && std::isfinite(b.x()) &&
-           std::isfinite(b.y());
 }
 
 } // namespace
@@ -65,12 +38,14 @@ PlotWidget::~PlotWidget()
 void PlotWidget::setBackground(Rgb colour)
 {
     m_background = colour;
+    m_underValid = false;
     update();
 }
 
 int PlotWidget::addShape(const PlotShape& shape)
 {
     m_shapes.push_back(shape);
+    m_underValid = false;
     update();
     return static_cast<int>(m_shapes.size()) - 1;
 }
@@ -83,6 +58,7 @@ const PlotShape& PlotWidget::shape(int handle) const
 void PlotWidget::setShape(int handle, const PlotShape& shape)
 {
     m_shapes.at(static_cast<std::size_t>(handle)) = shape;
+    m_underValid = false;
     update();
 }
 
@@ -126,6 +102,76 @@ void PlotWidget::ensureLayer()
         copy.drawImage(QPointF(0, 0), m_layer);
     }
     m_layer = std::move(layer);
+    m_layerSize = size;
+}
+
+void PlotWidget::ensureLayerFor(QSize area)
+{
+    // The cheap test for primitives; a change of screen resolution alone is caught at the next
+    // paint or resize.
+    if (m_layer.isNull() || m_layerSize != area.expandedTo(QSize(1, 1)))
+        ensureLayer();
+}
+
+void PlotWidget::ensureUnder()
+{
+    // Frame, background and shapes change seldom; they are drawn once into an opaque image
+    // that each paint copies, instead of stroking the shapes (an antialiased drop, say) again
+    // for every event.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    const std::array<double, 4> scale{left(), top(), right(), bottom()};
+    if (m_underValid && m_under.size() == pixels && m_under.devicePixelRatio() == ratio &&
+        (m_shapes.empty() || m_underScale == scale))
+        return;
+    m_under = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    m_under.setDevicePixelRatio(ratio);
+    m_underScale = scale;
+    m_underValid = true;
+
+    QPainter p(&m_under);
+    const QRect area = contentsRect();
+    // Sunken frame: dark on the top and left, light on the bottom and right.
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(0, 0, width() - 1, 0);
+    p.drawLine(0, 0, 0, height() - 1);
+    p.setPen(QColor(64, 64, 64));
+    p.drawLine(1, 1, width() - 2, 1);
+    p.drawLine(1, 1, 1, height() - 2);
+    p.setPen(QColor(255, 255, 255));
+    p.drawLine(0, height() - 1, width() - 1, height() - 1);
+    p.drawLine(width() - 1, 0, width() - 1, height() - 1);
+    p.fillRect(area, toQColor(m_background));
+
+    p.setClipRect(area);
+    p.translate(area.topLeft());
+    for (const PlotShape& s : m_shapes) {
+        if (!s.visible)
+            continue;
+        QPen pen(toQColor(s.pen), s.penWidth, s.dotted ? Qt::DotLine : Qt::SolidLine);
+        if (s.penWidth <= 1)
+            pen.setCosmetic(true);
+        p.setPen(pen);
+        p.setBrush(s.filled ? QBrush(toQColor(s.fill)) : Qt::NoBrush);
+        const QPointF a = toLayer(s.a);
+        const QPointF b = toLayer(s.b);
+        switch (s.kind) {
+        case PlotShape::Kind::Rect:
+            p.drawRect(QRectF(a, b).normalized());
+            break;
+        case PlotShape::Kind::Ellipse:
+            p.setRenderHint(QPainter::Antialiasing, true);
+            p.drawEllipse(QRectF(a, b).normalized().adjusted(s.penWidth / 2.0, s.penWidth / 2.0,
+                                                              -s.penWidth / 2.0,
+                                                              -s.penWidth / 2.0));
+            p.setRenderHint(QPainter::Antialiasing, false);
+            break;
+        case PlotShape::Kind::Line:
+            p.drawLine(a, b);
+            break;
+        }
+    }
 }
 
 QPainter& PlotWidget::layerPainter()
@@ -166,39 +212,10 @@ bool PlotWidget::rasterDirectly() const
 
 void PlotWidget::plotPixels(QPointF a, QPointF b, Rgb colour)
 {
-    // A one-pixel solid line written straight into the layer (Bresenham): QPainter's set-up per
-    // call costs more than the line itself for the short, many lines the labs draw.
+    // Written straight into the layer: QPainter's set-up per call costs more than the line
+    // itself for the short, many lines the labs draw.
     endPainting();
-    const int w = m_layer.width();
-    const int h = m_layer.height();
-    if (!clipSegment(a, b, 0.0, w - 1e-6, h - 1e-6))
-        return;
-    int x0 = static_cast<int>(a.x());
-    int y0 = static_cast<int>(a.y());
-    const int x1 = static_cast<int>(b.x());
-    const int y1 = static_cast<int>(b.y());
-    const QRgb pixel = qRgb(colour.r, colour.g, colour.b);
-    uchar* bits = m_layer.bits();
-    const qsizetype stride = m_layer.bytesPerLine();
-    const int dx = std::abs(x1 - x0);
-    const int dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1;
-    const int sy = y0 < y1 ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        reinterpret_cast<QRgb*>(bits + y0 * stride)[x0] = pixel;
-        if (x0 == x1 && y0 == y1)
-            break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
-    }
+    rasterLine(m_layer, a, b, qRgb(colour.r, colour.g, colour.b));
 }
 
 void PlotWidget::onScale(double, double, double, double)
@@ -216,12 +233,15 @@ void PlotWidget::onClear()
 
 void PlotWidget::onLine(Point a, Point b, Rgb colour, bool dotted)
 {
-    QPointF pa = toLayer(a);
-    QPointF pb = toLayer(b);
+    // The mapping of toLayer(), worked out once for both ends: a trace draws a million lines.
     const QSize size = contentsRect().size();
+    const double sx = size.width() / (right() - left());
+    const double sy = size.height() / (bottom() - top());
+    QPointF pa((a.x - left()) * sx, (a.y - top()) * sy);
+    QPointF pb((b.x - left()) * sx, (b.y - top()) * sy);
     if (!clipSegment(pa, pb, -kGuard, size.width() + kGuard, size.height() + kGuard))
         return;
-    ensureLayer();
+    ensureLayerFor(size);
     if (!dotted && rasterDirectly()) {
         plotPixels(pa, pb, colour);
         scheduleRepaint();
@@ -296,52 +316,17 @@ void PlotWidget::paintEvent(QPaintEvent*)
     m_repaintPending = false;
     endPainting();
     ensureLayer();
+    ensureUnder();
     QPainter p(this);
-    const QRect area = contentsRect();
-    // Sunken frame: dark on the top and left, light on the bottom and right.
-    p.fillRect(rect(), palette().color(QPalette::Window));
-    p.setPen(QColor(128, 128, 128));
-    p.drawLine(0, 0, width() - 1, 0);
-    p.drawLine(0, 0, 0, height() - 1);
-    p.setPen(QColor(64, 64, 64));
-    p.drawLine(1, 1, width() - 2, 1);
-    p.drawLine(1, 1, 1, height() - 2);
-    p.setPen(QColor(255, 255, 255));
-    p.drawLine(0, height() - 1, width() - 1, height() - 1);
-    p.drawLine(width() - 1, 0, width() - 1, height() - 1);
-    p.fillRect(area, toQColor(m_background));
+    p.drawImage(QPointF(0, 0), m_under);
+    p.drawImage(QPointF(contentsRect().topLeft()), m_layer);
+}
 
-    p.save();
-    p.setClipRect(area);
-    p.translate(area.topLeft());
-    for (const PlotShape& s : m_shapes) {
-        if (!s.visible)
-            continue;
-        QPen pen(toQColor(s.pen), s.penWidth, s.dotted ? Qt::DotLine : Qt::SolidLine);
-        if (s.penWidth <= 1)
-            pen.setCosmetic(true);
-        p.setPen(pen);
-        p.setBrush(s.filled ? QBrush(toQColor(s.fill)) : Qt::NoBrush);
-        const QPointF a = toLayer(s.a);
-        const QPointF b = toLayer(s.b);
-        switch (s.kind) {
-        case PlotShape::Kind::Rect:
-            p.drawRect(QRectF(a, b).normalized());
-            break;
-        case PlotShape::Kind::Ellipse:
-            p.setRenderHint(QPainter::Antialiasing, true);
-            p.drawEllipse(QRectF(a, b).normalized().adjusted(s.penWidth / 2.0, s.penWidth / 2.0,
-                                                              -s.penWidth / 2.0,
-                                                              -s.penWidth / 2.0));
-            p.setRenderHint(QPainter::Antialiasing, false);
-            break;
-        case PlotShape::Kind::Line:
-            p.drawLine(a, b);
-            break;
-        }
-    }
-    p.drawImage(QPointF(0, 0), m_layer);
-    p.restore();
+void PlotWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
+        m_underValid = false;
+    QWidget::changeEvent(event);
 }
 
 void PlotWidget::resizeEvent(QResizeEvent* event)

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -70,6 +71,7 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -78,6 +80,8 @@ private:
     QPainter& layerPainter();
     void endPainting();
     void ensureLayer();
+    void ensureLayerFor(QSize area);
+    void ensureUnder();
     QPointF toLayer(Point user) const;
     void scheduleRepaint();
     bool rasterDirectly() const;
@@ -86,6 +90,10 @@ private:
     QPointF m_lastMouse;
     bool m_repaintPending = false;
     QImage m_layer;
+    QSize m_layerSize;                  // the layer's size in logical pixels
+    QImage m_under;                     // frame, background and shapes, as the last paint drew them
+    std::array<double, 4> m_underScale{}; // the coordinate window the shapes were drawn for
+    bool m_underValid = false;
     std::unique_ptr<QPainter> m_painter;
     std::vector<PlotShape> m_shapes;
     Rgb m_background{255, 255, 255};

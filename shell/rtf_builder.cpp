@@ -51,6 +51,12 @@ private:
 void Builder::run()
 {
     m_target.clear();
+    // One edit block: the document's layout and views hear of the change once, at the end,
+    // rather than after every insertion; and no undo history is kept of a document being read.
+    const bool undo = m_target.isUndoRedoEnabled();
+    m_target.setUndoRedoEnabled(false);
+    QTextCursor whole(&m_target);
+    whole.beginEditBlock();
     m_cursor = QTextCursor(&m_target);
     for (const rtf::Block& block : m_doc.blocks) {
         if (const auto* p = std::get_if<rtf::Paragraph>(&block))
@@ -58,6 +64,8 @@ void Builder::run()
         else
             table(std::get<rtf::Table>(block));
     }
+    whole.endEditBlock();
+    m_target.setUndoRedoEnabled(undo);
 }
 
 void Builder::paragraph(const rtf::Paragraph& paragraph)

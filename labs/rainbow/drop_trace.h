@@ -9,11 +9,12 @@
 namespace lumenary::drop
 {
 
-// The most chords one trace draws. Each chord crosses the drop, so drawing costs some
-// microseconds apiece: ten thousand take a few hundredths of a second, a million several
-// seconds. A count that needs more is refused like a text that is not a number; long before
+// The most chords one trace draws. Each chord is rasterised straight into the plot's layer,
+// some tenths of a microsecond apiece, so a million take about a third of a second of the
+// student's time (bench/bench_events: RainbowMillionChords). A count that needs more is refused
+// like a text that is not a number, so that no text can stall the window for long; long before
 // it the drop is solid red.
-inline constexpr std::int64_t kMaxChords = 10000;
+inline constexpr std::int64_t kMaxChords = 1000000;
 
 // The colour of every line of a trace (palette index).
 inline constexpr int kRayColour = 4;

@@ -29,6 +29,8 @@ private slots:
     void hostileCoordinatesNeverFault_data();
     void hostileCoordinatesNeverFault();
     void shapesSurviveClear();
+    void paintFollowsChangesUnderTheDrawing_data();
+    void paintFollowsChangesUnderTheDrawing();
     void mouseInUserUnits();
     void circleStaysRound();
 
@@ -106,6 +108,58 @@ void TestPlotWidget::shapesSurviveClear()
     const QImage shot = m_plot->grab().toImage();
     QCOMPARE(shot.pixelColor(m_plot->widgetFromUser({0, -10}).toPoint()), QColor(128, 255, 255));
     QCOMPARE(shot.pixelColor(m_plot->widgetFromUser({0, 10}).toPoint()), QColor(255, 255, 255));
+}
+
+// What lies under the drawing is kept between paints; every change to it must show at the
+// next paint, with the drawing still on top.
+void TestPlotWidget::paintFollowsChangesUnderTheDrawing_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QPointF>("probe"); // user position looked at after the change
+    QTest::addColumn<QColor>("expected");
+    const QColor cyan(128, 255, 255);
+    const QColor white(255, 255, 255);
+    QTest::newRow("shape moved") << "move" << QPointF(0, 10) << cyan;
+    QTest::newRow("shape moved away") << "move" << QPointF(0, -10) << white;
+    QTest::newRow("shape hidden") << "hide" << QPointF(0, -10) << white;
+    QTest::newRow("background changed") << "background" << QPointF(0, 10) << QColor(0, 0, 128);
+    QTest::newRow("coordinate window changed") << "scale" << QPointF(0, -10) << cyan;
+    QTest::newRow("resized") << "resize" << QPointF(0, -10) << cyan;
+    QTest::newRow("drawing stays on top") << "move" << QPointF(0, 0) << QColor(128, 0, 0);
+}
+
+void TestPlotWidget::paintFollowsChangesUnderTheDrawing()
+{
+    QFETCH(QString, change);
+    QFETCH(QPointF, probe);
+    QFETCH(QColor, expected);
+    PlotShape rect;
+    rect.kind = PlotShape::Kind::Rect;
+    rect.a = {-40, 0};
+    rect.b = {40, -20};
+    rect.filled = true;
+    rect.fill = fromBgr(0xFFFF80);
+    rect.pen = fromBgr(0xFFFF80);
+    const int handle = m_plot->addShape(rect);
+    m_plot->line({-40, 0}, {40, 0}, palette(4));
+    m_plot->repaint(); // the first paint keeps what lies under the drawing
+
+    if (change == QLatin1String("move")) {
+        rect.a = {-40, 20};
+        rect.b = {40, 1};
+        m_plot->setShape(handle, rect);
+    } else if (change == QLatin1String("hide")) {
+        rect.visible = false;
+        m_plot->setShape(handle, rect);
+    } else if (change == QLatin1String("background")) {
+        m_plot->setBackground(Rgb{0, 0, 128});
+    } else if (change == QLatin1String("scale")) {
+        QVERIFY(m_plot->setScale(-40, 0, 40, -40)); // the shape now fills the upper half
+    } else if (change == QLatin1String("resize")) {
+        m_plot->resize(204, 404);
+    }
+    const QImage shot = m_plot->grab().toImage();
+    QCOMPARE(shot.pixelColor(m_plot->widgetFromUser({probe.x(), probe.y()}).toPoint()), expected);
 }
 
 void TestPlotWidget::mouseInUserUnits()

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+
+namespace lumenary {
+
+// Clips the segment a-b to the rectangle [lo, hiX] x [lo, hiY] (Liang-Barsky). False when
+// nothing is left or the clipped ends are not finite.
+bool clipSegment(QPointF& a, QPointF& b, double lo, double hiX, double hiY);
+
+// A one-pixel solid line written straight into a 32-bit image, without a painter: the segment
+// is clipped to the image, its ends truncated to pixels, and the pixels between are chosen by
+// Bresenham's rule (both ends included). The image must be of a 32-bit format.
+void rasterLine(QImage& image, QPointF a, QPointF b, QRgb pixel);
+
+} // namespace lumenary
