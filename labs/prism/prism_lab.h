@@ -29,7 +29,9 @@ struct PrismAction {
     PrismReadouts readouts;
 };
 
-// The most rays a fan traces; a larger count in the rays field is taken as a slip and ignored.
+// The most rays a fan traces. A fan this large fills the surface and takes a few milliseconds
+// (bench/bench_events: PrismFan10000); a larger count in the rays field is taken as a slip and
+// ignored, so no text can stall the window.
 inline constexpr std::int64_t kMaxFanRays = 10000;
 
 // Whether an edit of the apex-angle field redraws: its text is a number above 0.
