@@ -141,6 +141,12 @@ std::string formatReadout(double value, Precision precision, char decimalPoint)
     if (value == 0)
         return "0";
 
+    // Rounded to 15 digits, the largest doubles would show a number beyond the range of a
+    // double, which no field could read back: they show the largest 15-digit number within it.
+    constexpr double kLargestReadout = 1.79769313486231e308;
+    if (precision == Precision::Double15 && std::fabs(value) > kLargestReadout)
+        value = std::copysign(kLargestReadout, value);
+
     char buffer[64];
     auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
                                    std::chars_format::general, digits);
@@ -163,12 +169,18 @@ std::optional<double> displayed(double value, Precision precision)
 
 std::optional<std::int64_t> floorToInteger(double value, std::int64_t lo, std::int64_t hi)
 {
+    // The bounds are compared as integers: near 2^63 a bound as a double may round past the
+    // bound itself, or past the largest integer the conversion may produce.
+    constexpr double kTwoTo63 = 9223372036854775808.0;
     if (!std::isfinite(value))
         return std::nullopt;
     const double f = std::floor(value);
-    if (f < static_cast<double>(lo) || f > static_cast<double>(hi))
+    if (f < -kTwoTo63 || f >= kTwoTo63)
         return std::nullopt;
-    return static_cast<std::int64_t>(f);
+    const auto n = static_cast<std::int64_t>(f);
+    if (n < lo || n > hi)
+        return std::nullopt;
+    return n;
 }
 
 } // namespace lumenary

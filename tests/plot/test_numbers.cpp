@@ -18,6 +18,8 @@ private slots:
     void roundTrip();
     void floorToInteger_data();
     void floorToInteger();
+    void floorToIntegerAtTheEndsOfInt64_data();
+    void floorToIntegerAtTheEndsOfInt64();
 };
 
 void TestNumbers::parse_data()
@@ -105,6 +107,12 @@ void TestNumbers::format_data()
     QTest::newRow("single negative") << -39.83 << true << '.' << "-39.83";
     QTest::newRow("single comma") << 0.5 << true << ',' << "0,5";
     QTest::newRow("single overflow") << 1e39 << true << '.' << "";
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << false << '.'
+                                    << "1.79769313486231E+308";
+    QTest::newRow("largest negative double") << std::numeric_limits<double>::lowest() << false
+                                             << ',' << "-1,79769313486231E+308";
+    QTest::newRow("largest float") << double(std::numeric_limits<float>::max()) << true << '.'
+                                   << "3.402823E+38";
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << false << '.' << "";
     QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false << '.' << "";
 }
@@ -126,6 +134,10 @@ void TestNumbers::roundTrip_data()
     QTest::newRow("small") << 1.2345e-7;
     QTest::newRow("large") << -9.87654321e200;
     QTest::newRow("denormal") << 4.9e-320;
+    // Rounded to 15 digits these would read 1.79769313486232E+308, beyond any double.
+    QTest::newRow("largest double") << std::numeric_limits<double>::max();
+    QTest::newRow("largest negative double") << std::numeric_limits<double>::lowest();
+    QTest::newRow("just below the largest double") << 1.797693134862315e308;
 }
 
 void TestNumbers::roundTrip()
@@ -152,6 +164,11 @@ void TestNumbers::floorToInteger_data()
     QTest::newRow("above range") << 1e300 << false << qint64(0);
     QTest::newRow("below range") << -1e300 << false << qint64(0);
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << false << qint64(0);
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false << qint64(0);
+    QTest::newRow("bound") << 1000000.75 << true << qint64(1000000);
+    QTest::newRow("just past bound") << 1000001.0 << false << qint64(0);
+    QTest::newRow("lower bound") << -1000000.0 << true << qint64(-1000000);
+    QTest::newRow("just below lower bound") << -1000000.5 << false << qint64(0);
 }
 
 void TestNumbers::floorToInteger()
@@ -160,6 +177,42 @@ void TestNumbers::floorToInteger()
     QFETCH(bool, ok);
     QFETCH(qint64, result);
     const auto n = lumenary::floorToInteger(value, -1000000, 1000000);
+    QCOMPARE(n.has_value(), ok);
+    if (ok)
+        QCOMPARE(qint64(*n), result);
+}
+
+void TestNumbers::floorToIntegerAtTheEndsOfInt64_data()
+{
+    constexpr auto max = std::numeric_limits<std::int64_t>::max();
+    constexpr auto min = std::numeric_limits<std::int64_t>::min();
+    QTest::addColumn<double>("value");
+    QTest::addColumn<qint64>("lo");
+    QTest::addColumn<qint64>("hi");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<qint64>("result");
+    // 2^63 is the double nearest the largest int64: it must be refused, not converted.
+    QTest::newRow("2^63 under the largest bound") << 9223372036854775808.0 << qint64(min)
+                                                  << qint64(max) << false << qint64(0);
+    QTest::newRow("-2^63 is the smallest int64") << -9223372036854775808.0 << qint64(min)
+                                                 << qint64(max) << true << qint64(min);
+    QTest::newRow("largest double below 2^63") << 9223372036854774784.0 << qint64(min)
+                                               << qint64(max) << true
+                                               << qint64(9223372036854774784LL);
+    // 2^62 - 1 as a double is 2^62: the bound must still hold for the integer.
+    QTest::newRow("bound that rounds up as a double")
+        << 4611686018427387904.0 << qint64(0) << qint64(4611686018427387903LL) << false
+        << qint64(0);
+}
+
+void TestNumbers::floorToIntegerAtTheEndsOfInt64()
+{
+    QFETCH(double, value);
+    QFETCH(qint64, lo);
+    QFETCH(qint64, hi);
+    QFETCH(bool, ok);
+    QFETCH(qint64, result);
+    const auto n = lumenary::floorToInteger(value, lo, hi);
     QCOMPARE(n.has_value(), ok);
     if (ok)
         QCOMPARE(qint64(*n), result);
