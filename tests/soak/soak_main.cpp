@@ -141,6 +141,12 @@ int main(int argc, char* argv[])
         QString problem = driver.check();
         if (problem.isEmpty() && !answered)
             problem = QStringLiteral("the event queue no longer answers");
+        if ((i + 1) % 100000 == 0) {
+            std::printf("soak: seed %llu, %llu events done\n",
+                        static_cast<unsigned long long>(options->seed),
+                        static_cast<unsigned long long>(i + 1));
+            std::fflush(stdout);
+        }
         if (!problem.isEmpty()) {
             std::fprintf(stderr,
                          "soak: seed %llu, event %llu (%s): %s\n"
