@@ -111,6 +111,10 @@ void TestNumbers::format_data()
                                     << "1.79769313486231E+308";
     QTest::newRow("largest negative double") << std::numeric_limits<double>::lowest() << false
                                              << ',' << "-1,79769313486231E+308";
+    // Floats coarser than seven digits, whose plain seven-digit text "1E+28" or "1E-38" reads
+    // back as the float below, which shows 9.999999: they show that text from the start.
+    QTest::newRow("single just above 1E+28") << 1.000000062e28 << true << '.' << "9.999999E+27";
+    QTest::newRow("single just above 1E-38") << 1.000000075e-38 << true << '.' << "9.999999E-39";
     QTest::newRow("largest float") << double(std::numeric_limits<float>::max()) << true << '.'
                                    << "3.402823E+38";
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << false << '.' << "";
@@ -146,6 +150,9 @@ void TestNumbers::roundTrip_data()
     QTest::newRow("single: smallest float") << double(std::numeric_limits<float>::denorm_min())
                                             << true;
     QTest::newRow("single: a third") << 1.0 / 3 << true;
+    QTest::newRow("single: float coarser than seven digits") << 1.000000416e28 << true;
+    QTest::newRow("single: below the smallest normal float") << 1.000000496e-38 << true;
+    QTest::newRow("single: smallest normal float") << 1.1754944e-38 << true;
 }
 
 void TestNumbers::roundTrip()
