@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench install package clean
+.PHONY: all deps configure build run test bench install package clean sanitize soak-long fuzz
 
 all: build
 
@@ -23,6 +23,32 @@ run: build
 # Builds and runs every test headless.
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The sanitizer build (AddressSanitizer with leak detection, UndefinedBehaviorSanitizer) in
+# build-san, and every test in it.
+SAN_BUILD ?= build-san
+sanitize: deps
+	@cmake -S . -B $(SAN_BUILD) -DLUMENARY_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# A million random events across every window, in the sanitizer build. SOAK_SEED replays a run.
+SOAK_SEED ?= 1
+SOAK_EVENTS ?= 1000000
+soak-long: deps
+	@cmake -S . -B $(SAN_BUILD) -DLUMENARY_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(SAN_BUILD) -j $(JOBS) --target lumenary_soak
+	QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/cmake/lsan.supp \
+	    ./$(SAN_BUILD)/tests/soak/lumenary_soak --seed $(SOAK_SEED) --events $(SOAK_EVENTS) \
+	    --stall-seconds 120
+
+# Each fuzz target for FUZZ_SECONDS (default 300 s each); skipped without clang's fuzzer runtime.
+FUZZ_SECONDS ?= 300
+fuzz: configure
+	@cmake -S . -B $(BUILD) -DLUMENARY_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
+	cmake --build $(BUILD) --target fuzz_long -j $(JOBS)
 
 # Benchmarks in a release build; writes the table of results to build-bench/results.md.
 bench: deps

@@ -20,7 +20,8 @@ public:
     virtual ~Canvas() = default;
 
     // Sets the user coordinate window; with top > bottom y grows upwards. A window with zero
-    // width or height, or a non-finite edge, is refused (returns false) and the old one stays.
+    // (or next to zero) width or height, or a non-finite edge, is refused (returns false) and
+    // the old one stays.
     bool setScale(double left, double top, double right, double bottom);
     // Erases the drawing to the background; the current position returns to the user origin.
     void clear();

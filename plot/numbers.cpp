@@ -54,6 +54,44 @@ long long decimalMagnitude(const std::string& ascii)
     return magnitude + (negativeExponent ? -exponent : exponent);
 }
 
+constexpr double kFloatMax = 3.4028234663852886e38;
+
+// value in the shortest general form with at most digits significant digits ("1e-05",
+// "13.3333333333333"), "0" for zero of either sign; '.' and 'e' as written by to_chars.
+std::string generalDigits(double value, int digits)
+{
+    if (value == 0)
+        return "0";
+    char buffer[64];
+    const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                         std::chars_format::general, digits);
+    return ec == std::errc() ? std::string(buffer, ptr) : std::string();
+}
+
+// The seven-digit text of a float that reads back as a float showing the same text. Where
+// floats are coarser than seven digits (below about 1.2e-38, and just under some powers of
+// ten) the text of one float can read back as its neighbour, which shows another text; such a
+// float shows the text its neighbour settles on, one or two units away in the last digit.
+std::string singleDigits(float value)
+{
+    std::string text = generalDigits(value, 7);
+    for (int step = 0; step < 8; ++step) {
+        double back = 0;
+        const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), back);
+        if (ec != std::errc() || ptr != text.data() + text.size() || !(std::fabs(back) <= kFloatMax))
+            break;
+        const auto neighbour = static_cast<float>(back);
+        if (neighbour == value)
+            break;
+        std::string again = generalDigits(neighbour, 7);
+        if (again == text)
+            break;
+        text = std::move(again);
+        value = neighbour;
+    }
+    return text;
+}
+
 } // namespace
 
 std::optional<double> parseNumber(std::string_view text, char decimalPoint)
@@ -129,24 +167,22 @@ std::optional<double> parseNumber(std::string_view text, char decimalPoint)
 
 std::string formatReadout(double value, Precision precision, char decimalPoint)
 {
-    int digits = 15;
-    if (precision == Precision::Single7) {
-        if (!std::isfinite(value) || std::fabs(value) > 3.4028234663852886e38)
-            return {};
-        value = static_cast<double>(static_cast<float>(value));
-        digits = 7;
-    }
     if (!std::isfinite(value))
         return {};
-    if (value == 0)
-        return "0";
-
-    char buffer[64];
-    auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                   std::chars_format::general, digits);
-    if (ec != std::errc())
-        return {};
-    std::string out(buffer, ptr);
+    std::string out;
+    if (precision == Precision::Single7) {
+        if (std::fabs(value) > kFloatMax)
+            return {};
+        out = singleDigits(static_cast<float>(value));
+    } else {
+        // Rounded to 15 digits, the largest doubles would show a number beyond the range of a
+        // double, which no field could read back: they show the largest 15-digit number
+        // within it.
+        constexpr double kLargestReadout = 1.79769313486231e308;
+        if (std::fabs(value) > kLargestReadout)
+            value = std::copysign(kLargestReadout, value);
+        out = generalDigits(value, 15);
+    }
     for (char& c : out) {
         if (c == 'e')
             c = 'E';
@@ -163,12 +199,18 @@ std::optional<double> displayed(double value, Precision precision)
 
 std::optional<std::int64_t> floorToInteger(double value, std::int64_t lo, std::int64_t hi)
 {
+    // The bounds are compared as integers: near 2^63 a bound as a double may round past the
+    // bound itself, or past the largest integer the conversion may produce.
+    constexpr double kTwoTo63 = 9223372036854775808.0;
     if (!std::isfinite(value))
         return std::nullopt;
     const double f = std::floor(value);
-    if (f < static_cast<double>(lo) || f > static_cast<double>(hi))
+    if (f < -kTwoTo63 || f >= kTwoTo63)
         return std::nullopt;
-    return static_cast<std::int64_t>(f);
+    const auto n = static_cast<std::int64_t>(f);
+    if (n < lo || n > hi)
+        return std::nullopt;
+    return n;
 }
 
 } // namespace lumenary

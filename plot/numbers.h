@@ -7,10 +7,6 @@
 
 namespace lumenary {
 
-#if defined(__FINITE_MATH_ONLY__) && __FINITE_MATH_ONLY__
-static_assert(false, "Lumenary relies on NaN and infinity checks: build without fast-math");
-#endif
-
 // The number in a field's text: optional blanks around, an optional sign, digits with an
 // optional decimal point (at least one digit), an optional exponent (E or e, an optional sign,
 // at least one digit). Empty text, a lone sign, letters, NaN or infinity texts and values

@@ -69,7 +69,8 @@ Point PlotWidget::userFromWidget(QPointF widgetPos) const
     const double h = std::max(1, area.height());
     const double px = widgetPos.x() - area.left();
     const double py = widgetPos.y() - area.top();
-    return Point{left() + px * (right() - left()) / w, top() + py * (bottom() - top()) / h};
+    // The fraction of the surface first: a window as wide as a double allows would overflow.
+    return Point{left() + px / w * (right() - left()), top() + py / h * (bottom() - top())};
 }
 
 QPointF PlotWidget::widgetFromUser(Point user) const

@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation
     libbenchmark-dev
-    clang libclang-rt-dev
+    clang libclang-rt-dev python3
     xvfb xauth
     dbus at-spi2-core python3-pyatspi desktop-file-utils appstream
 )

@@ -102,6 +102,10 @@ void TestCanvas::degenerateScaleRefused_data()
     QTest::newRow("nan edge") << kNaN << 20.0 << 40.0 << -20.0;
     QTest::newRow("infinite edge") << -40.0 << kInf << 40.0 << -20.0;
     QTest::newRow("width overflows") << -1e308 << 20.0 << 1e308 << -20.0;
+    // Pixels per unit of these overflow, and the left edge maps to 0 * infinity.
+    QTest::newRow("denormal width") << 0.0 << 20.0 << 1e-310 << -20.0;
+    QTest::newRow("denormal height") << -40.0 << 4.9e-324 << 40.0 << 0.0;
+    QTest::newRow("width below 1e-300") << 1e-301 << 20.0 << 2e-301 << -20.0;
 }
 
 void TestCanvas::degenerateScaleRefused()

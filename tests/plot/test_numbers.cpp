@@ -18,6 +18,8 @@ private slots:
     void roundTrip();
     void floorToInteger_data();
     void floorToInteger();
+    void floorToIntegerAtTheEndsOfInt64_data();
+    void floorToIntegerAtTheEndsOfInt64();
 };
 
 void TestNumbers::parse_data()
@@ -105,6 +107,16 @@ void TestNumbers::format_data()
     QTest::newRow("single negative") << -39.83 << true << '.' << "-39.83";
     QTest::newRow("single comma") << 0.5 << true << ',' << "0,5";
     QTest::newRow("single overflow") << 1e39 << true << '.' << "";
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << false << '.'
+                                    << "1.79769313486231E+308";
+    QTest::newRow("largest negative double") << std::numeric_limits<double>::lowest() << false
+                                             << ',' << "-1,79769313486231E+308";
+    // Floats coarser than seven digits, whose plain seven-digit text "1E+28" or "1E-38" reads
+    // back as the float below, which shows 9.999999: they show that text from the start.
+    QTest::newRow("single just above 1E+28") << 1.000000062e28 << true << '.' << "9.999999E+27";
+    QTest::newRow("single just above 1E-38") << 1.000000075e-38 << true << '.' << "9.999999E-39";
+    QTest::newRow("largest float") << double(std::numeric_limits<float>::max()) << true << '.'
+                                   << "3.402823E+38";
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << false << '.' << "";
     QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false << '.' << "";
 }
@@ -122,22 +134,41 @@ void TestNumbers::format()
 void TestNumbers::roundTrip_data()
 {
     QTest::addColumn<double>("value");
-    QTest::newRow("thirteen and a third") << 40.0 / 3;
-    QTest::newRow("small") << 1.2345e-7;
-    QTest::newRow("large") << -9.87654321e200;
-    QTest::newRow("denormal") << 4.9e-320;
+    QTest::addColumn<bool>("single");
+    QTest::newRow("thirteen and a third") << 40.0 / 3 << false;
+    QTest::newRow("small") << 1.2345e-7 << false;
+    QTest::newRow("large") << -9.87654321e200 << false;
+    QTest::newRow("denormal") << 4.9e-320 << false;
+    // Rounded to 15 digits these would read 1.79769313486232E+308, beyond any double.
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << false;
+    QTest::newRow("largest negative double") << std::numeric_limits<double>::lowest() << false;
+    QTest::newRow("just below the largest double") << 1.797693134862315e308 << false;
+    // Seven digits do not always survive a float: 8589973000 is stored as 8589973504.
+    QTest::newRow("single: seven digits lost to a float") << 8589973000.0 << true;
+    QTest::newRow("single: just above a power of two") << 8589934592.0 * (1 + 1e-7) << true;
+    QTest::newRow("single: largest float") << double(std::numeric_limits<float>::max()) << true;
+    QTest::newRow("single: smallest float") << double(std::numeric_limits<float>::denorm_min())
+                                            << true;
+    QTest::newRow("single: a third") << 1.0 / 3 << true;
+    QTest::newRow("single: float coarser than seven digits") << 1.000000416e28 << true;
+    QTest::newRow("single: below the smallest normal float") << 1.000000496e-38 << true;
+    QTest::newRow("single: smallest normal float") << 1.1754944e-38 << true;
 }
 
 void TestNumbers::roundTrip()
 {
-    // What a read-out shows is what a later step reads back.
+    // What a read-out shows is what a later step reads back, and showing that again changes
+    // nothing.
     QFETCH(double, value);
+    QFETCH(bool, single);
+    const auto precision = single ? Precision::Single7 : Precision::Double15;
     for (char point : {'.', ','}) {
-        const std::string text = formatReadout(value, Precision::Double15, point);
+        const std::string text = formatReadout(value, precision, point);
         const auto back = parseNumber(text, point);
         QVERIFY2(back.has_value(), text.c_str());
-        QCOMPARE(formatReadout(*back, Precision::Double15, point), text);
-        QCOMPARE(displayed(value, Precision::Double15), back);
+        QCOMPARE(formatReadout(*back, precision, point), text);
+        if (point == '.')
+            QCOMPARE(displayed(value, precision), back);
     }
 }
 
@@ -152,6 +183,11 @@ void TestNumbers::floorToInteger_data()
     QTest::newRow("above range") << 1e300 << false << qint64(0);
     QTest::newRow("below range") << -1e300 << false << qint64(0);
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << false << qint64(0);
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false << qint64(0);
+    QTest::newRow("bound") << 1000000.75 << true << qint64(1000000);
+    QTest::newRow("just past bound") << 1000001.0 << false << qint64(0);
+    QTest::newRow("lower bound") << -1000000.0 << true << qint64(-1000000);
+    QTest::newRow("just below lower bound") << -1000000.5 << false << qint64(0);
 }
 
 void TestNumbers::floorToInteger()
@@ -160,6 +196,42 @@ void TestNumbers::floorToInteger()
     QFETCH(bool, ok);
     QFETCH(qint64, result);
     const auto n = lumenary::floorToInteger(value, -1000000, 1000000);
+    QCOMPARE(n.has_value(), ok);
+    if (ok)
+        QCOMPARE(qint64(*n), result);
+}
+
+void TestNumbers::floorToIntegerAtTheEndsOfInt64_data()
+{
+    constexpr auto max = std::numeric_limits<std::int64_t>::max();
+    constexpr auto min = std::numeric_limits<std::int64_t>::min();
+    QTest::addColumn<double>("value");
+    QTest::addColumn<qint64>("lo");
+    QTest::addColumn<qint64>("hi");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<qint64>("result");
+    // 2^63 is the double nearest the largest int64: it must be refused, not converted.
+    QTest::newRow("2^63 under the largest bound") << 9223372036854775808.0 << qint64(min)
+                                                  << qint64(max) << false << qint64(0);
+    QTest::newRow("-2^63 is the smallest int64") << -9223372036854775808.0 << qint64(min)
+                                                 << qint64(max) << true << qint64(min);
+    QTest::newRow("largest double below 2^63") << 9223372036854774784.0 << qint64(min)
+                                               << qint64(max) << true
+                                               << qint64(9223372036854774784LL);
+    // 2^62 - 1 as a double is 2^62: the bound must still hold for the integer.
+    QTest::newRow("bound that rounds up as a double")
+        << 4611686018427387904.0 << qint64(0) << qint64(4611686018427387903LL) << false
+        << qint64(0);
+}
+
+void TestNumbers::floorToIntegerAtTheEndsOfInt64()
+{
+    QFETCH(double, value);
+    QFETCH(qint64, lo);
+    QFETCH(qint64, hi);
+    QFETCH(bool, ok);
+    QFETCH(qint64, result);
+    const auto n = lumenary::floorToInteger(value, lo, hi);
     QCOMPARE(n.has_value(), ok);
     if (ok)
         QCOMPARE(qint64(*n), result);

@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cmath>
 #include <limits>
 
 using namespace lumenary;
@@ -33,6 +34,8 @@ private slots:
     void paintFollowsChangesUnderTheDrawing();
     void mouseInUserUnits();
     void circleStaysRound();
+    void extremeWindowsMapFinitely_data();
+    void extremeWindowsMapFinitely();
 
 private:
     PlotWidget* m_plot = nullptr;
@@ -202,6 +205,36 @@ void TestPlotWidget::circleStaysRound()
         }
     QVERIFY(std::abs((right - left) - 100) <= 2); // radius 10 of 80 units across 400 pixels
     QVERIFY(std::abs((bottom - top) - (right - left)) <= 2);
+}
+
+void TestPlotWidget::extremeWindowsMapFinitely_data()
+{
+    QTest::addColumn<double>("left");
+    QTest::addColumn<double>("right");
+    QTest::newRow("narrowest window") << 0.0 << 1e-300;
+    QTest::newRow("narrow window far out") << 1e300 << 1e300 + 1e285;
+    QTest::newRow("widest window") << -8e307 << 8e307;
+    QTest::newRow("denormal width refused") << 0.0 << 1e-310;
+}
+
+void TestPlotWidget::extremeWindowsMapFinitely()
+{
+    // Every corner of the surface maps to a user position and back to a finite point, whatever
+    // window a student's fields set.
+    QFETCH(double, left);
+    QFETCH(double, right);
+    m_plot->setScale(left, 20, right, -20);
+    const QRect area = m_plot->contentsRect();
+    for (const QPoint corner : {area.topLeft(), area.bottomRight(), area.topRight()}) {
+        const Point user = m_plot->userFromWidget(corner);
+        QVERIFY(std::isfinite(user.x) && std::isfinite(user.y));
+        const QPointF back = m_plot->widgetFromUser(user);
+        QVERIFY2(std::isfinite(back.x()) && std::isfinite(back.y()),
+                 qPrintable(QStringLiteral("corner (%1, %2)").arg(corner.x()).arg(corner.y())));
+    }
+    m_plot->line({left, 0}, {right, 0}, palette(0));
+    m_plot->point({left, 0}, palette(0));
+    m_plot->repaint();
 }
 
 QTEST_MAIN(TestPlotWidget)

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <random>
+
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class QScrollBar;
+class QWidget;
+
+namespace lumenary {
+class Launcher;
+class WindowRegistry;
+} // namespace lumenary
+
+namespace lumenary::soak {
+
+// Drives the program the way a careless student would, one event at a time, from a seed: every
+// window is reached through the launcher's own buttons and menu, and every control is found by
+// its type, so a window added later is driven without any change here.
+class Driver {
+public:
+    Driver(Launcher& launcher, WindowRegistry& registry, std::uint64_t seed);
+
+    // Performs the next event and describes it (for a replay's trace).
+    QString step();
+    // What is wrong with the program's state now, or an empty text when every invariant holds.
+    QString check();
+    // The registered windows that have not been shown yet.
+    QStringList windowsNeverShown() const;
+    // How many web pages and clips the program asked to open.
+    int externalRequests() const { return m_externalRequests; }
+    void countExternalRequest() { ++m_externalRequests; }
+
+private:
+    using Action = std::function<QString()>;
+
+    std::uint64_t below(std::uint64_t n) { return n == 0 ? 0 : m_random() % n; }
+    bool chance(int perThousand) { return below(1000) < static_cast<std::uint64_t>(perThousand); }
+
+    QList<QWidget*> openWindows() const;
+    QList<QWidget*> controls(QWidget* window) const;
+    QString launcherEvent();
+    QString windowEvent(QWidget* window);
+    QString textEvent(QLineEdit* field);
+    QString scrollEvent(QScrollBar* bar);
+    QString listEvent(QComboBox* list);
+    QString buttonEvent(QAbstractButton* button);
+    QString mouseGesture(QWidget* surface, bool wholeArea);
+    QPoint pointOver(QWidget* surface, bool outsideToo);
+    QString numberText();
+    QString hostileText();
+    void noteShownWindows();
+
+    Launcher& m_launcher;
+    WindowRegistry& m_registry;
+    std::mt19937_64 m_random;
+    std::deque<Action> m_pending; // the rest of a gesture begun by an earlier event
+    QHash<const QLineEdit*, QString> m_typed; // the last text the soak left in each field
+    QObject m_context; // ends the driver's connections with the driver
+    QSet<QString> m_shown;
+    int m_externalRequests = 0;
+};
+
+// Describes a widget for the log: its window's name and its own.
+QString describe(const QWidget* widget);
+
+} // namespace lumenary::soak

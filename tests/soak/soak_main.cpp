@@ -1,0 +1,181 @@
+// lumenary_soak --seed N --events M [--stall-seconds S] [--trace-from K]
+//
+// Opens every window through the launcher and drives it with M random events drawn from seed N,
+// checking the program's invariants after each. The same seed and count replay the same run;
+// --trace-from K prints every event from the K-th on.
+#include "launcher.h"
+#include "soak_driver.h"
+#include "watchdog.h"
+#include "window_catalog.h"
+#include "window_registry.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFont>
+#include <QUrl>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace {
+
+// Receives the web pages and clips the program asks the desktop to open, so that a soak starts
+// no browser or player; the program's own path to the desktop is left as it is.
+class ExternalOpener : public QObject {
+    Q_OBJECT
+public:
+    explicit ExternalOpener(lumenary::soak::Driver*& driver) : m_driver(driver) {}
+public slots:
+    void open(const QUrl&)
+    {
+        if (m_driver)
+            m_driver->countExternalRequest();
+    }
+
+private:
+    lumenary::soak::Driver*& m_driver;
+};
+
+struct Options {
+    std::uint64_t seed = 1;
+    std::uint64_t events = 10000;
+    long stallSeconds = 60;
+    std::uint64_t traceFrom = std::numeric_limits<std::uint64_t>::max();
+};
+
+std::optional<std::uint64_t> number(const char* text)
+{
+    char* end = nullptr;
+    errno = 0;
+    const unsigned long long value = std::strtoull(text, &end, 10);
+    if (errno != 0 || end == text || *end != '\0' || text[0] == '-')
+        return std::nullopt;
+    return value;
+}
+
+std::optional<Options> parseOptions(int argc, char* argv[])
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string flag = argv[i];
+        if (i + 1 >= argc)
+            return std::nullopt;
+        const auto value = number(argv[++i]);
+        if (!value)
+            return std::nullopt;
+        if (flag == "--seed")
+            options.seed = *value;
+        else if (flag == "--events")
+            options.events = *value;
+        else if (flag == "--stall-seconds" && *value > 0 && *value < 100000)
+            options.stallSeconds = static_cast<long>(*value);
+        else if (flag == "--trace-from")
+            options.traceFrom = *value;
+        else
+            return std::nullopt;
+    }
+    return options;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const auto options = parseOptions(argc, argv);
+    if (!options) {
+        std::fprintf(stderr, "usage: lumenary_soak --seed N --events M [--stall-seconds S] "
+                             "[--trace-from K]\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lumenary"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
+
+    lumenary::soak::Driver* driverForOpener = nullptr;
+    ExternalOpener opener(driverForOpener);
+    const QStringList schemes{QStringLiteral("http"), QStringLiteral("https"),
+                              QStringLiteral("file"), QStringLiteral("ftp"),
+                              QStringLiteral("mailto")};
+    for (const QString& scheme : schemes)
+        QDesktopServices::setUrlHandler(scheme, &opener, "open");
+    struct Unset {
+        const QStringList& schemes;
+        ~Unset()
+        {
+            for (const QString& scheme : schemes)
+                QDesktopServices::unsetUrlHandler(scheme);
+        }
+    } unset{schemes};
+
+    lumenary::WindowRegistry registry;
+    lumenary::registerWindows(registry);
+    lumenary::Launcher launcher(registry);
+    launcher.show();
+    QApplication::processEvents();
+
+    lumenary::soak::Driver driver(launcher, registry, options->seed);
+    driverForOpener = &driver;
+    lumenary::soak::Watchdog watchdog(options->seed, std::chrono::seconds(options->stallSeconds));
+    QObject probe;
+    const auto started = std::chrono::steady_clock::now();
+
+    for (std::uint64_t i = 0; i < options->events; ++i) {
+        watchdog.begin(i);
+        const QString what = driver.step();
+        if (i >= options->traceFrom)
+            std::fprintf(stderr, "%llu: %s\n", static_cast<unsigned long long>(i), qPrintable(what));
+        // Alive: a queued call still comes back through the event queue.
+        bool answered = false;
+        QMetaObject::invokeMethod(&probe, [&answered] { answered = true; }, Qt::QueuedConnection);
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QString problem = driver.check();
+        if (problem.isEmpty() && !answered)
+            problem = QStringLiteral("the event queue no longer answers");
+        if ((i + 1) % 100000 == 0) {
+            std::printf("soak: seed %llu, %llu events done\n",
+                        static_cast<unsigned long long>(options->seed),
+                        static_cast<unsigned long long>(i + 1));
+            std::fflush(stdout);
+        }
+        if (!problem.isEmpty()) {
+            std::fprintf(stderr,
+                         "soak: seed %llu, event %llu (%s): %s\n"
+                         "replay: lumenary_soak --seed %llu --events %llu --trace-from %llu\n",
+                         static_cast<unsigned long long>(options->seed),
+                         static_cast<unsigned long long>(i), qPrintable(what), qPrintable(problem),
+                         static_cast<unsigned long long>(options->seed),
+                         static_cast<unsigned long long>(i + 1),
+                         static_cast<unsigned long long>(i > 50 ? i - 50 : 0));
+            return 1;
+        }
+    }
+
+    const QStringList missing = driver.windowsNeverShown();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    std::printf("soak: seed %llu, %llu events in %.1f s, %d web pages and clips asked for\n",
+                static_cast<unsigned long long>(options->seed),
+                static_cast<unsigned long long>(options->events), seconds,
+                driver.externalRequests());
+    // A run long enough to reach every window must have reached every window.
+    if (options->events >= 2000 && !missing.isEmpty()) {
+        std::fprintf(stderr, "soak: seed %llu never showed %s\n",
+                     static_cast<unsigned long long>(options->seed),
+                     qPrintable(missing.join(QStringLiteral(", "))));
+        return 1;
+    }
+    driverForOpener = nullptr;
+    return 0;
+}
+
+#include "soak_main.moc"
