@@ -1,6 +1,7 @@
 #include "launcher.h"
 
 #include "controls.h"
+#include "raw_picture.h"
 #include "window_registry.h"
 
 #include <QCloseEvent>
@@ -31,13 +32,14 @@ QPushButton* webButton(QWidget* parent, const char* name, const QString& caption
     return button;
 }
 
-// A decorative picture: scaled to its frame, no behaviour.
+// A decorative picture: scaled to its frame, no behaviour. Raw pixels from the resources, so
+// that the first paint decodes no image file.
 void addPicture(QWidget* parent, const char* name, const QString& resource, QRect at)
 {
     auto* picture = new QLabel(parent);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setGeometry(at);
-    picture->setPixmap(QPixmap(resource));
+    picture->setPixmap(QPixmap::fromImage(rawPicture(resource)));
     picture->setScaledContents(true);
     picture->setAccessibleName(QString::fromLatin1(name));
 }
@@ -70,7 +72,7 @@ Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
     setObjectName(QStringLiteral("Lumenary"));
     setWindowTitle(QStringLiteral("Varnel Lumenary"));
     setAccessibleName(windowTitle());
-    setWindowIcon(QIcon(QStringLiteral(":/images/lumenary-32.png")));
+    setWindowIcon(QIcon(QPixmap::fromImage(rawPicture(QStringLiteral(":/images/lumenary-32.raw")))));
 
     auto* about = menuBar()->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("about"));
@@ -82,9 +84,9 @@ Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
     client->setFixedSize(twips(0, 0, 9015, 6660).size());
     setCentralWidget(client);
 
-    addPicture(client, "Picture3", QStringLiteral(":/images/soapfilm.png"), twips(885, -90, 3060, 2445));
-    addPicture(client, "Picture4", QStringLiteral(":/images/drop.png"), twips(5145, -45, 3795, 3210));
-    addPicture(client, "Picture1", QStringLiteral(":/images/spectrum.png"), twips(-15, 4125, 4800, 2910));
+    addPicture(client, "Picture3", QStringLiteral(":/images/soapfilm.raw"), twips(885, -90, 3060, 2445));
+    addPicture(client, "Picture4", QStringLiteral(":/images/drop.raw"), twips(5145, -45, 3795, 3210));
+    addPicture(client, "Picture1", QStringLiteral(":/images/spectrum.raw"), twips(-15, 4125, 4800, 2910));
 
     // Lab buttons, in tab order.
     auto* plane = labButton(client, "Plane", QStringLiteral("Plane Mirrors"), 2340, 2445);

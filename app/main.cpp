@@ -1,9 +1,9 @@
+#include "app_style.h"
 #include "launcher.h"
 #include "window_catalog.h"
 #include "window_registry.h"
 
 #include <QApplication>
-#include <QFont>
 
 int main(int argc, char* argv[])
 {
@@ -11,10 +11,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Lumenary"));
     QApplication::setApplicationVersion(QStringLiteral(LUMENARY_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
+    lumenary::setUpApplication();
 
     lumenary::WindowRegistry registry;
     lumenary::registerWindows(registry);

@@ -2,20 +2,16 @@
 // --all-windows, every window is opened and painted first, for the peak memory.
 #include "startup_common.h"
 
+#include "app_style.h"
 #include "launcher.h"
 #include "window_catalog.h"
 #include "window_registry.h"
-
-#include <QFont>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
+    lumenary::setUpApplication();
 
     lumenary::WindowRegistry registry;
     lumenary::registerWindows(registry);

@@ -32,7 +32,7 @@ static QByteArray readFile(const QString& path)
     return file.readAll();
 }
 
-static QString clipPath(const char* name)
+static QString assetPath(const char* name)
 {
     return QStringLiteral(LUMENARY_ASSETS_DIR "/") + QString::fromLatin1(name);
 }
@@ -41,9 +41,11 @@ void TestAssets::pictures_data()
 {
     QTest::addColumn<QString>("resource");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("soap film") << ":/images/soapfilm.png" << QSize(200, 159);
-    QTest::newRow("drop") << ":/images/drop.png" << QSize(253, 214);
-    QTest::newRow("spectrum") << ":/images/spectrum.png" << QSize(320, 194);
+    // The launcher's art is compiled in as raw pixels (test_raw_picture); its PNGs stay beside
+    // them in the source tree.
+    QTest::newRow("soap film") << assetPath("images/soapfilm.png") << QSize(200, 159);
+    QTest::newRow("drop") << assetPath("images/drop.png") << QSize(253, 214);
+    QTest::newRow("spectrum") << assetPath("images/spectrum.png") << QSize(320, 194);
     QTest::newRow("icon") << ":/images/lumenary-32.png" << QSize(32, 32);
     QTest::newRow("large icon") << ":/images/lumenary-128.png" << QSize(128, 128);
     QTest::newRow("moon") << ":/images/moon.png" << QSize(32, 32);
@@ -107,8 +109,8 @@ void TestAssets::markerBackgrounds()
 void TestAssets::clips_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::newRow("reflection") << clipPath("Reflct1.avi");
-    QTest::newRow("refraction") << clipPath("Refract2.avi");
+    QTest::newRow("reflection") << assetPath("Reflct1.avi");
+    QTest::newRow("refraction") << assetPath("Refract2.avi");
 }
 
 void TestAssets::clips()
@@ -126,7 +128,7 @@ void TestAssets::clips()
 
 void TestAssets::damagedClipsAreRejected_data()
 {
-    const QByteArray good = readFile(clipPath("Reflct1.avi"));
+    const QByteArray good = readFile(assetPath("Reflct1.avi"));
     QVERIFY(readAvi(good).has_value());
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("empty") << QByteArray();
@@ -135,7 +137,7 @@ void TestAssets::damagedClipsAreRejected_data()
     QByteArray oversized = good;
     qToLittleEndian<quint32>(0x7fffffff, oversized.data() + 16); // the first list's size
     QTest::newRow("chunk larger than its file") << oversized;
-    QTest::newRow("a picture") << readFile(QStringLiteral(":/images/drop.png"));
+    QTest::newRow("a picture") << readFile(assetPath("images/drop.png"));
 }
 
 void TestAssets::damagedClipsAreRejected()

@@ -1,6 +1,7 @@
 // Renders the program's pictures into a folder (normally assets/images):
 //   render_art OUTPUT_FOLDER
 #include "art.h"
+#include "raw_picture.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,26 @@ bool save(const QDir& folder, const QString& name, const QImage& image)
     }
     std::printf("%s %dx%d\n", qPrintable(path), image.width(), image.height());
     return true;
+}
+
+// The raw form beside the PNG, for pictures the launcher shows at start-up.
+bool saveRaw(const QDir& folder, const QString& name, const QImage& image)
+{
+    const QByteArray bytes = lumenary::rawPictureBytes(image);
+    QFile file(folder.filePath(name));
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "render_art: cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    std::printf("%s %dx%d raw\n", qPrintable(file.fileName()), image.width(), image.height());
+    return true;
+}
+
+bool saveBoth(const QDir& folder, const QString& stem, const QImage& image)
+{
+    const bool png = save(folder, stem + QStringLiteral(".png"), image);
+    return saveRaw(folder, stem + QStringLiteral(".raw"), image) && png;
 }
 
 bool saveText(const QDir& folder, const QString& name, const QString& text)
@@ -50,10 +71,10 @@ int main(int argc, char* argv[])
         return 1;
     }
     using namespace lumenary::tools;
-    bool ok = save(folder, QStringLiteral("soapfilm.png"), renderSoapFilm());
-    ok = save(folder, QStringLiteral("drop.png"), renderDrop()) && ok;
-    ok = save(folder, QStringLiteral("spectrum.png"), renderSpectrum()) && ok;
-    ok = save(folder, QStringLiteral("lumenary-32.png"), renderIconSmall()) && ok;
+    bool ok = saveBoth(folder, QStringLiteral("soapfilm"), renderSoapFilm());
+    ok = saveBoth(folder, QStringLiteral("drop"), renderDrop()) && ok;
+    ok = saveBoth(folder, QStringLiteral("spectrum"), renderSpectrum()) && ok;
+    ok = saveBoth(folder, QStringLiteral("lumenary-32"), renderIconSmall()) && ok;
     ok = save(folder, QStringLiteral("lumenary-128.png"), renderIcon(128)) && ok;
     ok = saveText(folder, QStringLiteral("lumenary.svg"), iconSvg()) && ok;
     ok = save(folder, QStringLiteral("moon.png"), renderMoon()) && ok;
