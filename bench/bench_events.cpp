@@ -12,19 +12,20 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <benchmark/benchmark.h>
 #include <cmath>
 #include <functional>
-#include <benchmark/benchmark.h>
 
 using namespace lumenary;
 using namespace lumenary::bench;
 
-namespace {
+namespace
+{
 
 // One event per iteration on a window's control, then the repaint it leaves; the plot must
 // have been painted when drawsPlot.
-void runEvent(benchmark::State& state, const char* windowName, const char* plotName,
-              bool drawsPlot, const std::function<void(QWidget*, int)>& event)
+void runEvent(benchmark::State& state, const char* windowName, const char* plotName, bool drawsPlot,
+              const std::function<void(QWidget*, int)>& event)
 {
     QWidget* w = window(QString::fromLatin1(windowName));
     auto* plot = control<PlotWidget>(w, plotName);
@@ -134,26 +135,29 @@ void PlaneMirrorClick(benchmark::State& state)
 }
 BENCHMARK(PlaneMirrorClick);
 
-void TwoMirrorsClick(benchmark::State& state)
+// Runs event in two-mirror mode and leaves the window in plane-mirror mode again.
+template <typename Event> void inTwoMirrorMode(benchmark::State& state, Event event)
 {
     QWidget* w = window(QStringLiteral("PlaneMirror"));
     control<QPushButton>(w, "TwoMirrors")->click();
-    runEvent(state, "PlaneMirror", "Plot1", true, [](QWidget* w, int i) {
+    runEvent(state, "PlaneMirror", "Plot1", true, event);
+    control<QPushButton>(w, "PMirror")->click();
+}
+
+void TwoMirrorsClick(benchmark::State& state)
+{
+    inTwoMirrorMode(state, [](QWidget* w, int i) {
         auto* plot = control<PlotWidget>(w, "Plot1");
         click(plot, plotPoint(plot, i, 0.75, 0.3)); // inside the 90-degree wedge
     });
-    control<QPushButton>(w, "PMirror")->click();
 }
 BENCHMARK(TwoMirrorsClick);
 
 void TwoMirrorsAngleEdit(benchmark::State& state)
 {
-    QWidget* w = window(QStringLiteral("PlaneMirror"));
-    control<QPushButton>(w, "TwoMirrors")->click();
-    runEvent(state, "PlaneMirror", "Plot1", true, [](QWidget* w, int i) {
+    inTwoMirrorMode(state, [](QWidget* w, int i) {
         fieldEdit(w, "alpha", QStringLiteral("90"), QStringLiteral("60"), i);
     });
-    control<QPushButton>(w, "PMirror")->click();
 }
 BENCHMARK(TwoMirrorsAngleEdit);
 
@@ -212,7 +216,8 @@ BENCHMARK(DepthListChoice);
 // The rotation scroll bar redraws the prism and its fan (30 rays by default).
 void PrismScrollStep(benchmark::State& state)
 {
-    runEvent(state, "Prism", "Plot2", true, [](QWidget* w, int i) { scrollStep(w, "HScroll1", i); });
+    runEvent(state, "Prism", "Plot2", true,
+             [](QWidget* w, int i) { scrollStep(w, "HScroll1", i); });
 }
 BENCHMARK(PrismScrollStep);
 
@@ -239,7 +244,8 @@ void PrismFan10000(benchmark::State& state)
     auto* rays = control<QLineEdit>(w, "NRay");
     rays->setText(QStringLiteral("10000"));
     control<PlotWidget>(w, "Plot2")->clear();
-    runEvent(state, "Prism", "Plot2", true, [](QWidget* w, int i) { scrollStep(w, "HScroll1", i); });
+    runEvent(state, "Prism", "Plot2", true,
+             [](QWidget* w, int i) { scrollStep(w, "HScroll1", i); });
     rays->setText(QStringLiteral("30"));
 }
 BENCHMARK(PrismFan10000)->Unit(benchmark::kMillisecond);
@@ -248,7 +254,8 @@ BENCHMARK(PrismFan10000)->Unit(benchmark::kMillisecond);
 
 void RainbowScrollStep(benchmark::State& state)
 {
-    runEvent(state, "Rainbow", "plot1", true, [](QWidget* w, int i) { scrollStep(w, "VScroll1", i); });
+    runEvent(state, "Rainbow", "plot1", true,
+             [](QWidget* w, int i) { scrollStep(w, "VScroll1", i); });
 }
 BENCHMARK(RainbowScrollStep);
 
@@ -275,7 +282,8 @@ void RainbowMillionChords(benchmark::State& state)
     count->setText(QStringLiteral("999999"));
     auto* deviation = control<QLineEdit>(w, "D");
     deviation->clear(); // written again only by a trace that was not refused
-    runEvent(state, "Rainbow", "plot1", true, [](QWidget* w, int i) { scrollStep(w, "VScroll1", i); });
+    runEvent(state, "Rainbow", "plot1", true,
+             [](QWidget* w, int i) { scrollStep(w, "VScroll1", i); });
     if (deviation->text().isEmpty())
         qFatal("the million-chord trace wrote no deviation");
     count->setText(QStringLiteral("0"));

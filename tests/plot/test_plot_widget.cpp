@@ -8,7 +8,8 @@
 
 using namespace lumenary;
 
-namespace {
+namespace
+{
 
 int drawnPixels(const QImage& layer)
 {
@@ -21,7 +22,8 @@ int drawnPixels(const QImage& layer)
 
 } // namespace
 
-class TestPlotWidget : public QObject {
+class TestPlotWidget : public QObject
+{
     Q_OBJECT
 private slots:
     void init();
@@ -40,6 +42,24 @@ private slots:
 private:
     PlotWidget* m_plot = nullptr;
 };
+
+namespace
+{
+
+// A light-cyan medium filling the lower half of the default window, outlined in pen.
+PlotShape lowerMedium(Rgb pen)
+{
+    PlotShape rect;
+    rect.kind = PlotShape::Kind::Rect;
+    rect.a = {-40, 0};
+    rect.b = {40, -20};
+    rect.filled = true;
+    rect.fill = fromBgr(0xFFFF80);
+    rect.pen = pen;
+    return rect;
+}
+
+} // namespace
 
 void TestPlotWidget::init()
 {
@@ -99,14 +119,7 @@ void TestPlotWidget::hostileCoordinatesNeverFault()
 
 void TestPlotWidget::shapesSurviveClear()
 {
-    PlotShape rect;
-    rect.kind = PlotShape::Kind::Rect;
-    rect.a = {-40, 0};
-    rect.b = {40, -20};
-    rect.filled = true;
-    rect.fill = fromBgr(0xFFFF80);
-    rect.pen = fromBgr(0xFFFF00);
-    m_plot->addShape(rect);
+    m_plot->addShape(lowerMedium(fromBgr(0xFFFF00)));
     m_plot->clear();
     const QImage shot = m_plot->grab().toImage();
     QCOMPARE(shot.pixelColor(m_plot->widgetFromUser({0, -10}).toPoint()), QColor(128, 255, 255));
@@ -136,13 +149,7 @@ void TestPlotWidget::paintFollowsChangesUnderTheDrawing()
     QFETCH(QString, change);
     QFETCH(QPointF, probe);
     QFETCH(QColor, expected);
-    PlotShape rect;
-    rect.kind = PlotShape::Kind::Rect;
-    rect.a = {-40, 0};
-    rect.b = {40, -20};
-    rect.filled = true;
-    rect.fill = fromBgr(0xFFFF80);
-    rect.pen = fromBgr(0xFFFF80);
+    PlotShape rect = lowerMedium(fromBgr(0xFFFF80));
     const int handle = m_plot->addShape(rect);
     m_plot->line({-40, 0}, {40, 0}, palette(4));
     m_plot->repaint(); // the first paint keeps what lies under the drawing
