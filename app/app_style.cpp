@@ -8,12 +8,15 @@
 #include <functional>
 #include <memory>
 
-namespace lumenary {
+namespace lumenary
+{
 
-namespace {
+namespace
+{
 
 // An icon made on first use. Everything Qt asks of it goes to the real icon, made then.
-class DeferredIconEngine final : public QIconEngine {
+class DeferredIconEngine final : public QIconEngine
+{
 public:
     explicit DeferredIconEngine(std::function<QIcon()> make) : m_make(std::move(make)) {}
 
@@ -73,9 +76,8 @@ QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
     // Made later without the option, which will be gone by then: it only carries the layout
     // direction, which is the application's in this program.
     QPointer<QStyle> base = baseStyle();
-    return QIcon(new DeferredIconEngine([base, icon] {
-        return base ? base->standardIcon(icon) : QIcon();
-    }));
+    return QIcon(
+        new DeferredIconEngine([base, icon] { return base ? base->standardIcon(icon) : QIcon(); }));
 }
 
 void setUpApplication()

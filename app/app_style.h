@@ -2,14 +2,16 @@
 
 #include <QProxyStyle>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // The platform's own style, except that the menu and tool bars' overflow buttons get their
 // icons only when first drawn or measured. Qt makes such a button with every menu bar, and
 // making its icon reads image files, which scans Qt's image-format plugins before the
 // launcher's first paint; the launcher's two menu entries never overflow, so the icon is
 // normally never needed.
-class AppStyle final : public QProxyStyle {
+class AppStyle final : public QProxyStyle
+{
     Q_OBJECT
 public:
     AppStyle();

@@ -13,12 +13,13 @@
 #include <QPixmap>
 #include <QPushButton>
 
-namespace lumenary {
+namespace lumenary
+{
 
-namespace {
+namespace
+{
 
-QPushButton* labButton(QWidget* parent, const char* name, const QString& caption, int left,
-                       int top)
+QPushButton* labButton(QWidget* parent, const char* name, const QString& caption, int left, int top)
 {
     auto* button = addButton(parent, name, caption, twips(left, top, 1830, 810));
     button->setFont(timesBold(14.25));
@@ -72,7 +73,8 @@ Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
     setObjectName(QStringLiteral("Lumenary"));
     setWindowTitle(QStringLiteral("Varnel Lumenary"));
     setAccessibleName(windowTitle());
-    setWindowIcon(QIcon(QPixmap::fromImage(rawPicture(QStringLiteral(":/images/lumenary-32.raw")))));
+    setWindowIcon(
+        QIcon(QPixmap::fromImage(rawPicture(QStringLiteral(":/images/lumenary-32.raw")))));
 
     auto* about = menuBar()->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("about"));
@@ -84,13 +86,17 @@ Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
     client->setFixedSize(twips(0, 0, 9015, 6660).size());
     setCentralWidget(client);
 
-    addPicture(client, "Picture3", QStringLiteral(":/images/soapfilm.raw"), twips(885, -90, 3060, 2445));
-    addPicture(client, "Picture4", QStringLiteral(":/images/drop.raw"), twips(5145, -45, 3795, 3210));
-    addPicture(client, "Picture1", QStringLiteral(":/images/spectrum.raw"), twips(-15, 4125, 4800, 2910));
+    addPicture(client, "Picture3", QStringLiteral(":/images/soapfilm.raw"),
+               twips(885, -90, 3060, 2445));
+    addPicture(client, "Picture4", QStringLiteral(":/images/drop.raw"),
+               twips(5145, -45, 3795, 3210));
+    addPicture(client, "Picture1", QStringLiteral(":/images/spectrum.raw"),
+               twips(-15, 4125, 4800, 2910));
 
     // Lab buttons, in tab order.
     auto* plane = labButton(client, "Plane", QStringLiteral("Plane Mirrors"), 2340, 2445);
-    auto* concave = labButton(client, "ConcaveMirror", QStringLiteral("Concave Mirrors"), 525, 3240);
+    auto* concave =
+        labButton(client, "ConcaveMirror", QStringLiteral("Concave Mirrors"), 525, 3240);
     auto* convex = labButton(client, "ConvexMirror", QStringLiteral("Convex Mirrors"), 2340, 3240);
     auto* refract = labButton(client, "Refract", QStringLiteral("Apparent Depth"), 5205, 3375);
     auto* converge = labButton(client, "converge", QStringLiteral("Thin Lenses"), 5205, 4170);
@@ -118,10 +124,10 @@ Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
     dark.setColor(QPalette::Window, QColor(64, 64, 64));
     m_panel->setPalette(dark);
     m_panel->hide();
-    const QString panelCaptions[5] = {
-        QStringLiteral("Ithaca High School Physics"), QStringLiteral("Virtual Physics Lab"),
-        QStringLiteral("Interactive Physics and Math "), QStringLiteral("Physics 2000"),
-        QStringLiteral("Hide")};
+    const QString panelCaptions[5] = {QStringLiteral("Ithaca High School Physics"),
+                                      QStringLiteral("Virtual Physics Lab"),
+                                      QStringLiteral("Interactive Physics and Math "),
+                                      QStringLiteral("Physics 2000"), QStringLiteral("Hide")};
     const char* panelNames[5] = {"Command3", "Command4", "Command5", "Command6", "Command7"};
     for (int i = 0; i < 5; ++i) {
         m_panelButtons[i] = webButton(client, panelNames[i], panelCaptions[i],
@@ -168,25 +174,82 @@ void Launcher::setPanelVisible(bool visible)
     }
 }
 
-void Launcher::Plane_Click() { m_registry.show(QStringLiteral("PlaneMirror")); }
-void Launcher::ConcaveMirror_Click() { m_registry.show(QStringLiteral("Concave")); }
-void Launcher::ConvexMirror_Click() { m_registry.show(QStringLiteral("Convex")); }
-void Launcher::Refract_Click() { m_registry.show(QStringLiteral("Depth")); }
-void Launcher::converge_Click() { m_registry.show(QStringLiteral("ThinLens")); }
-void Launcher::Diverge_Click() { m_registry.show(QStringLiteral("Basics")); }
-void Launcher::PrismPlotter_Click() { m_registry.show(QStringLiteral("Prism")); }
-void Launcher::Sphere_Click() { m_registry.show(QStringLiteral("Rainbow")); }
-void Launcher::about_Click() { m_registry.show(QStringLiteral("frmAbout")); }
-void Launcher::Instruct_Click() { m_registry.show(QStringLiteral("LumenaryDoc")); }
-void Launcher::Quit_Click() { endProgram(); }
-void Launcher::Command1_Click() { openWebSite(0); }
-void Launcher::Command2_Click() { openWebSite(1); }
-void Launcher::Command3_Click() { openWebSite(2); }
-void Launcher::Command4_Click() { openWebSite(3); }
-void Launcher::Command5_Click() { openWebSite(4); }
-void Launcher::Command6_Click() { openWebSite(5); }
-void Launcher::Command7_Click() { setPanelVisible(false); }
-void Launcher::Command8_Click() { setPanelVisible(true); }
+void Launcher::Plane_Click()
+{
+    m_registry.show(QStringLiteral("PlaneMirror"));
+}
+void Launcher::ConcaveMirror_Click()
+{
+    m_registry.show(QStringLiteral("Concave"));
+}
+void Launcher::ConvexMirror_Click()
+{
+    m_registry.show(QStringLiteral("Convex"));
+}
+void Launcher::Refract_Click()
+{
+    m_registry.show(QStringLiteral("Depth"));
+}
+void Launcher::converge_Click()
+{
+    m_registry.show(QStringLiteral("ThinLens"));
+}
+void Launcher::Diverge_Click()
+{
+    m_registry.show(QStringLiteral("Basics"));
+}
+void Launcher::PrismPlotter_Click()
+{
+    m_registry.show(QStringLiteral("Prism"));
+}
+void Launcher::Sphere_Click()
+{
+    m_registry.show(QStringLiteral("Rainbow"));
+}
+void Launcher::about_Click()
+{
+    m_registry.show(QStringLiteral("frmAbout"));
+}
+void Launcher::Instruct_Click()
+{
+    m_registry.show(QStringLiteral("LumenaryDoc"));
+}
+void Launcher::Quit_Click()
+{
+    endProgram();
+}
+void Launcher::Command1_Click()
+{
+    openWebSite(0);
+}
+void Launcher::Command2_Click()
+{
+    openWebSite(1);
+}
+void Launcher::Command3_Click()
+{
+    openWebSite(2);
+}
+void Launcher::Command4_Click()
+{
+    openWebSite(3);
+}
+void Launcher::Command5_Click()
+{
+    openWebSite(4);
+}
+void Launcher::Command6_Click()
+{
+    openWebSite(5);
+}
+void Launcher::Command7_Click()
+{
+    setPanelVisible(false);
+}
+void Launcher::Command8_Click()
+{
+    setPanelVisible(true);
+}
 
 void Launcher::closeEvent(QCloseEvent* event)
 {

@@ -9,13 +9,15 @@
 class QPushButton;
 class QFrame;
 
-namespace lumenary {
+namespace lumenary
+{
 
 class WindowRegistry;
 
 // The start-up window "Varnel Lumenary": eight lab buttons, the About and Instructions menu
 // entries, a panel of physics web sites and Quit. It computes nothing itself.
-class Launcher final : public QMainWindow {
+class Launcher final : public QMainWindow
+{
     Q_OBJECT
 public:
     // How a web address is opened; the default hands it to the user's browser.

@@ -1,12 +1,12 @@
 #include "window_catalog.h"
 
-#include "prism_window.h"
+#include "about_box.h"
 #include "basics_window.h"
 #include "depth_window.h"
-#include "rainbow_window.h"
-#include "plane_mirror_window.h"
-#include "about_box.h"
 #include "instructions_viewer.h"
+#include "plane_mirror_window.h"
+#include "prism_window.h"
+#include "rainbow_window.h"
 #include "ray_diagram_window.h"
 #include "window_registry.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace lumenary {
+namespace lumenary
+{
 
 class WindowRegistry;
 

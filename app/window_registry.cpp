@@ -1,6 +1,7 @@
 #include "window_registry.h"
 
-namespace lumenary {
+namespace lumenary
+{
 
 WindowRegistry::~WindowRegistry()
 {

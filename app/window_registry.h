@@ -7,11 +7,13 @@
 
 #include <functional>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // Creates each window the first time it is shown and shows the same one ever after. A window
 // that destroys itself (the about box) is created afresh by the next show.
-class WindowRegistry {
+class WindowRegistry
+{
 public:
     using Factory = std::function<QWidget*()>;
 

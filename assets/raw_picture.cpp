@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <cstring>
 
-namespace lumenary {
+namespace lumenary
+{
 
-namespace {
+namespace
+{
 
 constexpr char kMagic[4] = {'L', 'R', 'P', '1'};
 

@@ -5,7 +5,8 @@
 #include <QImage>
 #include <QString>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // Pictures the launcher shows at its first paint are stored as raw pixels, so that showing them
 // reads no image file: no image-format plugin is looked for and nothing is inflated.

@@ -9,13 +9,14 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr int kRepetitions = 15;
 
 struct Run {
-    double ms = 0;  // from starting the process to its first paint
-    double mb = 0;  // its peak resident memory then
+    double ms = 0; // from starting the process to its first paint
+    double mb = 0; // its peak resident memory then
 };
 
 // Starts a program and waits for the line it prints at its first paint (its peak memory in

@@ -9,14 +9,17 @@
 
 #include <set>
 
-namespace lumenary::bench {
+namespace lumenary::bench
+{
 
-namespace {
+namespace
+{
 
 WindowRegistry* g_registry = nullptr;
 
 // Records which widgets receive a paint event.
-class PaintWatch : public QObject {
+class PaintWatch : public QObject
+{
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {

@@ -3,7 +3,8 @@
 #include <QString>
 #include <QWidget>
 
-namespace lumenary::bench {
+namespace lumenary::bench
+{
 
 // The program's windows for benchmarks: created once through the registry, as the launcher
 // creates them, and shown on the offscreen platform.

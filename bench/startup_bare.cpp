@@ -20,7 +20,8 @@ int main(int argc, char** argv)
         for (int i = 0; i < 3; ++i) {
             auto* picture = new QLabel(&window);
             picture->setGeometry(places[i]);
-            picture->setPixmap(QPixmap(QStringLiteral(LUMENARY_IMAGES "/") + QLatin1String(names[i])));
+            picture->setPixmap(
+                QPixmap(QStringLiteral(LUMENARY_IMAGES "/") + QLatin1String(names[i])));
             picture->setScaledContents(true);
         }
     }

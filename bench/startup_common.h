@@ -8,7 +8,8 @@
 
 #include <cstdio>
 
-namespace lumenary::bench {
+namespace lumenary::bench
+{
 
 // Peak resident memory of this process in kB (VmHWM), 0 where /proc is missing.
 inline long peakResidentKb()
@@ -23,7 +24,8 @@ inline long peakResidentKb()
 }
 
 // Ends the program at the first paint of the watched window, printing the peak memory.
-class FirstPaint : public QObject {
+class FirstPaint : public QObject
+{
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {

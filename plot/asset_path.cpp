@@ -4,7 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace lumenary {
+namespace lumenary
+{
 
 QStringList assetFolders()
 {

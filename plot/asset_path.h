@@ -5,7 +5,8 @@
 
 #include <optional>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // The folders where the program looks for the files it reads or hands on (the instructions
 // document, the video clips), in order: the current working folder, the folder of the

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace lumenary {
+namespace lumenary
+{
 
 bool isFinite(Point p)
 {

@@ -2,7 +2,8 @@
 
 #include "rgb.h"
 
-namespace lumenary {
+namespace lumenary
+{
 
 // A position in user units.
 struct Point {
@@ -15,7 +16,8 @@ struct Point {
 // plotting surface has: the user coordinate window, the current position and the line style.
 // Primitives with a non-finite coordinate are dropped here, so no NaN or infinity ever reaches
 // an implementation. Implementations only rasterise (or record) what they are handed.
-class Canvas {
+class Canvas
+{
 public:
     virtual ~Canvas() = default;
 

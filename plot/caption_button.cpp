@@ -3,7 +3,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-namespace lumenary {
+namespace lumenary
+{
 
 CaptionButton::CaptionButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
 {
@@ -22,8 +23,8 @@ void CaptionButton::paintEvent(QPaintEvent* event)
     QStylePainter painter(this);
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
 }
 

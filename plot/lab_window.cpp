@@ -5,9 +5,11 @@
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 
-namespace lumenary {
+namespace lumenary
+{
 
-namespace {
+namespace
+{
 
 // Assistive technology sees a lab window as a frame, as it sees the launcher, not as a bare
 // pane ("filler") the way Qt reports a plain top-level widget.

@@ -2,12 +2,14 @@
 
 #include <QWidget>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // The frame every lab window shares: a fixed client area of 9015 x 6660 twips (601 x 444
 // pixels), placed where the window system puts new windows. Closing it by its frame hides it,
 // like its Quit button: a lab window lives until the program ends.
-class LabWindow : public QWidget {
+class LabWindow : public QWidget
+{
     Q_OBJECT
 public:
     explicit LabWindow(const QString& name, const QString& title, QWidget* parent = nullptr);

@@ -4,9 +4,11 @@
 #include <cmath>
 #include <cstdint>
 
-namespace lumenary {
+namespace lumenary
+{
 
-namespace {
+namespace
+{
 
 // The fixed-point form is exact while the slope's truncation, summed over a span (less than
 // one unit of 2^-32 per pixel, so below kBias in all), stays under the smallest distance from

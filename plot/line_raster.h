@@ -3,7 +3,8 @@
 #include <QImage>
 #include <QPointF>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // Clips the segment a-b to the rectangle [lo, hiX] x [lo, hiY] (Liang-Barsky). False when
 // nothing is left or the clipped ends are not finite.

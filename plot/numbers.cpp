@@ -5,9 +5,11 @@
 #include <cmath>
 #include <system_error>
 
-namespace lumenary {
+namespace lumenary
+{
 
-namespace {
+namespace
+{
 
 bool isBlank(char c)
 {
@@ -63,8 +65,8 @@ std::string generalDigits(double value, int digits)
     if (value == 0)
         return "0";
     char buffer[64];
-    const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                         std::chars_format::general, digits);
+    const auto [ptr, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
     return ec == std::errc() ? std::string(buffer, ptr) : std::string();
 }
 
@@ -78,7 +80,8 @@ std::string singleDigits(float value)
     for (int step = 0; step < 8; ++step) {
         double back = 0;
         const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), back);
-        if (ec != std::errc() || ptr != text.data() + text.size() || !(std::fabs(back) <= kFloatMax))
+        if (ec != std::errc() || ptr != text.data() + text.size() ||
+            !(std::fabs(back) <= kFloatMax))
             break;
         const auto neighbour = static_cast<float>(back);
         if (neighbour == value)

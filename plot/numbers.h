@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // The number in a field's text: optional blanks around, an optional sign, digits with an
 // optional decimal point (at least one digit), an optional exponent (E or e, an optional sign,

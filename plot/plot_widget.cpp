@@ -9,9 +9,11 @@
 #include <array>
 #include <cmath>
 
-namespace lumenary {
+namespace lumenary
+{
 
-namespace {
+namespace
+{
 
 constexpr int kBorder = 2;        // a sunken frame around the surface, as plots have
 constexpr double kGuard = 4096.0; // how far outside the surface a line is still handed over
@@ -164,8 +166,7 @@ void PlotWidget::ensureUnder()
         case PlotShape::Kind::Ellipse:
             p.setRenderHint(QPainter::Antialiasing, true);
             p.drawEllipse(QRectF(a, b).normalized().adjusted(s.penWidth / 2.0, s.penWidth / 2.0,
-                                                              -s.penWidth / 2.0,
-                                                              -s.penWidth / 2.0));
+                                                             -s.penWidth / 2.0, -s.penWidth / 2.0));
             p.setRenderHint(QPainter::Antialiasing, false);
             break;
         case PlotShape::Kind::Line:
@@ -208,7 +209,8 @@ void PlotWidget::scheduleRepaint()
 
 bool PlotWidget::rasterDirectly() const
 {
-    return m_layer.devicePixelRatio() == 1.0 && m_layer.format() == QImage::Format_ARGB32_Premultiplied;
+    return m_layer.devicePixelRatio() == 1.0 &&
+           m_layer.format() == QImage::Format_ARGB32_Premultiplied;
 }
 
 void PlotWidget::plotPixels(QPointF a, QPointF b, Rgb colour)

@@ -10,7 +10,8 @@
 #include <memory>
 #include <vector>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // A shape placed on a plot by the window's layout, not by drawing: a medium's rectangle, a
 // normal, a drop, a movable ray. Shapes lie under the drawing and survive clear(). Their
@@ -18,12 +19,12 @@ namespace lumenary {
 struct PlotShape {
     enum class Kind { Rect, Ellipse, Line };
     Kind kind = Kind::Rect;
-    Point a;                // first corner, or line start
-    Point b;                // opposite corner, or line end
-    Rgb pen;                // outline or line colour
-    Rgb fill;               // fill colour (Rect, Ellipse)
+    Point a;  // first corner, or line start
+    Point b;  // opposite corner, or line end
+    Rgb pen;  // outline or line colour
+    Rgb fill; // fill colour (Rect, Ellipse)
     bool filled = false;
-    int penWidth = 1;       // in pixels
+    int penWidth = 1; // in pixels
     bool dotted = false;
     bool visible = true;
 };
@@ -31,7 +32,8 @@ struct PlotShape {
 // The plotting surface of a lab: a Canvas that rasterises onto a retained layer, so the drawing
 // survives covering, uncovering and repainting. Paint order: background, shapes, drawing.
 // Mouse positions are reported in user units of the current coordinate window.
-class PlotWidget : public QWidget, public Canvas {
+class PlotWidget : public QWidget, public Canvas
+{
     Q_OBJECT
 public:
     explicit PlotWidget(QWidget* parent = nullptr);
@@ -90,8 +92,8 @@ private:
     QPointF m_lastMouse;
     bool m_repaintPending = false;
     QImage m_layer;
-    QSize m_layerSize;                  // the layer's size in logical pixels
-    QImage m_under;                     // frame, background and shapes, as the last paint drew them
+    QSize m_layerSize; // the layer's size in logical pixels
+    QImage m_under;    // frame, background and shapes, as the last paint drew them
     std::array<double, 4> m_underScale{}; // the coordinate window the shapes were drawn for
     bool m_underValid = false;
     std::unique_ptr<QPainter> m_painter;

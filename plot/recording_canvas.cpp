@@ -1,6 +1,7 @@
 #include "recording_canvas.h"
 
-namespace lumenary {
+namespace lumenary
+{
 
 std::vector<Primitive> RecordingCanvas::ofKind(Primitive::Kind kind) const
 {

@@ -4,22 +4,24 @@
 
 #include <vector>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // One primitive as a lab handed it to the canvas, in user units.
 struct Primitive {
     enum class Kind { Line, Box, Circle, Point };
     Kind kind = Kind::Line;
-    Point a;            // line start, box corner, circle centre, the point
-    Point b;            // line end, other box corner
-    double radius = 0;  // circles
+    Point a;           // line start, box corner, circle centre, the point
+    Point b;           // line end, other box corner
+    double radius = 0; // circles
     Rgb colour;
     bool dotted = false; // lines
     bool filled = false; // boxes
 };
 
 // A canvas that keeps what is drawn since the last clear, for tests and benchmarks.
-class RecordingCanvas : public Canvas {
+class RecordingCanvas : public Canvas
+{
 public:
     const std::vector<Primitive>& primitives() const { return m_items; }
     // The recorded primitives of one kind, in drawing order.

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // A 24-bit colour as (red, green, blue).
 struct Rgb {

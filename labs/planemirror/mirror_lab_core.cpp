@@ -3,7 +3,8 @@
 #include "numbers.h"
 #include "plane_mirror_core.h"
 
-namespace lumenary {
+namespace lumenary
+{
 
 std::optional<MirrorAngle> MirrorLab::acceptedAngle(std::string_view text, char decimalPoint)
 {

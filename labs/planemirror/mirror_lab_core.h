@@ -5,7 +5,8 @@
 
 #include <string_view>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // The two modes of the plane-mirror lab.
 enum class MirrorMode { Plane, TwoMirrors };
@@ -14,7 +15,8 @@ enum class MirrorMode { Plane, TwoMirrors };
 // angle it last accepted and the drawing passes of each event. The angle field's text is read
 // afresh by every event; a text that is not an acceptable angle (a number above 0 with a finite
 // measure in radians) leaves the last accepted one in use, 90 degrees at the start.
-class MirrorLab {
+class MirrorLab
+{
 public:
     MirrorMode mode() const { return m_mode; }
     // The angle the scene and the releases use when the field holds no acceptable angle.

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace lumenary {
+namespace lumenary
+{
 
 bool drawPath(Canvas& canvas, std::initializer_list<Point> points, Rgb colour)
 {

@@ -5,7 +5,8 @@
 
 #include <initializer_list>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // This lab's value of pi, written out to ten decimals.
 inline constexpr double kMirrorPi = 3.1415926535;

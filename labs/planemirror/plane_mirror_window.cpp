@@ -9,7 +9,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-namespace lumenary {
+namespace lumenary
+{
 
 PlaneMirrorWindow::PlaneMirrorWindow(QWidget* parent)
     : LabWindow(QStringLiteral("PlaneMirror"), QStringLiteral("Plane Mirrors"), parent)

@@ -8,13 +8,15 @@ class QLabel;
 class QLineEdit;
 class QShowEvent;
 
-namespace lumenary {
+namespace lumenary
+{
 
 class PlotWidget;
 
 // The plane-mirror lab: rays from a fixed object to an eye placed by a mouse release, reflected
 // by one mirror, or once or twice by two mirrors at an adjustable angle.
-class PlaneMirrorWindow final : public LabWindow {
+class PlaneMirrorWindow final : public LabWindow
+{
     Q_OBJECT
 public:
     explicit PlaneMirrorWindow(QWidget* parent = nullptr);

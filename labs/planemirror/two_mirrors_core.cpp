@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-namespace lumenary {
+namespace lumenary
+{
 
 std::optional<MirrorAngle> MirrorAngle::fromDegrees(double degrees)
 {
@@ -66,7 +67,8 @@ Point mirrorTwoImage(const MirrorAngle& angle)
     return {x0 * cos2 + y0 * sin2, x0 * sin2 - y0 * cos2};
 }
 
-namespace {
+namespace
+{
 
 // The two hits of a double reflection between a and b, where a stands in the eye's place of
 // the formulas and b in the object's: mirror 2 is hit at (qx, r), where it meets the line from

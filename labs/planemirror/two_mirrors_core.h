@@ -4,7 +4,8 @@
 
 #include <optional>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // The angle between the mirrors as the constructions use it: mirror 1 lies along the positive
 // x axis, mirror 2 leaves the origin at this angle.

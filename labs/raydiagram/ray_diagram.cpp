@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace lumenary {
+namespace lumenary
+{
 
 DiagramResult drawDiagram(const RayElement& element, const DiagramFields& fields, bool setup,
                           Canvas& canvas)
@@ -43,8 +44,7 @@ DiagramResult drawDiagram(const RayElement& element, const DiagramFields& fields
     if (setup)
         result.sliderValue = 0;
     const double xObject = p.xmin + value * dx;
-    const std::string dText =
-        formatReadout(element.distance(xObject, p), Precision::Double15, dp);
+    const std::string dText = formatReadout(element.distance(xObject, p), Precision::Double15, dp);
     const auto d = parseNumber(dText, dp);
     if (!d)
         return result;

@@ -7,7 +7,8 @@
 #include <optional>
 #include <string>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // The numbers of one drawing pass, read from the window's fields.
 struct DiagramParams {
@@ -15,8 +16,8 @@ struct DiagramParams {
     double xmax = 0;
     double ymin = 0;
     double ymax = 0;
-    double h = 0;     // object height
-    double param = 0; // the element's parameter: f, R or R0
+    double h = 0;       // object height
+    double param = 0;   // the element's parameter: f, R or R0
     bool setup = false; // a set-up pass (slider reset), not a slider-driven one
 };
 
@@ -25,14 +26,19 @@ struct DiagramParams {
 using WriteReadout = std::function<std::optional<double>(double)>;
 
 // The element-specific steps of the drawing pass: one implementation per optical element.
-class RayElement {
+class RayElement
+{
 public:
     virtual ~RayElement() = default;
     // Whether an edit of the parameter field with this value redraws.
     virtual bool acceptsParameter(double value) const = 0;
     // Preparation before the coordinate window is set: the parameter as the field must show
     // it, when it has to change.
-    virtual std::optional<double> correctedParameter(double value) const { (void)value; return {}; }
+    virtual std::optional<double> correctedParameter(double value) const
+    {
+        (void)value;
+        return {};
+    }
     // The right end of the object's travel; empty when there is none.
     virtual std::optional<double> travelEnd(const DiagramParams& p) const = 0;
     // The object distance d for an object standing at x.

@@ -12,7 +12,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-namespace lumenary {
+namespace lumenary
+{
 
 RayDiagramWindow::RayDiagramWindow(RayDiagramDescription description, QWidget* parent)
     : LabWindow(description.name, description.title, parent), m_description(std::move(description))
@@ -26,8 +27,8 @@ RayDiagramWindow::RayDiagramWindow(RayDiagramDescription description, QWidget* p
 
     m_slider = addScrollBar(this, "HScroll1", Qt::Horizontal, 0, 500, 1, 10, 0,
                             twips(0, desc.scrollTop, 7155, 225));
-    auto* sliderLabel = addLabel(this, "Label9", QStringLiteral("Object Position"),
-                                 twips(7230, 6360, 1200, 300));
+    auto* sliderLabel =
+        addLabel(this, "Label9", QStringLiteral("Object Position"), twips(7230, 6360, 1200, 300));
     labelField(sliderLabel, m_slider);
 
     addLabel(this, "Label10", QStringLiteral("Window"), twips(7725, 0, 855, 270))
@@ -49,8 +50,10 @@ RayDiagramWindow::RayDiagramWindow(RayDiagramDescription description, QWidget* p
 
     addLabel(this, "Label12", QStringLiteral("Commands"), twips(7665, 2730, 1140, 270))
         ->setFont(arialBold(9.75));
-    auto* clear = addButton(this, "Clear", QStringLiteral("Clear Plot"), twips(7620, 3015, 1305, 360));
-    auto* batch = addButton(this, "Batch", QStringLiteral("Setup system"), twips(7620, 3390, 1305, 360));
+    auto* clear =
+        addButton(this, "Clear", QStringLiteral("Clear Plot"), twips(7620, 3015, 1305, 360));
+    auto* batch =
+        addButton(this, "Batch", QStringLiteral("Setup system"), twips(7620, 3390, 1305, 360));
     auto* quit = addButton(this, "quit", QStringLiteral("Quit"), twips(7620, 3765, 1305, 360));
 
     addLabel(this, "Label13", QStringLiteral("Values"), twips(7710, 4245, 1140, 270))
@@ -101,7 +104,8 @@ void RayDiagramWindow::DrawDiagram(bool setup)
     fields.sliderValue = m_slider->value();
     fields.decimalPoint = decimalPoint();
 
-    const DiagramResult result = lumenary::drawDiagram(*m_description.element, fields, setup, *m_plot);
+    const DiagramResult result =
+        lumenary::drawDiagram(*m_description.element, fields, setup, *m_plot);
     // Writing back from inside the pass must not start a nested pass: the picture would be the
     // same, drawn twice.
     if (result.param) {
@@ -133,20 +137,62 @@ void RayDiagramWindow::parameterChanged()
         SetupSystem();
 }
 
-void RayDiagramWindow::HScroll1_Change() { DrawDiagram(); }
-void RayDiagramWindow::Batch_Click() { SetupSystem(); }
-void RayDiagramWindow::xmin_Change() { setupIfNumeric(m_xmin); }
-void RayDiagramWindow::xmax_Change() { setupIfNumeric(m_xmax); }
-void RayDiagramWindow::ymin_Change() { setupIfNumeric(m_ymin); }
-void RayDiagramWindow::ymax_Change() { setupIfNumeric(m_ymax); }
-void RayDiagramWindow::h_Change() { setupIfNumeric(m_h); }
-void RayDiagramWindow::f_Change() { parameterChanged(); }
-void RayDiagramWindow::R_Change() { parameterChanged(); }
-void RayDiagramWindow::R0_Change() { parameterChanged(); }
-void RayDiagramWindow::Clear_Click() { m_plot->clear(); }
-void RayDiagramWindow::Quit_Click() { hide(); }
-void RayDiagramWindow::plot1_MouseDown() { setCursor(Qt::CrossCursor); }
-void RayDiagramWindow::Plot1_MouseUp() { unsetCursor(); }
+void RayDiagramWindow::HScroll1_Change()
+{
+    DrawDiagram();
+}
+void RayDiagramWindow::Batch_Click()
+{
+    SetupSystem();
+}
+void RayDiagramWindow::xmin_Change()
+{
+    setupIfNumeric(m_xmin);
+}
+void RayDiagramWindow::xmax_Change()
+{
+    setupIfNumeric(m_xmax);
+}
+void RayDiagramWindow::ymin_Change()
+{
+    setupIfNumeric(m_ymin);
+}
+void RayDiagramWindow::ymax_Change()
+{
+    setupIfNumeric(m_ymax);
+}
+void RayDiagramWindow::h_Change()
+{
+    setupIfNumeric(m_h);
+}
+void RayDiagramWindow::f_Change()
+{
+    parameterChanged();
+}
+void RayDiagramWindow::R_Change()
+{
+    parameterChanged();
+}
+void RayDiagramWindow::R0_Change()
+{
+    parameterChanged();
+}
+void RayDiagramWindow::Clear_Click()
+{
+    m_plot->clear();
+}
+void RayDiagramWindow::Quit_Click()
+{
+    hide();
+}
+void RayDiagramWindow::plot1_MouseDown()
+{
+    setCursor(Qt::CrossCursor);
+}
+void RayDiagramWindow::Plot1_MouseUp()
+{
+    unsetCursor();
+}
 
 void RayDiagramWindow::plot1_MouseMove()
 {

@@ -13,31 +13,33 @@ class QLabel;
 class QLineEdit;
 class QScrollBar;
 
-namespace lumenary {
+namespace lumenary
+{
 
 class PlotWidget;
 
 // What sets one ray-diagram window apart from the others: names, defaults, placement and the
 // optical element behind it.
 struct RayDiagramDescription {
-    QString name;           // the window's name, e.g. "ThinLens"
-    QString title;          // its caption
-    const char* paramName;  // the parameter field: "f", "R" or "R0"
+    QString name;          // the window's name, e.g. "ThinLens"
+    QString title;         // its caption
+    const char* paramName; // the parameter field: "f", "R" or "R0"
     QString paramDefault;
-    QString paramCaption;   // caption of Label4
-    QRect label4;           // Label4's position (twips converted)
+    QString paramCaption; // caption of Label4
+    QRect label4;         // Label4's position (twips converted)
     QString xminDefault;
     QString xmaxDefault;
     Rgb background;
-    int plotTop;            // in twips
-    int scrollTop;          // in twips
+    int plotTop;   // in twips
+    int scrollTop; // in twips
     std::unique_ptr<RayElement> element;
 };
 
 // The window of the thin-lens and spherical-mirror labs: an object slider, the plotted window,
 // the element's parameter and the object height, and the read-outs of the object distance,
 // the image distance and the cursor.
-class RayDiagramWindow final : public LabWindow {
+class RayDiagramWindow final : public LabWindow
+{
     Q_OBJECT
 public:
     explicit RayDiagramWindow(RayDiagramDescription description, QWidget* parent = nullptr);

@@ -3,9 +3,11 @@
 #include <cmath>
 #include <numbers>
 
-namespace lumenary {
+namespace lumenary
+{
 
-namespace {
+namespace
+{
 
 constexpr double kHalfThickness = 1.0; // t: half the axial thickness of the biconvex lens
 

@@ -5,7 +5,8 @@
 
 #include <cmath>
 
-namespace lumenary {
+namespace lumenary
+{
 
 bool clickDepth(DepthReadouts& readouts, const DepthClick& click, Canvas& canvas)
 {

@@ -4,7 +4,8 @@
 
 #include <string>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // The apparent-depth lab in its user units: the interface is y = 0 (medium 1 above, medium 2
 // below), the normal x = 0, the fish 15 below the interface and the moon 15 above it.

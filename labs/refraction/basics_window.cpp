@@ -13,9 +13,11 @@
 
 #include <algorithm>
 
-namespace lumenary {
+namespace lumenary
+{
 
-namespace {
+namespace
+{
 
 constexpr Rgb kRayColour = fromBgr(0x0000FF);
 constexpr int kRayWidth = 3;

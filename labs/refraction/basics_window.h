@@ -10,7 +10,8 @@
 class QComboBox;
 class QLineEdit;
 
-namespace lumenary {
+namespace lumenary
+{
 
 class PlotWidget;
 

@@ -6,7 +6,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 
-namespace lumenary {
+namespace lumenary
+{
 
 class PlotWidget;
 

@@ -5,9 +5,11 @@
 
 #include <cmath>
 
-namespace lumenary {
+namespace lumenary
+{
 
-namespace {
+namespace
+{
 
 // Refracts into medium 2 and updates the refraction read-out and ray.
 void refract(InterfaceState& state, double theta, const InterfaceClick& click)

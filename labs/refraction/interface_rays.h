@@ -4,7 +4,8 @@
 
 #include <string>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // The plot of the reflection-and-refraction lab, in twips with y growing downwards: medium 1
 // above the interface y = 2250, medium 2 below it, the normal x = 4500 through the point of

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // The value of pi the two refraction labs convert their angles with: 45 degrees of incidence
 // shows as 45.000038009906 there.

@@ -6,7 +6,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-namespace lumenary {
+namespace lumenary
+{
 
 void fillMaterialLists(QComboBox* refraction1, QComboBox* refraction2)
 {
@@ -14,11 +15,11 @@ void fillMaterialLists(QComboBox* refraction1, QComboBox* refraction2)
     const QString text1 = refraction1->currentText();
     const QString text2 = refraction2->currentText();
     for (const Material& m : MaterialsTable::entries())
-        refraction1->addItem(QString::fromUtf8(m.firstListName.data(),
-                                               static_cast<int>(m.firstListName.size())));
+        refraction1->addItem(
+            QString::fromUtf8(m.firstListName.data(), static_cast<int>(m.firstListName.size())));
     for (const Material& m : MaterialsTable::entries())
-        refraction2->addItem(QString::fromUtf8(m.secondListName.data(),
-                                               static_cast<int>(m.secondListName.size())));
+        refraction2->addItem(
+            QString::fromUtf8(m.secondListName.data(), static_cast<int>(m.secondListName.size())));
     refraction1->setCurrentIndex(-1);
     refraction2->setCurrentIndex(-1);
     refraction1->setEditText(text1);

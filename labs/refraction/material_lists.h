@@ -3,7 +3,8 @@
 class QComboBox;
 class QLineEdit;
 
-namespace lumenary {
+namespace lumenary
+{
 
 // The two drop-down lists of media every refraction window has.
 // Fills the medium-1 list and then the medium-2 list with the fifteen media, in table order.

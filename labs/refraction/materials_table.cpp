@@ -2,7 +2,8 @@
 
 #include "numbers.h"
 
-namespace lumenary {
+namespace lumenary
+{
 
 const std::array<Material, MaterialsTable::kCount>& MaterialsTable::entries()
 {

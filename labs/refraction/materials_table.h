@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-namespace lumenary {
+namespace lumenary
+{
 
 // One medium of the materials table, with its name as each of the two lists shows it.
 struct Material {
@@ -16,7 +17,8 @@ struct Material {
 
 // The fifteen media the refraction labs offer, in list order. A choice is resolved by its
 // position only; the names are shown as they stand and never compared.
-class MaterialsTable {
+class MaterialsTable
+{
 public:
     static constexpr int kCount = 15;
     static const std::array<Material, kCount>& entries();

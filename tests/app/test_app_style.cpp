@@ -11,7 +11,8 @@ using namespace lumenary;
 
 // The program's style defers the overflow buttons' icons; everything it draws must stay as the
 // platform style draws it.
-class TestAppStyle : public QObject {
+class TestAppStyle : public QObject
+{
     Q_OBJECT
 private slots:
     void iconsMatchTheBaseStyle_data();
@@ -20,7 +21,8 @@ private slots:
     void launcherLooksTheSame();
 };
 
-namespace {
+namespace
+{
 
 QImage drawn(const QIcon& icon, int side)
 {
@@ -76,8 +78,10 @@ void TestAppStyle::copiesOfADeferredIconShareItsPicture()
     QIcon original = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     const QIcon copy = original;
     original.detach();
-    const QImage expected =
-        style.baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16).toImage();
+    const QImage expected = style.baseStyle()
+                                ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                                .pixmap(16)
+                                .toImage();
     QCOMPARE(original.pixmap(16).toImage(), expected);
     QCOMPARE(copy.pixmap(16).toImage(), expected);
 }

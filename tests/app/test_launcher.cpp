@@ -2,10 +2,10 @@
 #include "window_catalog.h"
 #include "window_registry.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -14,7 +14,8 @@
 
 using namespace lumenary;
 
-class TestLauncher : public QObject {
+class TestLauncher : public QObject
+{
     Q_OBJECT
 private slots:
     void init();
@@ -65,11 +66,14 @@ void TestLauncher::buttons_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("Plane") << "Plane" << "Plane Mirrors" << QRect(156, 163, 122, 54);
-    QTest::newRow("Diverge") << "Diverge" << "The Basics" << QRect(35, 163, 122, 54);
-    QTest::newRow("quit") << "quit" << "Quit" << QRect(532, 403, 62, 37);
-    QTest::newRow("Command5") << "Command5" << "Interactive Physics and Math "
-                              << QRect(346, 376, 171, 21);
+    QTest::newRow("Plane") << "Plane"
+                           << "Plane Mirrors" << QRect(156, 163, 122, 54);
+    QTest::newRow("Diverge") << "Diverge"
+                             << "The Basics" << QRect(35, 163, 122, 54);
+    QTest::newRow("quit") << "quit"
+                          << "Quit" << QRect(532, 403, 62, 37);
+    QTest::newRow("Command5") << "Command5"
+                              << "Interactive Physics and Math " << QRect(346, 376, 171, 21);
 }
 
 void TestLauncher::buttons()
@@ -164,8 +168,12 @@ void TestLauncher::mirrorButtonsShowTheirWindows_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("title");
-    QTest::newRow("concave") << "ConcaveMirror" << "Concave" << "Spherical Mirrors - Concave";
-    QTest::newRow("convex") << "ConvexMirror" << "Convex" << "Spherical Mirrors - Convex";
+    QTest::newRow("concave") << "ConcaveMirror"
+                             << "Concave"
+                             << "Spherical Mirrors - Concave";
+    QTest::newRow("convex") << "ConvexMirror"
+                            << "Convex"
+                            << "Spherical Mirrors - Convex";
 }
 
 void TestLauncher::mirrorButtonsShowTheirWindows()

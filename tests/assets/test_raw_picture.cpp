@@ -27,7 +27,8 @@ private slots:
     void missingOrForeignResources();
 };
 
-namespace {
+namespace
+{
 
 // A raw header and pixels written by hand, to damage at will.
 QByteArray rawBytes(quint32 width, quint32 height, quint32 format, qsizetype pixelBytes,
@@ -48,8 +49,9 @@ QImage sample(QImage::Format format, int width, int height)
     QImage image(width, height, QImage::Format_ARGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgba(x * 37 % 256, y * 53 % 256, (x + y) * 11 % 256,
-                                       (x * 7 + y * 13) % 256));
+            image.setPixel(
+                x, y,
+                qRgba(x * 37 % 256, y * 53 % 256, (x + y) * 11 % 256, (x * 7 + y * 13) % 256));
     return image.convertToFormat(format);
 }
 
@@ -62,10 +64,13 @@ void TestRawPicture::compiledInPictures_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("opaque");
     const QString dir = QStringLiteral(LUMENARY_ASSETS_DIR "/images/");
-    QTest::newRow("soap film") << ":/images/soapfilm.raw" << dir + "soapfilm.png" << QSize(200, 159) << true;
+    QTest::newRow("soap film") << ":/images/soapfilm.raw" << dir + "soapfilm.png" << QSize(200, 159)
+                               << true;
     QTest::newRow("drop") << ":/images/drop.raw" << dir + "drop.png" << QSize(253, 214) << true;
-    QTest::newRow("spectrum") << ":/images/spectrum.raw" << dir + "spectrum.png" << QSize(320, 194) << true;
-    QTest::newRow("icon") << ":/images/lumenary-32.raw" << dir + "lumenary-32.png" << QSize(32, 32) << false;
+    QTest::newRow("spectrum") << ":/images/spectrum.raw" << dir + "spectrum.png" << QSize(320, 194)
+                              << true;
+    QTest::newRow("icon") << ":/images/lumenary-32.raw" << dir + "lumenary-32.png" << QSize(32, 32)
+                          << false;
 }
 
 void TestRawPicture::compiledInPictures()
@@ -104,8 +109,8 @@ void TestRawPicture::roundTrip_data()
     QTest::newRow("opaque 24-bit") << sample(QImage::Format_RGB888, 3, 9) << QImage::Format_RGB32;
     QTest::newRow("with alpha") << sample(QImage::Format_ARGB32, 6, 4)
                                 << QImage::Format_ARGB32_Premultiplied;
-    QTest::newRow("premultiplied") << sample(QImage::Format_ARGB32_Premultiplied, 5, 5)
-                                   << QImage::Format_ARGB32_Premultiplied;
+    QTest::newRow("premultiplied")
+        << sample(QImage::Format_ARGB32_Premultiplied, 5, 5) << QImage::Format_ARGB32_Premultiplied;
     QTest::newRow("one pixel") << sample(QImage::Format_RGB32, 1, 1) << QImage::Format_RGB32;
     QTest::newRow("one row") << sample(QImage::Format_ARGB32, 40, 1)
                              << QImage::Format_ARGB32_Premultiplied;
@@ -142,8 +147,8 @@ void TestRawPicture::damagedDataIsRefused_data()
                                           (kRawPictureMaxSide + 1) * 4);
     // Sides whose product overflows 32 bits, with data to match the wrapped-around size.
     QTest::newRow("size wraps") << rawBytes(0x10000, 0x10000, QImage::Format_RGB32, 0);
-    QTest::newRow("huge sides, little data") << rawBytes(kRawPictureMaxSide, kRawPictureMaxSide,
-                                                         QImage::Format_RGB32, 64);
+    QTest::newRow("huge sides, little data")
+        << rawBytes(kRawPictureMaxSide, kRawPictureMaxSide, QImage::Format_RGB32, 64);
     QTest::newRow("unknown format") << rawBytes(2, 2, 0, 16);
     QTest::newRow("indexed format") << rawBytes(2, 2, QImage::Format_Indexed8, 16);
     QTest::newRow("ARGB32 not premultiplied") << rawBytes(2, 2, QImage::Format_ARGB32, 16);
@@ -167,7 +172,8 @@ void TestRawPicture::unalignedBytesAreCopied()
     const QByteArray bytes = rawPictureBytes(image);
     QByteArray buffer(bytes.size() + 8, '\0');
     int aligned = 0;
-    while (reinterpret_cast<std::uintptr_t>(buffer.constData() + aligned + kRawPictureHeaderSize) % 4)
+    while (reinterpret_cast<std::uintptr_t>(buffer.constData() + aligned + kRawPictureHeaderSize) %
+           4)
         ++aligned;
     for (int shift = 0; shift < 4; ++shift) {
         char* at = buffer.data() + aligned + shift;

@@ -9,7 +9,8 @@
 
 using namespace lumenary;
 
-namespace {
+namespace
+{
 
 void touch(const QString& path)
 {

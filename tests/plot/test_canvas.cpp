@@ -8,12 +8,14 @@
 using namespace lumenary;
 using lumenary::test::near;
 
-namespace {
+namespace
+{
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 } // namespace
 
-class TestCanvas : public QObject {
+class TestCanvas : public QObject
+{
     Q_OBJECT
 private slots:
     void currentPosition();

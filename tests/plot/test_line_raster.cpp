@@ -9,7 +9,8 @@
 
 using namespace lumenary;
 
-namespace {
+namespace
+{
 
 // The plain rasteriser the fast one replaced: clip, truncate, then Bresenham's loop one pixel
 // at a time until the far end is reached. The fast one must set exactly these pixels.
@@ -73,7 +74,8 @@ bool sameAsReference(QSize size, QPointF a, QPointF b, QString& why)
 
 } // namespace
 
-class TestLineRaster : public QObject {
+class TestLineRaster : public QObject
+{
     Q_OBJECT
 private slots:
     void everySegmentOfASmallGrid();
@@ -154,10 +156,10 @@ void TestLineRaster::chosenSegments_data()
     QTest::newRow("not a number") << s << QPointF(5, 5)
                                   << QPointF(std::numeric_limits<double>::quiet_NaN(), 5);
     QTest::newRow("ties at a half") << s << QPointF(0.5, 0.5) << QPointF(4.5, 2.5);
-    QTest::newRow("span at the limit") << QSize(16400, 2) << QPointF(0.5, 0.5)
-                                       << QPointF(16384.5, 1.5);
-    QTest::newRow("span one short of it") << QSize(16400, 2) << QPointF(0.5, 0.5)
-                                          << QPointF(16383.5, 1.5);
+    QTest::newRow("span at the limit")
+        << QSize(16400, 2) << QPointF(0.5, 0.5) << QPointF(16384.5, 1.5);
+    QTest::newRow("span one short of it")
+        << QSize(16400, 2) << QPointF(0.5, 0.5) << QPointF(16383.5, 1.5);
     QTest::newRow("empty image") << QSize(0, 0) << QPointF(0, 0) << QPointF(10, 10);
 }
 

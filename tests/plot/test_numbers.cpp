@@ -7,7 +7,8 @@
 
 using namespace lumenary;
 
-class TestNumbers : public QObject {
+class TestNumbers : public QObject
+{
     Q_OBJECT
 private slots:
     void parse_data();
@@ -92,10 +93,10 @@ void TestNumbers::format_data()
     QTest::newRow("negative zero") << -0.0 << false << '.' << "0";
     QTest::newRow("tiny uses exponent") << 0.00001 << false << '.' << "1E-05";
     QTest::newRow("just above the exponent bound") << 0.0001 << false << '.' << "0.0001";
-    QTest::newRow("fifteen integer digits") << 123456789012345.0 << false << '.'
-                                            << "123456789012345";
-    QTest::newRow("sixteen integer digits") << 1234567890123456.0 << false << '.'
-                                            << "1.23456789012346E+15";
+    QTest::newRow("fifteen integer digits")
+        << 123456789012345.0 << false << '.' << "123456789012345";
+    QTest::newRow("sixteen integer digits")
+        << 1234567890123456.0 << false << '.' << "1.23456789012346E+15";
     QTest::newRow("large exponent") << 1e300 << false << '.' << "1E+300";
     QTest::newRow("three-digit negative exponent") << 1.5e-300 << false << '.' << "1.5E-300";
     QTest::newRow("comma locale") << 1.5 << false << ',' << "1,5";
@@ -107,16 +108,16 @@ void TestNumbers::format_data()
     QTest::newRow("single negative") << -39.83 << true << '.' << "-39.83";
     QTest::newRow("single comma") << 0.5 << true << ',' << "0,5";
     QTest::newRow("single overflow") << 1e39 << true << '.' << "";
-    QTest::newRow("largest double") << std::numeric_limits<double>::max() << false << '.'
-                                    << "1.79769313486231E+308";
-    QTest::newRow("largest negative double") << std::numeric_limits<double>::lowest() << false
-                                             << ',' << "-1,79769313486231E+308";
+    QTest::newRow("largest double")
+        << std::numeric_limits<double>::max() << false << '.' << "1.79769313486231E+308";
+    QTest::newRow("largest negative double")
+        << std::numeric_limits<double>::lowest() << false << ',' << "-1,79769313486231E+308";
     // Floats coarser than seven digits, whose plain seven-digit text "1E+28" or "1E-38" reads
     // back as the float below, which shows 9.999999: they show that text from the start.
     QTest::newRow("single just above 1E+28") << 1.000000062e28 << true << '.' << "9.999999E+27";
     QTest::newRow("single just above 1E-38") << 1.000000075e-38 << true << '.' << "9.999999E-39";
-    QTest::newRow("largest float") << double(std::numeric_limits<float>::max()) << true << '.'
-                                   << "3.402823E+38";
+    QTest::newRow("largest float")
+        << double(std::numeric_limits<float>::max()) << true << '.' << "3.402823E+38";
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << false << '.' << "";
     QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false << '.' << "";
 }
@@ -147,8 +148,8 @@ void TestNumbers::roundTrip_data()
     QTest::newRow("single: seven digits lost to a float") << 8589973000.0 << true;
     QTest::newRow("single: just above a power of two") << 8589934592.0 * (1 + 1e-7) << true;
     QTest::newRow("single: largest float") << double(std::numeric_limits<float>::max()) << true;
-    QTest::newRow("single: smallest float") << double(std::numeric_limits<float>::denorm_min())
-                                            << true;
+    QTest::newRow("single: smallest float")
+        << double(std::numeric_limits<float>::denorm_min()) << true;
     QTest::newRow("single: a third") << 1.0 / 3 << true;
     QTest::newRow("single: float coarser than seven digits") << 1.000000416e28 << true;
     QTest::newRow("single: below the smallest normal float") << 1.000000496e-38 << true;
@@ -211,13 +212,13 @@ void TestNumbers::floorToIntegerAtTheEndsOfInt64_data()
     QTest::addColumn<bool>("ok");
     QTest::addColumn<qint64>("result");
     // 2^63 is the double nearest the largest int64: it must be refused, not converted.
-    QTest::newRow("2^63 under the largest bound") << 9223372036854775808.0 << qint64(min)
-                                                  << qint64(max) << false << qint64(0);
-    QTest::newRow("-2^63 is the smallest int64") << -9223372036854775808.0 << qint64(min)
-                                                 << qint64(max) << true << qint64(min);
-    QTest::newRow("largest double below 2^63") << 9223372036854774784.0 << qint64(min)
-                                               << qint64(max) << true
-                                               << qint64(9223372036854774784LL);
+    QTest::newRow("2^63 under the largest bound")
+        << 9223372036854775808.0 << qint64(min) << qint64(max) << false << qint64(0);
+    QTest::newRow("-2^63 is the smallest int64")
+        << -9223372036854775808.0 << qint64(min) << qint64(max) << true << qint64(min);
+    QTest::newRow("largest double below 2^63")
+        << 9223372036854774784.0 << qint64(min) << qint64(max) << true
+        << qint64(9223372036854774784LL);
     // 2^62 - 1 as a double is 2^62: the bound must still hold for the integer.
     QTest::newRow("bound that rounds up as a double")
         << 4611686018427387904.0 << qint64(0) << qint64(4611686018427387903LL) << false

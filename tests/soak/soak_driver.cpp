@@ -21,28 +21,67 @@
 #include <algorithm>
 #include <cmath>
 
-namespace lumenary::soak {
+namespace lumenary::soak
+{
 
-namespace {
+namespace
+{
 
 // Texts a student might type on purpose or by accident, beyond plain numbers.
 const QStringList& hostileTexts()
 {
     static const QStringList texts{
-        QString(), QStringLiteral("-"), QStringLiteral("+"), QStringLiteral("."),
-        QStringLiteral("-."), QStringLiteral("e"), QStringLiteral("1e"), QStringLiteral("1e+"),
-        QStringLiteral("1e999"), QStringLiteral("-1e999"), QStringLiteral("1e-999"),
-        QStringLiteral("-1e308"), QStringLiteral("1e308"), QStringLiteral("1.7976931348623157e308"),
-        QStringLiteral("1e300"), QStringLiteral("-1e300"), QStringLiteral("1e-300"),
-        QStringLiteral("4.9e-324"), QStringLiteral("1e-320"), QStringLiteral("3.5e38"),
-        QStringLiteral("-3.4028235e38"), QStringLiteral("1e15"), QStringLiteral("9.2233720368547758e18"),
-        QStringLiteral("nan"), QStringLiteral("NaN"), QStringLiteral("inf"), QStringLiteral("-inf"),
-        QStringLiteral("Infinity"), QStringLiteral("0"), QStringLiteral("-0"), QStringLiteral("0.0"),
-        QStringLiteral("00000"), QStringLiteral("1,5"), QStringLiteral("1.2.3"), QStringLiteral("--1"),
-        QStringLiteral("0x1A"), QStringLiteral("abc"), QStringLiteral("12abc"), QStringLiteral(" 7 "),
-        QStringLiteral("\t3"), QStringLiteral("1 2"), QStringLiteral("\u0663"), QStringLiteral("\u00bd"),
-        QStringLiteral("1e-5"), QStringLiteral("-1e-7"), QStringLiteral("90"), QStringLiteral("-90"),
-        QStringLiteral("180"), QStringLiteral("360"), QStringLiteral("1e9"), QStringLiteral("2147483648"),
+        QString(),
+        QStringLiteral("-"),
+        QStringLiteral("+"),
+        QStringLiteral("."),
+        QStringLiteral("-."),
+        QStringLiteral("e"),
+        QStringLiteral("1e"),
+        QStringLiteral("1e+"),
+        QStringLiteral("1e999"),
+        QStringLiteral("-1e999"),
+        QStringLiteral("1e-999"),
+        QStringLiteral("-1e308"),
+        QStringLiteral("1e308"),
+        QStringLiteral("1.7976931348623157e308"),
+        QStringLiteral("1e300"),
+        QStringLiteral("-1e300"),
+        QStringLiteral("1e-300"),
+        QStringLiteral("4.9e-324"),
+        QStringLiteral("1e-320"),
+        QStringLiteral("3.5e38"),
+        QStringLiteral("-3.4028235e38"),
+        QStringLiteral("1e15"),
+        QStringLiteral("9.2233720368547758e18"),
+        QStringLiteral("nan"),
+        QStringLiteral("NaN"),
+        QStringLiteral("inf"),
+        QStringLiteral("-inf"),
+        QStringLiteral("Infinity"),
+        QStringLiteral("0"),
+        QStringLiteral("-0"),
+        QStringLiteral("0.0"),
+        QStringLiteral("00000"),
+        QStringLiteral("1,5"),
+        QStringLiteral("1.2.3"),
+        QStringLiteral("--1"),
+        QStringLiteral("0x1A"),
+        QStringLiteral("abc"),
+        QStringLiteral("12abc"),
+        QStringLiteral(" 7 "),
+        QStringLiteral("\t3"),
+        QStringLiteral("1 2"),
+        QStringLiteral("\u0663"),
+        QStringLiteral("\u00bd"),
+        QStringLiteral("1e-5"),
+        QStringLiteral("-1e-7"),
+        QStringLiteral("90"),
+        QStringLiteral("-90"),
+        QStringLiteral("180"),
+        QStringLiteral("360"),
+        QStringLiteral("1e9"),
+        QStringLiteral("2147483648"),
         QStringLiteral("-2147483649"),
     };
     return texts;
@@ -57,12 +96,18 @@ int keyOf(QChar c)
     if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
         return Qt::Key_A + (c.unicode() - 'A');
     switch (c.unicode()) {
-    case '-': return Qt::Key_Minus;
-    case '+': return Qt::Key_Plus;
-    case '.': return Qt::Key_Period;
-    case ',': return Qt::Key_Comma;
-    case ' ': return Qt::Key_Space;
-    default: return Qt::Key_unknown;
+    case '-':
+        return Qt::Key_Minus;
+    case '+':
+        return Qt::Key_Plus;
+    case '.':
+        return Qt::Key_Period;
+    case ',':
+        return Qt::Key_Comma;
+    case ' ':
+        return Qt::Key_Space;
+    default:
+        return Qt::Key_unknown;
     }
 }
 
@@ -112,8 +157,9 @@ const QRegularExpression& nonNumberWord()
 char localeDecimalPoint()
 {
     const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 && point.at(0).unicode() < 128 ? static_cast<char>(point.at(0).unicode())
-                                                            : '.';
+    return point.size() == 1 && point.at(0).unicode() < 128
+               ? static_cast<char>(point.at(0).unicode())
+               : '.';
 }
 
 } // namespace
@@ -143,8 +189,8 @@ QList<QWidget*> Driver::openWindows() const
 {
     QList<QWidget*> windows;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w != &m_launcher && w->isVisible() && w->isWindow() &&
-            w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip && !w->testAttribute(Qt::WA_DontShowOnScreen))
+        if (w != &m_launcher && w->isVisible() && w->isWindow() && w->windowType() != Qt::Popup &&
+            w->windowType() != Qt::ToolTip && !w->testAttribute(Qt::WA_DontShowOnScreen))
             windows << w;
     }
     // The application's own list has no fixed order; a replay needs one.
@@ -263,11 +309,21 @@ QString Driver::numberText()
 {
     double value = 0;
     switch (below(5)) {
-    case 0: value = static_cast<double>(static_cast<int>(below(41)) - 20); break;
-    case 1: value = (static_cast<double>(below(20001)) - 10000.0) / 100.0; break;
-    case 2: value = static_cast<double>(below(2001)) / 1000.0; break;
-    case 3: value = static_cast<double>(below(181)); break;
-    default: value = (static_cast<double>(below(2000001)) - 1000000.0) / 1000.0; break;
+    case 0:
+        value = static_cast<double>(static_cast<int>(below(41)) - 20);
+        break;
+    case 1:
+        value = (static_cast<double>(below(20001)) - 10000.0) / 100.0;
+        break;
+    case 2:
+        value = static_cast<double>(below(2001)) / 1000.0;
+        break;
+    case 3:
+        value = static_cast<double>(below(181));
+        break;
+    default:
+        value = (static_cast<double>(below(2000001)) - 1000000.0) / 1000.0;
+        break;
     }
     QString text = QString::number(value, 'g', 1 + static_cast<int>(below(7)));
     text.replace(QLatin1Char('.'), QLatin1Char(localeDecimalPoint()));
@@ -339,8 +395,8 @@ QString Driver::scrollEvent(QScrollBar* bar)
     case 0: {
         static const QAbstractSlider::SliderAction actions[] = {
             QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
-            QAbstractSlider::SliderPageStepAdd, QAbstractSlider::SliderPageStepSub,
-            QAbstractSlider::SliderToMinimum, QAbstractSlider::SliderToMaximum};
+            QAbstractSlider::SliderPageStepAdd,   QAbstractSlider::SliderPageStepSub,
+            QAbstractSlider::SliderToMinimum,     QAbstractSlider::SliderToMaximum};
         const auto a = below(std::size(actions));
         bar->triggerAction(actions[a]);
         return describe(bar) + QStringLiteral(": step %1").arg(static_cast<int>(actions[a]));
@@ -365,7 +421,7 @@ QString Driver::listEvent(QComboBox* list)
         emit list->activated(index);
         return describe(list) + QStringLiteral(": choose %1").arg(index);
     }
-    static const int keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
+    static const int keys[] = {Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Home,  Qt::Key_End,
                                Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Return};
     const auto k = below(std::size(keys));
     sendKey(list, keys[k]);
@@ -401,13 +457,17 @@ QPoint Driver::pointOver(QWidget* surface, bool outsideToo)
         const bool bottom = chance(500);
         return QPoint(right ? lastX : 0, bottom ? lastY : 0);
     }
-    case 1: return QPoint(chance(500) ? 0 : lastX, anyY()); // a left or right edge
-    case 2: return QPoint(anyX(), chance(500) ? 0 : lastY); // a top or bottom edge
-    case 3: return QPoint(static_cast<int>(below(4)), anyY()); // in the frame
-    case 7: // beyond the surface, as a drag goes
+    case 1:
+        return QPoint(chance(500) ? 0 : lastX, anyY()); // a left or right edge
+    case 2:
+        return QPoint(anyX(), chance(500) ? 0 : lastY); // a top or bottom edge
+    case 3:
+        return QPoint(static_cast<int>(below(4)), anyY()); // in the frame
+    case 7:                                                // beyond the surface, as a drag goes
         return QPoint(static_cast<int>(below(static_cast<std::uint64_t>(w) + 200)) - 100,
                       static_cast<int>(below(static_cast<std::uint64_t>(h) + 200)) - 100);
-    default: return QPoint(anyX(), anyY());
+    default:
+        return QPoint(anyX(), anyY());
     }
 }
 
@@ -482,7 +542,8 @@ QString Driver::check()
             if (!field->isReadOnly() && typed != m_typed.constEnd() && *typed == text)
                 continue;
             if (!text.isEmpty() && !parseNumber(text.toStdString(), point))
-                return describe(field) + QStringLiteral(" shows %1, not a number").arg(quoted(text));
+                return describe(field) +
+                       QStringLiteral(" shows %1, not a number").arg(quoted(text));
         }
         for (const QLabel* label : window->findChildren<QLabel*>()) {
             if (label->text().contains(nonNumberWord()))
@@ -493,8 +554,8 @@ QString Driver::check()
             for (const QPoint corner : {area.topLeft(), area.bottomRight()}) {
                 const Point user = plot->userFromWidget(corner);
                 const QPointF back = plot->widgetFromUser(user);
-                if (!std::isfinite(user.x) || !std::isfinite(user.y) ||
-                    !std::isfinite(back.x()) || !std::isfinite(back.y()))
+                if (!std::isfinite(user.x) || !std::isfinite(user.y) || !std::isfinite(back.x()) ||
+                    !std::isfinite(back.y()))
                     return describe(plot) + QStringLiteral(" maps a corner to a non-number");
             }
         }

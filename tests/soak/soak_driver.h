@@ -18,17 +18,20 @@ class QLineEdit;
 class QScrollBar;
 class QWidget;
 
-namespace lumenary {
+namespace lumenary
+{
 class Launcher;
 class WindowRegistry;
 } // namespace lumenary
 
-namespace lumenary::soak {
+namespace lumenary::soak
+{
 
 // Drives the program the way a careless student would, one event at a time, from a seed: every
 // window is reached through the launcher's own buttons and menu, and every control is found by
 // its type, so a window added later is driven without any change here.
-class Driver {
+class Driver
+{
 public:
     Driver(Launcher& launcher, WindowRegistry& registry, std::uint64_t seed);
 
@@ -65,9 +68,9 @@ private:
     Launcher& m_launcher;
     WindowRegistry& m_registry;
     std::mt19937_64 m_random;
-    std::deque<Action> m_pending; // the rest of a gesture begun by an earlier event
+    std::deque<Action> m_pending;             // the rest of a gesture begun by an earlier event
     QHash<const QLineEdit*, QString> m_typed; // the last text the soak left in each field
-    QObject m_context; // ends the driver's connections with the driver
+    QObject m_context;                        // ends the driver's connections with the driver
     QSet<QString> m_shown;
     int m_externalRequests = 0;
 };

@@ -22,11 +22,13 @@
 #include <optional>
 #include <string>
 
-namespace {
+namespace
+{
 
 // Receives the web pages and clips the program asks the desktop to open, so that a soak starts
 // no browser or player; the program's own path to the desktop is left as it is.
-class ExternalOpener : public QObject {
+class ExternalOpener : public QObject
+{
     Q_OBJECT
 public:
     explicit ExternalOpener(lumenary::soak::Driver*& driver) : m_driver(driver) {}
@@ -132,10 +134,12 @@ int main(int argc, char* argv[])
         watchdog.begin(i);
         const QString what = driver.step();
         if (i >= options->traceFrom)
-            std::fprintf(stderr, "%llu: %s\n", static_cast<unsigned long long>(i), qPrintable(what));
+            std::fprintf(stderr, "%llu: %s\n", static_cast<unsigned long long>(i),
+                         qPrintable(what));
         // Alive: a queued call still comes back through the event queue.
         bool answered = false;
-        QMetaObject::invokeMethod(&probe, [&answered] { answered = true; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &probe, [&answered] { answered = true; }, Qt::QueuedConnection);
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QString problem = driver.check();

@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace lumenary::soak {
+namespace lumenary::soak
+{
 
-namespace {
+namespace
+{
 
 std::int64_t nowNs()
 {
@@ -46,14 +48,13 @@ void Watchdog::watch()
         const std::uint64_t index = m_index.load(std::memory_order_acquire);
         const std::int64_t started = m_startedNs.load(std::memory_order_relaxed);
         if (nowNs() - started > limitNs) {
-            std::fprintf(stderr,
-                         "soak: event %llu of seed %llu has run for more than %lld s; replay "
-                         "with --seed %llu --events %llu\n",
-                         static_cast<unsigned long long>(index),
-                         static_cast<unsigned long long>(m_seed),
-                         static_cast<long long>(m_limit.count()),
-                         static_cast<unsigned long long>(m_seed),
-                         static_cast<unsigned long long>(index + 1));
+            std::fprintf(
+                stderr,
+                "soak: event %llu of seed %llu has run for more than %lld s; replay "
+                "with --seed %llu --events %llu\n",
+                static_cast<unsigned long long>(index), static_cast<unsigned long long>(m_seed),
+                static_cast<long long>(m_limit.count()), static_cast<unsigned long long>(m_seed),
+                static_cast<unsigned long long>(index + 1));
             std::fflush(stderr);
             std::abort();
         }

@@ -7,12 +7,14 @@
 #include <mutex>
 #include <thread>
 
-namespace lumenary::soak {
+namespace lumenary::soak
+{
 
 // A thread that watches the event in progress: when one event takes longer than the limit it
 // reports the seed and the event's index and aborts the process, so a hang never passes for a
 // slow run.
-class Watchdog {
+class Watchdog
+{
 public:
     Watchdog(std::uint64_t seed, std::chrono::seconds limit);
     ~Watchdog();

@@ -9,7 +9,8 @@
 #include <optional>
 #include <vector>
 
-namespace lumenary::test {
+namespace lumenary::test
+{
 
 // Doubles compared with an explicit absolute tolerance (QCOMPARE's fuzzy compare fails near 0).
 inline bool near(double a, double b, double tolerance = 1e-4)

@@ -5,7 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
-namespace lumenary::test {
+namespace lumenary::test
+{
 
 // The control named name inside w; a missing control ends the test run.
 template <typename T> T* child(QWidget* w, const char* name)

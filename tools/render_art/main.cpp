@@ -28,8 +28,8 @@ bool saveRaw(const QDir& folder, const QString& name, const QImage& image)
 {
     const QByteArray bytes = lumenary::rawPictureBytes(image);
     QFile file(folder.filePath(name));
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(bytes) != bytes.size()) {
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "render_art: cannot write %s\n", qPrintable(file.fileName()));
         return false;
     }

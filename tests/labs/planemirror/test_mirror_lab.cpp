@@ -12,7 +12,8 @@ using namespace lumenary::test;
 
 Q_DECLARE_METATYPE(lumenary::Point)
 
-namespace {
+namespace
+{
 
 MirrorPaths allPaths()
 {
@@ -32,7 +33,8 @@ double mirrorTwoEnd(const RecordingCanvas& c)
 
 } // namespace
 
-class TestMirrorLab : public QObject {
+class TestMirrorLab : public QObject
+{
     Q_OBJECT
 private slots:
     void angleEdits_data();

@@ -13,7 +13,8 @@ using namespace lumenary::test;
 
 Q_DECLARE_METATYPE(lumenary::Point)
 
-namespace {
+namespace
+{
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -30,7 +31,8 @@ double bend(Point a, Point b, Point c)
 
 } // namespace
 
-class TestPlaneMirrorCore : public QObject {
+class TestPlaneMirrorCore : public QObject
+{
     Q_OBJECT
 private slots:
     void scene();

@@ -18,7 +18,8 @@ using namespace lumenary;
 Q_DECLARE_METATYPE(lumenary::Point)
 Q_DECLARE_METATYPE(lumenary::Rgb)
 
-namespace {
+namespace
+{
 
 template <typename T> T* child(QWidget* w, const char* name)
 {
@@ -76,7 +77,8 @@ const Rgb kBlack{0, 0, 0};
 
 } // namespace
 
-class TestPlaneMirrorWindow : public QObject {
+class TestPlaneMirrorWindow : public QObject
+{
     Q_OBJECT
 private slots:
     void init();

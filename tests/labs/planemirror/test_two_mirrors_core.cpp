@@ -17,7 +17,8 @@ Q_DECLARE_METATYPE(std::vector<lumenary::Point>)
 Q_DECLARE_METATYPE(lumenary::Rgb)
 Q_DECLARE_METATYPE(lumenary::MirrorPaths)
 
-namespace {
+namespace
+{
 
 const Point kObject{30, 10};
 
@@ -74,7 +75,8 @@ bool chain(const std::vector<Primitive>& path, const std::vector<Point>& through
 
 } // namespace
 
-class TestTwoMirrorsCore : public QObject {
+class TestTwoMirrorsCore : public QObject
+{
     Q_OBJECT
 private slots:
     void scene_data();

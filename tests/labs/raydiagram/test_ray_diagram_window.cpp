@@ -10,7 +10,8 @@
 
 using namespace lumenary;
 
-namespace {
+namespace
+{
 
 template <typename T> T* child(QWidget* w, const char* name)
 {
@@ -33,7 +34,8 @@ int drawnPixels(PlotWidget* plot)
 
 } // namespace
 
-class TestRayDiagramWindow : public QObject {
+class TestRayDiagramWindow : public QObject
+{
     Q_OBJECT
 private slots:
     void init();
@@ -117,8 +119,8 @@ void TestRayDiagramWindow::badInputNeverDraws_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
-    const char* hostile[] = {"", "-", "+", ".", "abc", "1e999", "-1e308", "1e-320", "nan",
-                             "inf", "0x10", "1,5", "0"};
+    const char* hostile[] = {"",       "-",   "+",   ".",    "abc", "1e999", "-1e308",
+                             "1e-320", "nan", "inf", "0x10", "1,5", "0"};
     for (const char* field : {"xmin", "xmax", "ymin", "ymax", "h", "f"})
         for (const char* text : hostile)
             QTest::addRow("%s=%s", field, text) << field << text;

@@ -8,7 +8,8 @@
 using namespace lumenary;
 using namespace lumenary::test;
 
-namespace {
+namespace
+{
 
 DiagramFields defaults()
 {
@@ -34,7 +35,8 @@ std::vector<Primitive> rayLines(const RecordingCanvas& c, int k)
 
 } // namespace
 
-class TestThinLens : public QObject {
+class TestThinLens : public QObject
+{
     Q_OBJECT
 private slots:
     void realImage();
@@ -161,14 +163,22 @@ void TestThinLens::unreadableFieldsStopThePass_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
-    QTest::newRow("xmin empty") << "xmin" << "";
-    QTest::newRow("xmax minus") << "xmax" << "-";
-    QTest::newRow("ymin letters") << "ymin" << "abc";
-    QTest::newRow("ymax overflow") << "ymax" << "1e999";
-    QTest::newRow("h nan") << "h" << "nan";
-    QTest::newRow("f point") << "f" << ".";
-    QTest::newRow("zero width") << "xmax" << "-40";
-    QTest::newRow("zero height") << "ymax" << "-20";
+    QTest::newRow("xmin empty") << "xmin"
+                                << "";
+    QTest::newRow("xmax minus") << "xmax"
+                                << "-";
+    QTest::newRow("ymin letters") << "ymin"
+                                  << "abc";
+    QTest::newRow("ymax overflow") << "ymax"
+                                   << "1e999";
+    QTest::newRow("h nan") << "h"
+                           << "nan";
+    QTest::newRow("f point") << "f"
+                             << ".";
+    QTest::newRow("zero width") << "xmax"
+                                << "-40";
+    QTest::newRow("zero height") << "ymax"
+                                 << "-20";
 }
 
 void TestThinLens::unreadableFieldsStopThePass()
@@ -177,12 +187,18 @@ void TestThinLens::unreadableFieldsStopThePass()
     QFETCH(QString, text);
     auto f = defaults();
     const std::string t = text.toStdString();
-    if (field == "xmin") f.xmin = t;
-    if (field == "xmax") f.xmax = t;
-    if (field == "ymin") f.ymin = t;
-    if (field == "ymax") f.ymax = t;
-    if (field == "h") f.h = t;
-    if (field == "f") f.param = t;
+    if (field == "xmin")
+        f.xmin = t;
+    if (field == "xmax")
+        f.xmax = t;
+    if (field == "ymin")
+        f.ymin = t;
+    if (field == "ymax")
+        f.ymax = t;
+    if (field == "h")
+        f.h = t;
+    if (field == "f")
+        f.param = t;
     RecordingCanvas c;
     c.line({0, 0}, {1, 1}, palette(0));
     const auto r = drawDiagram(ThinLens{}, f, true, c);
@@ -197,12 +213,24 @@ void TestThinLens::degenerateLens_data()
     QTest::addColumn<QString>("ymax");
     QTest::addColumn<QString>("fText");
     QTest::addColumn<bool>("rays");
-    QTest::newRow("f = 0") << "-40" << "20" << "0" << false;
-    QTest::newRow("object at the lens") << "0" << "20" << "10" << false;
-    QTest::newRow("a = 1") << "-40" << "2" << "10" << true;
-    QTest::newRow("a = -1") << "-40" << "-2" << "10" << true;
-    QTest::newRow("tiny a") << "-40" << "0.5" << "10" << true;
-    QTest::newRow("huge window") << "-1e300" << "1e300" << "1e-300" << true;
+    QTest::newRow("f = 0") << "-40"
+                           << "20"
+                           << "0" << false;
+    QTest::newRow("object at the lens") << "0"
+                                        << "20"
+                                        << "10" << false;
+    QTest::newRow("a = 1") << "-40"
+                           << "2"
+                           << "10" << true;
+    QTest::newRow("a = -1") << "-40"
+                            << "-2"
+                            << "10" << true;
+    QTest::newRow("tiny a") << "-40"
+                            << "0.5"
+                            << "10" << true;
+    QTest::newRow("huge window") << "-1e300"
+                                 << "1e300"
+                                 << "1e-300" << true;
 }
 
 void TestThinLens::degenerateLens()

@@ -14,7 +14,8 @@ using lumenary::test::near;
 
 Q_DECLARE_METATYPE(lumenary::Point)
 
-namespace {
+namespace
+{
 
 DepthClick clickAt(float x, float y, const char* n1 = "1.00", const char* n2 = "1.33")
 {

@@ -21,7 +21,8 @@ using namespace lumenary;
 using lumenary::test::child;
 using lumenary::test::drawnPixels;
 
-namespace {
+namespace
+{
 
 // Shapes in the order the window lays them: medium 2, the normal, then the three rays.
 enum ShapeHandle { kMedium, kNormal, kIncident, kReflected, kRefracted };

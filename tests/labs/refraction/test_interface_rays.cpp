@@ -15,7 +15,8 @@ using lumenary::test::near;
 
 Q_DECLARE_METATYPE(lumenary::Point)
 
-namespace {
+namespace
+{
 
 InterfaceClick clickAt(float x, float y, const char* n1 = "1.00", const char* n2 = "1.00")
 {

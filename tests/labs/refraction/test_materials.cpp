@@ -8,7 +8,8 @@
 
 using namespace lumenary;
 
-class TestMaterials : public QObject {
+class TestMaterials : public QObject
+{
     Q_OBJECT
 private slots:
     void indexTexts_data();
