@@ -12,6 +12,7 @@ packages=(
     clang libclang-rt-dev python3
     xvfb xauth
     dbus at-spi2-core python3-pyatspi desktop-file-utils appstream
+    clang-format-14
 )
 
 missing=()
