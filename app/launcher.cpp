@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "raw_picture.h"
+#include "window_catalog.h"
 #include "window_registry.h"
 
 #include <QCloseEvent>
@@ -9,6 +10,7 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
@@ -19,9 +21,10 @@ namespace lumenary
 namespace
 {
 
-QPushButton* labButton(QWidget* parent, const char* name, const QString& caption, int left, int top)
+QPushButton* labButton(QWidget* parent, const LabEntry& entry)
 {
-    auto* button = addButton(parent, name, caption, twips(left, top, 1830, 810));
+    auto* button = addButton(parent, entry.control, QString::fromLatin1(entry.caption),
+                             twips(entry.at.x(), entry.at.y(), 1830, 810));
     button->setFont(timesBold(14.25));
     return button;
 }
@@ -76,10 +79,7 @@ Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
     setWindowIcon(
         QIcon(QPixmap::fromImage(rawPicture(QStringLiteral(":/images/lumenary-32.raw")))));
 
-    auto* about = menuBar()->addAction(QStringLiteral("About"));
-    about->setObjectName(QStringLiteral("about"));
-    auto* instruct = menuBar()->addAction(QStringLiteral("Instructions"));
-    instruct->setObjectName(QStringLiteral("Instruct"));
+    addMenuEntries();
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -94,15 +94,11 @@ Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
                twips(-15, 4125, 4800, 2910));
 
     // Lab buttons, in tab order.
-    auto* plane = labButton(client, "Plane", QStringLiteral("Plane Mirrors"), 2340, 2445);
-    auto* concave =
-        labButton(client, "ConcaveMirror", QStringLiteral("Concave Mirrors"), 525, 3240);
-    auto* convex = labButton(client, "ConvexMirror", QStringLiteral("Convex Mirrors"), 2340, 3240);
-    auto* refract = labButton(client, "Refract", QStringLiteral("Apparent Depth"), 5205, 3375);
-    auto* converge = labButton(client, "converge", QStringLiteral("Thin Lenses"), 5205, 4170);
-    auto* diverge = labButton(client, "Diverge", QStringLiteral("The Basics"), 525, 2445);
-    auto* prism = labButton(client, "PrismPlotter", QStringLiteral("Prism"), 7020, 3375);
-    auto* sphere = labButton(client, "Sphere", QStringLiteral("Sphere"), 7020, 4170);
+    for (const LabEntry& entry : labTable()) {
+        if (entry.place == LaunchPlace::Button)
+            connect(labButton(client, entry), &QPushButton::clicked, this,
+                    [this, &entry] { showWindow(entry); });
+    }
 
     auto* quit = addButton(client, "quit", QStringLiteral("Quit"), twips(7980, 6045, 930, 555));
     quit->setFont(timesBold(14.25));
@@ -135,16 +131,6 @@ Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
         m_panelButtons[i]->hide();
     }
 
-    connect(plane, &QPushButton::clicked, this, &Launcher::Plane_Click);
-    connect(concave, &QPushButton::clicked, this, &Launcher::ConcaveMirror_Click);
-    connect(convex, &QPushButton::clicked, this, &Launcher::ConvexMirror_Click);
-    connect(refract, &QPushButton::clicked, this, &Launcher::Refract_Click);
-    connect(converge, &QPushButton::clicked, this, &Launcher::converge_Click);
-    connect(diverge, &QPushButton::clicked, this, &Launcher::Diverge_Click);
-    connect(prism, &QPushButton::clicked, this, &Launcher::PrismPlotter_Click);
-    connect(sphere, &QPushButton::clicked, this, &Launcher::Sphere_Click);
-    connect(about, &QAction::triggered, this, &Launcher::about_Click);
-    connect(instruct, &QAction::triggered, this, &Launcher::Instruct_Click);
     connect(quit, &QPushButton::clicked, this, &Launcher::Quit_Click);
     connect(command1, &QPushButton::clicked, this, &Launcher::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &Launcher::Command2_Click);
@@ -174,46 +160,32 @@ void Launcher::setPanelVisible(bool visible)
     }
 }
 
-void Launcher::Plane_Click()
+void Launcher::addMenuEntries()
 {
-    m_registry.show(QStringLiteral("PlaneMirror"));
+    QMenu* explore = nullptr;
+    for (const LabEntry& entry : labTable()) {
+        QAction* action = nullptr;
+        if (entry.place == LaunchPlace::Menu) {
+            action = menuBar()->addAction(QString::fromLatin1(entry.caption));
+        } else if (entry.place == LaunchPlace::Explore) {
+            if (!explore) {
+                explore = menuBar()->addMenu(QStringLiteral("Explore"));
+                explore->setObjectName(QStringLiteral("Explore"));
+            }
+            action = explore->addAction(QString::fromLatin1(entry.caption));
+        } else {
+            continue;
+        }
+        action->setObjectName(QString::fromLatin1(entry.control));
+        connect(action, &QAction::triggered, this, [this, &entry] { showWindow(entry); });
+    }
 }
-void Launcher::ConcaveMirror_Click()
+
+void Launcher::showWindow(const LabEntry& entry)
 {
-    m_registry.show(QStringLiteral("Concave"));
+    m_registry.show(QString::fromLatin1(entry.window));
 }
-void Launcher::ConvexMirror_Click()
-{
-    m_registry.show(QStringLiteral("Convex"));
-}
-void Launcher::Refract_Click()
-{
-    m_registry.show(QStringLiteral("Depth"));
-}
-void Launcher::converge_Click()
-{
-    m_registry.show(QStringLiteral("ThinLens"));
-}
-void Launcher::Diverge_Click()
-{
-    m_registry.show(QStringLiteral("Basics"));
-}
-void Launcher::PrismPlotter_Click()
-{
-    m_registry.show(QStringLiteral("Prism"));
-}
-void Launcher::Sphere_Click()
-{
-    m_registry.show(QStringLiteral("Rainbow"));
-}
-void Launcher::about_Click()
-{
-    m_registry.show(QStringLiteral("frmAbout"));
-}
-void Launcher::Instruct_Click()
-{
-    m_registry.show(QStringLiteral("LumenaryDoc"));
-}
+
 void Launcher::Quit_Click()
 {
     endProgram();

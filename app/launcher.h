@@ -13,9 +13,10 @@ namespace lumenary
 {
 
 class WindowRegistry;
+struct LabEntry;
 
-// The start-up window "Varnel Lumenary": eight lab buttons, the About and Instructions menu
-// entries, a panel of physics web sites and Quit. It computes nothing itself.
+// The start-up window "Varnel Lumenary": a button or menu entry for every row of the table of
+// labs, a panel of physics web sites and Quit. It computes nothing itself.
 class Launcher final : public QMainWindow
 {
     Q_OBJECT
@@ -29,30 +30,24 @@ public:
     static const std::array<QUrl, 6>& webAddresses();
 
 private slots:
-    void Plane_Click();
-    void ConcaveMirror_Click();
-    void ConvexMirror_Click();
-    void Refract_Click();
-    void converge_Click();
-    void Diverge_Click();
-    void PrismPlotter_Click();
-    void Sphere_Click();
-    void about_Click();
-    void Instruct_Click();
     void Quit_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
+    void Command1_Click(); // "From the Exploratorium"
+    void Command2_Click(); // "See the Geometry Center"
+    void Command3_Click(); // "Ithaca High School Physics"
+    void Command4_Click(); // "Virtual Physics Lab"
+    void Command5_Click(); // "Interactive Physics and Math "
+    void Command6_Click(); // "Physics 2000"
+    void Command7_Click(); // "Hide"
+    void Command8_Click(); // "Web Physics Sites"
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The menu-bar entries of the table of labs, and its "Explore" menu when it has entries.
+    void addMenuEntries();
+    // The handler of every lab button and menu entry: shows the entry's window.
+    void showWindow(const LabEntry& entry);
     void openWebSite(int index);
     void setPanelVisible(bool visible);
 

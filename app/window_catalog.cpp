@@ -13,18 +13,28 @@
 namespace lumenary
 {
 
+const std::vector<LabEntry>& labTable()
+{
+    using enum LaunchPlace;
+    static const std::vector<LabEntry> table{
+        {"PlaneMirror", "Plane", "Plane Mirrors", Button, {2340, 2445}, createPlaneMirrorWindow},
+        {"Concave", "ConcaveMirror", "Concave Mirrors", Button, {525, 3240}, createConcaveWindow},
+        {"Convex", "ConvexMirror", "Convex Mirrors", Button, {2340, 3240}, createConvexWindow},
+        {"Depth", "Refract", "Apparent Depth", Button, {5205, 3375}, createDepthWindow},
+        {"ThinLens", "converge", "Thin Lenses", Button, {5205, 4170}, createThinLensWindow},
+        {"Basics", "Diverge", "The Basics", Button, {525, 2445}, createBasicsWindow},
+        {"Prism", "PrismPlotter", "Prism", Button, {7020, 3375}, createPrismWindow},
+        {"Rainbow", "Sphere", "Sphere", Button, {7020, 4170}, createRainbowWindow},
+        {"frmAbout", "about", "About", Menu, {}, createAboutBox},
+        {"LumenaryDoc", "Instruct", "Instructions", Menu, {}, createInstructionsViewer},
+    };
+    return table;
+}
+
 void registerWindows(WindowRegistry& registry)
 {
-    registry.add(QStringLiteral("ThinLens"), [] { return createThinLensWindow(); });
-    registry.add(QStringLiteral("Concave"), [] { return createConcaveWindow(); });
-    registry.add(QStringLiteral("Convex"), [] { return createConvexWindow(); });
-    registry.add(QStringLiteral("Prism"), [] { return createPrismWindow(); });
-    registry.add(QStringLiteral("Basics"), [] { return createBasicsWindow(); });
-    registry.add(QStringLiteral("Depth"), [] { return createDepthWindow(); });
-    registry.add(QStringLiteral("Rainbow"), [] { return createRainbowWindow(); });
-    registry.add(QStringLiteral("PlaneMirror"), [] { return createPlaneMirrorWindow(); });
-    registry.add(QStringLiteral("frmAbout"), [] { return createAboutBox(); });
-    registry.add(QStringLiteral("LumenaryDoc"), [] { return createInstructionsViewer(); });
+    for (const LabEntry& entry : labTable())
+        registry.add(QString::fromLatin1(entry.window), entry.createWindow);
 }
 
 } // namespace lumenary

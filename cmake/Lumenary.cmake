@@ -36,3 +36,22 @@ function(lumenary_test name)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;${LUMENARY_SANITIZER_ENV}"
         TIMEOUT 300)
 endfunction()
+
+# lumenary_windows(lib...): libraries holding windows of the table of labs; app/ links every one,
+# so that a lab adds itself from its own folder.
+function(lumenary_windows)
+    set_property(GLOBAL APPEND PROPERTY LUMENARY_WINDOW_LIBS ${ARGN})
+endfunction()
+
+# lumenary_subfolders(dir): adds every folder directly below dir that has a CMakeLists.txt, in
+# name order, so that a new lab's folder (and its tests' folder) needs no line elsewhere.
+function(lumenary_subfolders dir)
+    file(GLOB _children LIST_DIRECTORIES true CONFIGURE_DEPENDS
+         ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*)
+    list(SORT _children)
+    foreach(_child IN LISTS _children)
+        if(EXISTS ${_child}/CMakeLists.txt)
+            add_subdirectory(${_child})
+        endif()
+    endforeach()
+endfunction()

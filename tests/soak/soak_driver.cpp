@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QRegularExpression>
@@ -249,8 +250,12 @@ QString Driver::launcherEvent()
     }
     QList<QAction*> entries;
     for (QAction* a : m_launcher.menuBar()->actions()) {
-        if (a->isVisible() && a->isEnabled() && !a->isSeparator())
-            entries << a;
+        // A menu's own entry opens nothing; its entries do.
+        const QList<QAction*> within = a->menu() ? a->menu()->actions() : QList<QAction*>{a};
+        for (QAction* entry : within) {
+            if (entry->isVisible() && entry->isEnabled() && !entry->isSeparator())
+                entries << entry;
+        }
     }
     const std::uint64_t n = static_cast<std::uint64_t>(buttons.size() + entries.size());
     if (n == 0)
