@@ -1,15 +1,13 @@
 #pragma once
 
 #include "canvas.h"
+#include "lab_pi.h"
 #include "rgb.h"
 
 #include <initializer_list>
 
 namespace lumenary
 {
-
-// This lab's value of pi, written out to ten decimals.
-inline constexpr double kMirrorPi = 3.1415926535;
 
 // The object point, the same in both modes.
 inline constexpr Point kMirrorObject{30, 10};

@@ -5,11 +5,6 @@
 namespace lumenary
 {
 
-double prismPi()
-{
-    return 4 * std::atan(1.0);
-}
-
 double PrismGeometry::leftSlope() const
 {
     return std::tan(theta + prismPi() / 2 - phi / 2);

@@ -1,14 +1,18 @@
 #pragma once
 
 #include "canvas.h"
+#include "lab_pi.h"
 
 #include <optional>
 
 namespace lumenary
 {
 
-// The lab's pi, computed at run time as 4·arctan(1).
-double prismPi();
+// The prism lab's pi (see lab_pi.h).
+inline double prismPi()
+{
+    return arctanPi();
+}
 
 // A prism of apex angle phi rotated counter-clockwise by theta about the origin (radians).
 // Its corners lie on the circle of radius 10 about the origin at the directions

@@ -1,5 +1,6 @@
 #include "drop_trace.h"
 
+#include "lab_pi.h"
 #include "numbers.h"
 
 #include <cmath>
@@ -35,7 +36,7 @@ std::optional<std::int64_t> chordCount(double reflections)
 
 DropResult traceDrop(const DropFields& fields, Canvas& canvas)
 {
-    const double pi = 4 * std::atan(1.0);
+    const double pi = arctanPi();
     const Rgb colour = palette(kRayColour);
     const char dp = fields.decimalPoint;
     DropResult result;

@@ -1,14 +1,12 @@
 #pragma once
 
 #include "canvas.h"
+#include "lab_pi.h"
 
 #include <optional>
 
 namespace lumenary
 {
-
-// The value of pi the mirror constructions are drawn with.
-inline constexpr double kMirrorPi = 3.1415926535;
 
 // The mirror: 301 points of the circle of radius r about the origin, at the polar angles
 // centreAngle + pi (k - 150) / 150 / 3 for k = 0..300, then the marks (circles of radius 0.5)

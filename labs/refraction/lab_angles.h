@@ -1,13 +1,11 @@
 #pragma once
 
+#include "lab_pi.h"
+
 #include <cmath>
 
 namespace lumenary
 {
-
-// The value of pi the two refraction labs convert their angles with: 45 degrees of incidence
-// shows as 45.000038009906 there.
-inline constexpr double kRefractionLabPi = 3.14159;
 
 // Radians to the degrees the refraction labs show.
 inline double labDegrees(double radians)
