@@ -12,17 +12,8 @@ bool isFinite(Point p)
 
 bool Canvas::setScale(double left, double top, double right, double bottom)
 {
-    // Narrower than this, a window's pixels per unit overflow a double on any surface, and a
-    // position on its edge maps to 0 times infinity.
-    constexpr double kNarrowest = 1e-300;
-    if (!std::isfinite(left) || !std::isfinite(top) || !std::isfinite(right) ||
-        !std::isfinite(bottom) || !std::isfinite(right - left) || !std::isfinite(top - bottom) ||
-        std::fabs(right - left) < kNarrowest || std::fabs(top - bottom) < kNarrowest)
+    if (!m_viewport.setWindow(left, top, right, bottom))
         return false;
-    m_left = left;
-    m_top = top;
-    m_right = right;
-    m_bottom = bottom;
     onScale(left, top, right, bottom);
     return true;
 }

@@ -1,16 +1,11 @@
 #pragma once
 
+#include "point.h"
 #include "rgb.h"
+#include "viewport.h"
 
 namespace lumenary
 {
-
-// A position in user units.
-struct Point {
-    double x = 0;
-    double y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
 
 // The drawing vocabulary every lab draws with. It speaks in user units and keeps the state a
 // plotting surface has: the user coordinate window, the current position and the line style.
@@ -43,10 +38,12 @@ public:
 
     bool dotted() const { return m_dotted; }
     Point current() const { return m_current; }
-    double left() const { return m_left; }
-    double top() const { return m_top; }
-    double right() const { return m_right; }
-    double bottom() const { return m_bottom; }
+    double left() const { return m_viewport.left(); }
+    double top() const { return m_viewport.top(); }
+    double right() const { return m_viewport.right(); }
+    double bottom() const { return m_viewport.bottom(); }
+    // The user coordinate window (over a one-pixel surface; a surface resizes it to its own).
+    const Viewport& viewport() const { return m_viewport; }
 
 protected:
     virtual void onScale(double left, double top, double right, double bottom) = 0;
@@ -59,10 +56,7 @@ protected:
 private:
     Point m_current;
     bool m_dotted = false;
-    double m_left = 0;
-    double m_top = 0;
-    double m_right = 1;
-    double m_bottom = 1;
+    Viewport m_viewport;
 };
 
 // True when both coordinates are finite.

@@ -64,15 +64,16 @@ void PlotWidget::setShape(int handle, const PlotShape& shape)
     update();
 }
 
+Viewport PlotWidget::surface() const
+{
+    const QRect area = contentsRect();
+    return viewport().resized(area.width(), area.height());
+}
+
 Point PlotWidget::userFromWidget(QPointF widgetPos) const
 {
     const QRect area = contentsRect();
-    const double w = std::max(1, area.width());
-    const double h = std::max(1, area.height());
-    const double px = widgetPos.x() - area.left();
-    const double py = widgetPos.y() - area.top();
-    // The fraction of the surface first: a window as wide as a double allows would overflow.
-    return Point{left() + px / w * (right() - left()), top() + py / h * (bottom() - top())};
+    return surface().toUser(Point{widgetPos.x() - area.left(), widgetPos.y() - area.top()});
 }
 
 QPointF PlotWidget::widgetFromUser(Point user) const
@@ -83,10 +84,8 @@ QPointF PlotWidget::widgetFromUser(Point user) const
 
 QPointF PlotWidget::toLayer(Point user) const
 {
-    const QRect area = contentsRect();
-    const double sx = area.width() / (right() - left());
-    const double sy = area.height() / (bottom() - top());
-    return QPointF((user.x - left()) * sx, (user.y - top()) * sy);
+    const Point p = surface().toPixels(user);
+    return QPointF(p.x, p.y);
 }
 
 void PlotWidget::ensureLayer()
@@ -236,12 +235,12 @@ void PlotWidget::onClear()
 
 void PlotWidget::onLine(Point a, Point b, Rgb colour, bool dotted)
 {
-    // The mapping of toLayer(), worked out once for both ends: a trace draws a million lines.
     const QSize size = contentsRect().size();
-    const double sx = size.width() / (right() - left());
-    const double sy = size.height() / (bottom() - top());
-    QPointF pa((a.x - left()) * sx, (a.y - top()) * sy);
-    QPointF pb((b.x - left()) * sx, (b.y - top()) * sy);
+    const Viewport view = surface();
+    const Point ua = view.toPixels(a);
+    const Point ub = view.toPixels(b);
+    QPointF pa(ua.x, ua.y);
+    QPointF pb(ub.x, ub.y);
     if (!clipSegment(pa, pb, -kGuard, size.width() + kGuard, size.height() + kGuard))
         return;
     ensureLayerFor(size);
@@ -282,7 +281,7 @@ void PlotWidget::onBox(Point a, Point b, Rgb colour, bool filled)
 void PlotWidget::onCircle(Point centre, double radius, Rgb colour)
 {
     const QPointF c = toLayer(centre);
-    const double r = radius * std::fabs(contentsRect().width() / (right() - left()));
+    const double r = radius * std::fabs(surface().scaleX());
     const QSize size = contentsRect().size();
     if (!std::isfinite(r) || r > kGuard * 16 || c.x() + r < -kGuard || c.y() + r < -kGuard ||
         c.x() - r > size.width() + kGuard || c.y() - r > size.height() + kGuard)

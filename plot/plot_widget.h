@@ -84,6 +84,8 @@ private:
     void ensureLayer();
     void ensureLayerFor(QSize area);
     void ensureUnder();
+    // The coordinate window over the drawing area, and a user point's place on the layer.
+    Viewport surface() const;
     QPointF toLayer(Point user) const;
     void scheduleRepaint();
     bool rasterDirectly() const;
