@@ -163,6 +163,12 @@ void showText(QLineEdit* field, const QString& text)
     field->setCursorPosition(0);
 }
 
+void writeReadout(QLineEdit* field, const std::optional<std::string>& text)
+{
+    if (text)
+        showText(field, QString::fromStdString(*text));
+}
+
 void setReadout(QLineEdit* field, double value, Precision precision)
 {
     const QString text = readoutText(value, precision);

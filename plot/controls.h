@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -62,6 +63,8 @@ std::optional<double> fieldNumber(const QLineEdit* field);
 QString readoutText(double value, Precision precision);
 // Writes a field's text so that it shows from its first character, as a read-out should.
 void showText(QLineEdit* field, const QString& text);
+// Writes a read-out text the core produced; none (nullopt) leaves the field as it is.
+void writeReadout(QLineEdit* field, const std::optional<std::string>& text);
 // Writes value into a read-out field; a value with no read-out (non-finite) is not written.
 void setReadout(QLineEdit* field, double value, Precision precision);
 

@@ -37,6 +37,15 @@ LabWindow::LabWindow(const QString& name, const QString& title, QWidget* parent)
     setFixedSize(twips(0, 0, 9015, 6660).size());
 }
 
+void LabWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    }
+}
+
 void LabWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();

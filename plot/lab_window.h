@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QShowEvent;
+
 namespace lumenary
 {
 
@@ -15,7 +17,14 @@ public:
     explicit LabWindow(const QString& name, const QString& title, QWidget* parent = nullptr);
 
 protected:
+    // The window's load handler: runs once, when the window is first shown.
+    virtual void Form_Load() {}
+
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool m_loaded = false;
 };
 
 } // namespace lumenary

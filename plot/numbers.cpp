@@ -195,9 +195,16 @@ std::string formatReadout(double value, Precision precision, char decimalPoint)
     return out;
 }
 
+Shown shownReadout(double value, Precision precision, char decimalPoint)
+{
+    Shown shown{formatReadout(value, precision, decimalPoint), std::nullopt};
+    shown.value = parseNumber(shown.text, decimalPoint);
+    return shown;
+}
+
 std::optional<double> displayed(double value, Precision precision)
 {
-    return parseNumber(formatReadout(value, precision, '.'), '.');
+    return shownReadout(value, precision, '.').value;
 }
 
 std::optional<std::int64_t> floorToInteger(double value, std::int64_t lo, std::int64_t hi)

@@ -26,8 +26,18 @@ enum class Precision {
 // overflows single precision) gives the empty text: callers never write it.
 std::string formatReadout(double value, Precision precision, char decimalPoint = '.');
 
-// The value as its read-out shows it (parse of the formatted text), for constructions that
-// continue from a displayed text. Empty for a value with no read-out.
+// A read-out text and the number it shows: the value empty when the text is (no read-out).
+struct Shown {
+    std::string text;
+    std::optional<double> value;
+};
+
+// The read-out of value and the number it shows, for constructions that continue from the
+// displayed text rather than from the value itself.
+Shown shownReadout(double value, Precision precision, char decimalPoint);
+
+// The value as its read-out shows it (parse of the formatted text). Empty for a value with no
+// read-out.
 std::optional<double> displayed(double value, Precision precision);
 
 // The one checked conversion of a field's number to an integer: the largest whole number not

@@ -23,7 +23,7 @@ public:
     explicit InstructionsViewer(QWidget* parent = nullptr);
 
 private slots:
-    void Command1_Click();
+    void Command1_Click(); // "Close"
 
 private:
     void Form_Load();

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace lumenary
 {
@@ -57,15 +56,6 @@ PlaneMirrorWindow::PlaneMirrorWindow(QWidget* parent)
     connect(m_alpha, &QLineEdit::textChanged, this, &PlaneMirrorWindow::alpha_Change);
     connect(m_plot, &PlotWidget::mouseMove, this, &PlaneMirrorWindow::plot1_MouseMove);
     connect(m_plot, &PlotWidget::mouseUp, this, &PlaneMirrorWindow::Plot1_MouseUp);
-}
-
-void PlaneMirrorWindow::showEvent(QShowEvent* event)
-{
-    LabWindow::showEvent(event);
-    if (!m_loaded) {
-        m_loaded = true;
-        Form_Load();
-    }
 }
 
 std::string PlaneMirrorWindow::alphaText() const

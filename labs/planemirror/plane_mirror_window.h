@@ -6,7 +6,6 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QShowEvent;
 
 namespace lumenary
 {
@@ -25,16 +24,13 @@ public:
     // The current mode, as the buttons, the angle field and "Clear" left it.
     MirrorMode mode() const { return m_lab.mode(); }
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private slots:
-    void Form_Load();
+    void Form_Load() override;
     void PMirror_Click();
     void TwoMirrors_Click();
     void alpha_Change();
     void Clear_Click();
-    void Command1_Click();
+    void Command1_Click(); // "Quit"
     void plot1_MouseMove(double x, double y);
     void Plot1_MouseUp(double x, double y);
 
@@ -43,7 +39,6 @@ private:
     std::string alphaText() const;
 
     MirrorLab m_lab;
-    bool m_loaded = false;
     PlotWidget* m_plot = nullptr;
     QLineEdit* m_xvar = nullptr;
     QLineEdit* m_yvar = nullptr;

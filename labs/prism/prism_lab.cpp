@@ -17,12 +17,12 @@ PrismGeometry DrawPrism(const PrismFields& fields, double apexDegrees, bool leve
     const double pi = prismPi();
     const double phi = apexDegrees * pi / 180;
     const double rotation = rotationDegrees(apexDegrees, fields.scroll);
-    std::string text = formatReadout(rotation, Precision::Double15, fields.decimalPoint);
+    Shown angle = shownReadout(rotation, Precision::Double15, fields.decimalPoint);
     // The rotation is taken from its text, as shown; a rotation too large to show is used as
     // computed (it gives no drawable prism).
-    const double shown = parseNumber(text, fields.decimalPoint).value_or(rotation);
-    if (!text.empty())
-        readouts.angle = std::move(text);
+    const double shown = angle.value.value_or(rotation);
+    if (!angle.text.empty())
+        readouts.angle = std::move(angle.text);
     double theta = shown * pi / 180;
     if (levelGuard && theta == 0)
         theta = 0.0001;

@@ -31,15 +31,6 @@ QLineEdit* addLabelledField(QWidget* parent, const char* labelName, const QStrin
     return field;
 }
 
-void setIfWritten(QLineEdit* field, const std::optional<std::string>& text)
-{
-    if (!text)
-        return;
-    // Long read-outs show their leading digits, not their tail.
-    field->setText(QString::fromStdString(*text));
-    field->setCursorPosition(0);
-}
-
 } // namespace
 
 PrismWindow::PrismWindow(QWidget* parent)
@@ -130,14 +121,14 @@ PrismFields PrismWindow::fields() const
 void PrismWindow::apply(const PrismAction& action)
 {
     const PrismReadouts& r = action.readouts;
-    setIfWritten(m_angle, r.angle);
-    setIfWritten(m_theta12, r.theta12);
-    setIfWritten(m_theta1p2, r.theta1p2);
-    setIfWritten(m_theta22, r.theta22);
-    setIfWritten(m_theta2p2, r.theta2p2);
-    setIfWritten(m_theta2b2, r.theta2b2);
-    setIfWritten(m_theta2pb2, r.theta2pb2);
-    setIfWritten(m_dev, r.dev);
+    writeReadout(m_angle, r.angle);
+    writeReadout(m_theta12, r.theta12);
+    writeReadout(m_theta1p2, r.theta1p2);
+    writeReadout(m_theta22, r.theta22);
+    writeReadout(m_theta2p2, r.theta2p2);
+    writeReadout(m_theta2b2, r.theta2b2);
+    writeReadout(m_theta2pb2, r.theta2pb2);
+    writeReadout(m_dev, r.dev);
 }
 
 void PrismWindow::HScroll1_Change()

@@ -23,11 +23,11 @@ public:
     PlotWidget* plot() const { return m_plot; }
 
 private slots:
-    void HScroll1_Change();
-    void Command1_Click();
+    void HScroll1_Change(); // the prism's rotation
+    void Command1_Click();  // "Plot Prism"
     void Clear_Click();
     void Phi_Change();
-    void Test_Click();
+    void Test_Click(); // "Plot One Ray"
     void Quit_Click();
 
 private:

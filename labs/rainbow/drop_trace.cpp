@@ -44,9 +44,10 @@ DropResult traceDrop(const DropFields& fields, Canvas& canvas)
     if (fields.clearAutomatically)
         canvas.clear();
     canvas.setScale(-2, 2, 2, -2);
-    result.f = formatReadout(incidenceHeight(fields.scrollValue), Precision::Single7, dp);
+    Shown height = shownReadout(incidenceHeight(fields.scrollValue), Precision::Single7, dp);
+    result.f = std::move(height.text);
 
-    const auto shown = parseNumber(result.f, dp);
+    const auto shown = height.value;
     const auto n1 = parseNumber(fields.n1, dp);
     const auto n2 = parseNumber(fields.n2, dp);
     if (!shown || !n1 || !n2 || !(*n1 > 0 && *n1 < *n2))

@@ -15,18 +15,6 @@
 namespace lumenary
 {
 
-namespace
-{
-
-// Writes a read-out so that its leading digits show: 15 digits are wider than the field.
-void showText(QLineEdit* field, const std::string& text)
-{
-    field->setText(QString::fromStdString(text));
-    field->setCursorPosition(0);
-}
-
-} // namespace
-
 RainbowWindow::RainbowWindow(QWidget* parent)
     : LabWindow(QStringLiteral("Rainbow"),
                 QStringLiteral("Refraction and Reflection in a Spherical Drop"), parent)
@@ -66,14 +54,12 @@ RainbowWindow::RainbowWindow(QWidget* parent)
     m_mmax = addField(this, "Mmax", QStringLiteral("0"), twips(7755, 2625, 510, 315));
     labelField(countLabel, m_mmax);
 
-    addLabel(this, "Label1", QStringLiteral("Indices of Refraction "), twips(6750, 3150, 2175, 360))
-        ->setFont(timesBold(12));
-    m_refraction1 =
-        addList(this, "refraction1", QStringLiteral("vacuum"), twips(6570, 3555, 1740, 315));
-    m_n1 = addField(this, "n1", localeNumber("1.00"), twips(8280, 3555, 720, 315), true);
-    m_refraction2 =
-        addList(this, "refraction2", QStringLiteral("water"), twips(6570, 4005, 1740, 315));
-    m_n2 = addField(this, "n2", localeNumber("1.33"), twips(8265, 4005, 720, 315), true);
+    addMediumCaption(this, "Label1", QStringLiteral("Indices of Refraction "),
+                     twips(6750, 3150, 2175, 360));
+    m_medium1 = addMediumChooser(this, 1, QStringLiteral("vacuum"), "1.00",
+                                 twips(6570, 3555, 1740, 315), twips(8280, 3555, 720, 315));
+    m_medium2 = addMediumChooser(this, 2, QStringLiteral("water"), "1.33",
+                                 twips(6570, 4005, 1740, 315), twips(8265, 4005, 720, 315));
 
     auto* incidenceLabel =
         addLabel(this, "Label3", QStringLiteral("Angle of Incidence"), twips(6615, 4605, 810, 450));
@@ -92,18 +78,16 @@ RainbowWindow::RainbowWindow(QWidget* parent)
     auto* quit = addButton(this, "quit", QStringLiteral("Quit"), twips(7815, 6165, 1155, 420));
 
     connect(m_scroll, &QScrollBar::valueChanged, this, &RainbowWindow::VScroll1_Change);
-    connect(m_refraction1, &QComboBox::activated, this, &RainbowWindow::refraction1_Click);
-    connect(m_refraction2, &QComboBox::activated, this, &RainbowWindow::refraction2_Click);
+    connect(m_medium1.list, &QComboBox::activated, this, &RainbowWindow::refraction1_Click);
+    connect(m_medium2.list, &QComboBox::activated, this, &RainbowWindow::refraction2_Click);
     connect(clear, &QPushButton::clicked, this, &RainbowWindow::Clear_Click);
     connect(quit, &QPushButton::clicked, this, &RainbowWindow::Quit_Click);
     // The surface has no mouse interaction: its mouse signals stay unconnected.
-
-    Form_Load();
 }
 
 void RainbowWindow::Form_Load()
 {
-    fillMaterialLists(m_refraction1, m_refraction2);
+    fillMaterialLists(m_medium1.list, m_medium2.list);
     m_plot->setScale(-2, 2, 2, -2);
 }
 
@@ -111,20 +95,17 @@ void RainbowWindow::TraceDrop()
 {
     drop::DropFields fields;
     fields.scrollValue = m_scroll->value();
-    fields.n1 = m_n1->text().toStdString();
-    fields.n2 = m_n2->text().toStdString();
+    fields.n1 = m_medium1.index->text().toStdString();
+    fields.n2 = m_medium2.index->text().toStdString();
     fields.reflections = m_mmax->text().toStdString();
     fields.clearAutomatically = m_check->isChecked();
     fields.decimalPoint = decimalPoint();
 
     const drop::DropResult result = drop::traceDrop(fields, *m_plot);
-    showText(m_f, result.f);
-    if (result.theta2)
-        showText(m_theta2, *result.theta2);
-    if (result.alpha2)
-        showText(m_alpha2, *result.alpha2);
-    if (result.D)
-        showText(m_D, *result.D);
+    writeReadout(m_f, result.f);
+    writeReadout(m_theta2, result.theta2);
+    writeReadout(m_alpha2, result.alpha2);
+    writeReadout(m_D, result.D);
 }
 
 void RainbowWindow::VScroll1_Change()
@@ -134,13 +115,13 @@ void RainbowWindow::VScroll1_Change()
 
 void RainbowWindow::refraction1_Click()
 {
-    if (writeChosenIndex(m_refraction1, m_n1))
+    if (writeChosenIndex(m_medium1.list, m_medium1.index))
         TraceDrop();
 }
 
 void RainbowWindow::refraction2_Click()
 {
-    if (writeChosenIndex(m_refraction2, m_n2))
+    if (writeChosenIndex(m_medium2.list, m_medium2.index))
         TraceDrop();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lab_window.h"
+#include "material_lists.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,14 +24,14 @@ public:
     PlotWidget* plot() const { return m_plot; }
 
 private slots:
-    void VScroll1_Change();
+    void VScroll1_Change(); // "Incidence Height"
     void refraction1_Click();
     void refraction2_Click();
     void Clear_Click();
     void Quit_Click();
 
 private:
-    void Form_Load();
+    void Form_Load() override;
     void TraceDrop();
 
     PlotWidget* m_plot = nullptr;
@@ -38,10 +39,8 @@ private:
     QLineEdit* m_f = nullptr;
     QCheckBox* m_check = nullptr;
     QLineEdit* m_mmax = nullptr;
-    QComboBox* m_refraction1 = nullptr;
-    QComboBox* m_refraction2 = nullptr;
-    QLineEdit* m_n1 = nullptr;
-    QLineEdit* m_n2 = nullptr;
+    MediumChooser m_medium1; // refraction1 and n1
+    MediumChooser m_medium2; // refraction2 and n2
     QLineEdit* m_theta2 = nullptr;
     QLineEdit* m_alpha2 = nullptr;
     QLineEdit* m_D = nullptr;

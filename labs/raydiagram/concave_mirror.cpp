@@ -35,39 +35,24 @@ void ConcaveMirror::construct(Canvas& canvas, const DiagramParams& p, double d, 
                               const WriteReadout& writeXi) const
 {
     const double r = p.param;
-    const double h = p.h;
     const double xo = r - d;
     // Object at the focal point: no image, and the object stands below the arc's ends. Object
     // tip on the mirror (the end of the travel), or object at the vertex: nothing to reflect.
     if (2 * d == r || d == 0 || d == r - x1 || atTravelEnd(xo, x1, p.xmin))
         return;
 
-    const double halfChord = r * std::sqrt(3.0) / 2;
-    const double thetaTop = principalAngle(halfChord - h, r / 2 - xo);
-    const double thetaBot = principalAngle(-halfChord - h, r / 2 - xo);
-    for (int k = 0; k <= 5; ++k) {
-        const Rgb colour = palette(kFirstRayColour + k);
-        const double m = std::tan(thetaBot + (thetaTop - thetaBot) * k / 5);
-        const auto hit = circleHit({xo, h}, m, r, true, false);
-        if (!hit)
-            continue;
-        canvas.line({xo, h}, *hit, colour);
-        const auto xi = writeXi(r * d / (2 * d - r));
-        if (!xi)
-            return;
-        const Point image{r - *xi, -h * *xi / d};
+    drawMirrorRays(canvas, p, d, r, true, false, writeXi, [&](Point hit, Point image, Rgb colour) {
         if (d < r / 2) {
             // Virtual image behind the mirror: the reflected ray seems to come from it.
             canvas.setDotted(true);
-            canvas.line(image, *hit, colour);
+            canvas.line(image, hit, colour);
             canvas.setDotted(false);
-            const double slope = (image.y - hit->y) / (image.x - hit->x);
-            canvas.line(*hit, {p.xmin, hit->y + (p.xmin - hit->x) * slope}, colour);
+            const double slope = (image.y - hit.y) / (image.x - hit.x);
+            canvas.line(hit, {p.xmin, hit.y + (p.xmin - hit.x) * slope}, colour);
         } else {
-            canvas.line(image, *hit, colour);
+            canvas.line(image, hit, colour);
         }
-        canvas.line(image, {image.x, 0}, palette(kImageColour));
-    }
+    });
 }
 
 } // namespace lumenary

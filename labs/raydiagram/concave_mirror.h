@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ray_diagram.h"
+#include "mirror_geometry.h"
 
 namespace lumenary
 {
@@ -10,17 +10,12 @@ namespace lumenary
 // and +60 degrees. The object travels up to the x where its tip meets the mirror's circle,
 // sqrt(R^2 - h^2); its distance is d = R - x and its image lies at xi = R d / (2d - R) from the
 // vertex (positive in front of the mirror). A negative radius is shown by its magnitude.
-class ConcaveMirror final : public RayElement
+class ConcaveMirror final : public SphericalMirror
 {
 public:
     bool acceptsParameter(double value) const override { return value != 0; }
     std::optional<double> correctedParameter(double value) const override;
     std::optional<double> travelEnd(const DiagramParams& p) const override;
-    double distance(double xObject, const DiagramParams& p) const override
-    {
-        return p.param - xObject;
-    }
-    double objectX(double d, const DiagramParams& p) const override { return p.param - d; }
     void drawElement(Canvas& canvas, const DiagramParams& p) const override;
     void construct(Canvas& canvas, const DiagramParams& p, double d, double x1,
                    const WriteReadout& writeXi) const override;

@@ -49,7 +49,6 @@ void ConvexMirror::construct(Canvas& canvas, const DiagramParams& p, double d, d
 {
     const double r0 = p.param;
     const double r = -r0;
-    const double h = p.h;
     const double xo = r0 - d;
     // The slider at the end of the travel draws no rays (a set-up pass starts at the left edge).
     if (!p.setup && (d == -r - x1 || atTravelEnd(xo, x1, p.xmin)))
@@ -58,27 +57,14 @@ void ConvexMirror::construct(Canvas& canvas, const DiagramParams& p, double d, d
     if (2 * d == r0 || d == 0)
         return;
 
-    const double halfChord = r * std::sqrt(3.0) / 2;
-    const double thetaTop = principalAngle(halfChord - h, -r / 2 - xo);
-    const double thetaBot = principalAngle(-halfChord - h, -r / 2 - xo);
-    for (int k = 0; k <= 5; ++k) {
-        const Rgb colour = palette(kFirstRayColour + k);
-        const double m = std::tan(thetaBot + (thetaTop - thetaBot) * k / 5);
-        const auto hit = circleHit({xo, h}, m, r, false, true);
-        if (!hit)
-            continue;
-        canvas.line({xo, h}, *hit, colour);
-        const auto xi = writeXi(r0 * d / (2 * d - r0));
-        if (!xi)
-            return;
-        const Point image{r0 - *xi, -h * *xi / d};
+    drawMirrorRays(canvas, p, d, r, false, true, writeXi, [&](Point hit, Point image, Rgb colour) {
+        // The image is virtual: the reflected ray seems to come from it.
         canvas.setDotted(true);
-        canvas.line(image, *hit, colour);
+        canvas.line(image, hit, colour);
         canvas.setDotted(false);
-        if (const auto end = reflectedEnd(*hit, image, p))
-            canvas.line(*hit, *end, colour);
-        canvas.line(image, {image.x, 0}, palette(kImageColour));
-    }
+        if (const auto end = reflectedEnd(hit, image, p))
+            canvas.line(hit, *end, colour);
+    });
 }
 
 } // namespace lumenary

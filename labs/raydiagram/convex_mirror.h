@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ray_diagram.h"
+#include "mirror_geometry.h"
 
 #include <cmath>
 
@@ -12,7 +12,7 @@ namespace lumenary
 // between the polar angles 120 and 240 degrees. The object travels up to
 // (2 R0 - sqrt(R0^2 + 3 h^2)) / 3; its distance is d = R0 - x and its image lies at
 // xi = R0 d / (2d - R0) from the vertex, behind the mirror.
-class ConvexMirror final : public RayElement
+class ConvexMirror final : public SphericalMirror
 {
 public:
     bool acceptsParameter(double value) const override { return value != 0; }
@@ -22,11 +22,6 @@ public:
         return -std::abs(value);
     }
     std::optional<double> travelEnd(const DiagramParams& p) const override;
-    double distance(double xObject, const DiagramParams& p) const override
-    {
-        return p.param - xObject;
-    }
-    double objectX(double d, const DiagramParams& p) const override { return p.param - d; }
     void drawElement(Canvas& canvas, const DiagramParams& p) const override;
     void construct(Canvas& canvas, const DiagramParams& p, double d, double x1,
                    const WriteReadout& writeXi) const override;

@@ -46,4 +46,29 @@ bool atTravelEnd(double xo, double x1, double xmin)
     return std::fabs(xo - x1) <= std::fabs(x1 - xmin) / 1000;
 }
 
+void drawMirrorRays(Canvas& canvas, const DiagramParams& p, double d, double r, bool rightHand,
+                    bool tangentCounts, const WriteReadout& writeXi, const DrawReflection& reflect)
+{
+    const double shown = p.param;
+    const double h = p.h;
+    const double xo = shown - d;
+    const double halfChord = r * std::sqrt(3.0) / 2;
+    const double thetaTop = principalAngle(halfChord - h, shown / 2 - xo);
+    const double thetaBot = principalAngle(-halfChord - h, shown / 2 - xo);
+    for (int k = 0; k <= 5; ++k) {
+        const Rgb colour = palette(kFirstRayColour + k);
+        const double m = std::tan(thetaBot + (thetaTop - thetaBot) * k / 5);
+        const auto hit = circleHit({xo, h}, m, r, rightHand, tangentCounts);
+        if (!hit)
+            continue;
+        canvas.line({xo, h}, *hit, colour);
+        const auto xi = writeXi(shown * d / (2 * d - shown));
+        if (!xi)
+            return;
+        const Point image{shown - *xi, -h * *xi / d};
+        reflect(*hit, image, colour);
+        canvas.line(image, {image.x, 0}, palette(kImageColour));
+    }
+}
+
 } // namespace lumenary

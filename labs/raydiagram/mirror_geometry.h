@@ -2,7 +2,9 @@
 
 #include "canvas.h"
 #include "lab_pi.h"
+#include "ray_diagram.h"
 
+#include <functional>
 #include <optional>
 
 namespace lumenary
@@ -26,5 +28,28 @@ std::optional<Point> circleHit(Point tip, double m, double r, bool rightHand, bo
 // a slider step apart, so half a step tells the end apart from its neighbour whatever the
 // rounding of the displayed object distance.
 bool atTravelEnd(double xo, double x1, double xmin);
+
+// A spherical mirror with its vertex at (R, 0), R the radius as shown: an object at x stands
+// R - x from the vertex.
+class SphericalMirror : public RayElement
+{
+public:
+    double distance(double xObject, const DiagramParams& p) const override
+    {
+        return p.param - xObject;
+    }
+    double objectX(double d, const DiagramParams& p) const override { return p.param - d; }
+};
+
+// How a mirror draws one ray's reflection from the hit point, given the image point.
+using DrawReflection = std::function<void(Point hit, Point image, Rgb colour)>;
+
+// The six rays of a spherical mirror: from the object tip (xo, h), at d from the vertex, aimed
+// evenly between the ends of the mirror's chord, to their hits on the circle of signed radius r
+// (the intersection circleHit picks with rightHand and tangentCounts); each writes the image
+// distance xi = R d / (2 d - R) (R the mirror's radius as shown) and, while it reads back, has
+// its reflection drawn towards the image (R - xi, -h xi / d) and the image's line to the axis.
+void drawMirrorRays(Canvas& canvas, const DiagramParams& p, double d, double r, bool rightHand,
+                    bool tangentCounts, const WriteReadout& writeXi, const DrawReflection& reflect);
 
 } // namespace lumenary

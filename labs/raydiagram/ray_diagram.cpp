@@ -18,10 +18,10 @@ DiagramResult drawDiagram(const RayElement& element, const DiagramFields& fields
     auto param = parseNumber(fields.param, dp);
     if (param) {
         if (auto corrected = element.correctedParameter(*param)) {
-            const std::string text = formatReadout(*corrected, Precision::Double15, dp);
-            if (text != fields.param)
-                result.param = text;
-            param = parseNumber(text, dp);
+            Shown text = shownReadout(*corrected, Precision::Double15, dp);
+            if (text.text != fields.param)
+                result.param = std::move(text.text);
+            param = text.value;
         }
     }
     const auto xmax = parseNumber(fields.xmax, dp);
@@ -44,22 +44,21 @@ DiagramResult drawDiagram(const RayElement& element, const DiagramFields& fields
     if (setup)
         result.sliderValue = 0;
     const double xObject = p.xmin + value * dx;
-    const std::string dText = formatReadout(element.distance(xObject, p), Precision::Double15, dp);
-    const auto d = parseNumber(dText, dp);
+    Shown dText = shownReadout(element.distance(xObject, p), Precision::Double15, dp);
+    const auto d = dText.value;
     if (!d)
         return result;
-    result.d = dText;
+    result.d = std::move(dText.text);
 
     const double xo = element.objectX(*d, p);
     canvas.line({xo, 0}, {xo, p.h}, palette(kObjectColour));
     element.drawElement(canvas, p);
 
     const WriteReadout writeXi = [&](double xi) -> std::optional<double> {
-        const std::string text = formatReadout(xi, Precision::Double15, dp);
-        const auto back = parseNumber(text, dp);
-        if (back)
-            result.xi = text;
-        return back;
+        Shown text = shownReadout(xi, Precision::Double15, dp);
+        if (text.value)
+            result.xi = std::move(text.text);
+        return text.value;
     };
     element.construct(canvas, p, *d, *x1, writeXi);
     canvas.setDotted(false);

@@ -118,10 +118,8 @@ void RayDiagramWindow::DrawDiagram(bool setup)
         m_slider->setMinimum(0);
         m_slider->setValue(*result.sliderValue);
     }
-    if (result.d)
-        showText(m_d, QString::fromStdString(*result.d));
-    if (result.xi)
-        showText(m_xi, QString::fromStdString(*result.xi));
+    writeReadout(m_d, result.d);
+    writeReadout(m_xi, result.xi);
 }
 
 void RayDiagramWindow::setupIfNumeric(const QLineEdit* field)

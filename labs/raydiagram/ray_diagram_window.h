@@ -47,8 +47,8 @@ public:
     PlotWidget* plot() const { return m_plot; }
 
 private slots:
-    void HScroll1_Change();
-    void Batch_Click();
+    void HScroll1_Change(); // the object's position
+    void Batch_Click();     // "Setup system"
     void xmin_Change();
     void xmax_Change();
     void ymin_Change();

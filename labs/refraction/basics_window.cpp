@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "material_lists.h"
 #include "plot_widget.h"
+#include "refraction_shapes.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -31,13 +32,6 @@ PlotShape rayShape(Point a, Point b)
     ray.pen = kRayColour;
     ray.penWidth = kRayWidth;
     return ray;
-}
-
-QLabel* mediumLabel(QWidget* parent, const char* name, const QString& caption, QRect at)
-{
-    QLabel* label = addLabel(parent, name, caption, at);
-    label->setFont(timesBold(12));
-    return label;
 }
 
 } // namespace
@@ -68,29 +62,19 @@ BasicsWindow::BasicsWindow(QWidget* parent)
     m_zval = addField(this, "zval", QString(), twips(6975, 4830, 1335, 360), true);
     labelField(label4, m_zval);
 
-    auto* label1 = mediumLabel(this, "Label1", QStringLiteral("Medium 1 - Index of Refraction"),
-                               twips(285, 5505, 3585, 360));
-    m_refraction1 =
-        addList(this, "refraction1", QStringLiteral("vacuum"), twips(630, 5790, 1740, 315));
-    m_n1 = addField(this, "n1", localeNumber("1.00"), twips(2355, 5790, 720, 315), true);
-    labelField(label1, m_n1);
-    m_refraction1->setAccessibleName(QStringLiteral("Medium 1"));
-    label1->setBuddy(m_refraction1);
-
-    auto* label2 = addLabel(this, "Label2", QStringLiteral("Medium 2 - Index of Refraction"),
-                            QPoint(5040, 5475));
-    label2->setFont(timesBold(12));
-    label2->adjustSize();
-    m_refraction2 =
-        addList(this, "refraction2", QStringLiteral("vacuum"), twips(5400, 5790, 1740, 315));
-    m_n2 = addField(this, "n2", localeNumber("1.00"), twips(7125, 5790, 720, 315), true);
-    labelField(label2, m_n2);
-    m_refraction2->setAccessibleName(QStringLiteral("Medium 2"));
-    label2->setBuddy(m_refraction2);
+    auto* label1 =
+        addMediumCaption(this, "Label1", QStringLiteral("Medium 1 - Index of Refraction"),
+                         twips(285, 5505, 3585, 360));
+    m_medium1 = addMediumChooser(this, 1, QStringLiteral("vacuum"), "1.00",
+                                 twips(630, 5790, 1740, 315), twips(2355, 5790, 720, 315), label1);
+    auto* label2 = addMediumCaption(
+        this, "Label2", QStringLiteral("Medium 2 - Index of Refraction"), QPoint(5040, 5475));
+    m_medium2 = addMediumChooser(this, 2, QStringLiteral("vacuum"), "1.00",
+                                 twips(5400, 5790, 1740, 315), twips(7125, 5790, 720, 315), label2);
 
     // One line, as wide as its caption needs, short of the first button.
-    auto* label6 = mediumLabel(this, "Label6", QStringLiteral("Animated Wavefronts"),
-                               twips(330, 6255, 2235, 345));
+    auto* label6 = addMediumCaption(this, "Label6", QStringLiteral("Animated Wavefronts"),
+                                    twips(330, 6255, 2235, 345));
     label6->setWordWrap(false);
     label6->resize(std::min(label6->sizeHint().width(), twips(330, 0, 2790 - 330, 0).width()),
                    label6->height());
@@ -100,11 +84,9 @@ BasicsWindow::BasicsWindow(QWidget* parent)
         addButton(this, "Command2", QStringLiteral("Refraction"), twips(3765, 6270, 990, 345));
     auto* quit = addButton(this, "quit", QStringLiteral("Quit"), twips(7785, 6195, 1155, 420));
 
-    Form_Load();
-
     connect(m_plot, &PlotWidget::mouseDown, this, &BasicsWindow::plot1_MouseDown);
-    connect(m_refraction1, &QComboBox::activated, this, &BasicsWindow::refraction1_Click);
-    connect(m_refraction2, &QComboBox::activated, this, &BasicsWindow::refraction2_Click);
+    connect(m_medium1.list, &QComboBox::activated, this, &BasicsWindow::refraction1_Click);
+    connect(m_medium2.list, &QComboBox::activated, this, &BasicsWindow::refraction2_Click);
     connect(command1, &QPushButton::clicked, this, &BasicsWindow::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &BasicsWindow::Command2_Click);
     connect(quit, &QPushButton::clicked, this, &BasicsWindow::Quit_Click);
@@ -112,7 +94,7 @@ BasicsWindow::BasicsWindow(QWidget* parent)
 
 void BasicsWindow::Form_Load()
 {
-    fillMaterialLists(m_refraction1, m_refraction2);
+    fillMaterialLists(m_medium1.list, m_medium2.list);
 }
 
 void BasicsWindow::addRays()
@@ -120,22 +102,11 @@ void BasicsWindow::addRays()
     const InterfaceState start;
     const Point incidence{InterfacePlot::kNormalX, InterfacePlot::kInterfaceY};
 
-    PlotShape medium;
-    medium.kind = PlotShape::Kind::Rect;
-    medium.a = {0, InterfacePlot::kInterfaceY};
-    medium.b = {InterfacePlot::kWidth, InterfacePlot::kHeight};
-    medium.pen = fromBgr(0xFFFF00);
-    medium.fill = fromBgr(0xFFFF80);
-    medium.filled = true;
-    m_plot->addShape(medium); // Shape1
-
-    PlotShape normal;
-    normal.kind = PlotShape::Kind::Line;
-    normal.a = {InterfacePlot::kNormalX, InterfacePlot::kInterfaceY / 2};
-    normal.b = {InterfacePlot::kNormalX, InterfacePlot::kInterfaceY * 3 / 2};
-    normal.pen = lumenary::palette(0);
-    normal.dotted = true;
-    m_plot->addShape(normal); // Line4
+    // Shape1, the second medium, and Line4, the normal.
+    m_plot->addShape(mediumShape({0, InterfacePlot::kInterfaceY},
+                                 {InterfacePlot::kWidth, InterfacePlot::kHeight}));
+    m_plot->addShape(normalShape({InterfacePlot::kNormalX, InterfacePlot::kInterfaceY / 2},
+                                 {InterfacePlot::kNormalX, InterfacePlot::kInterfaceY * 3 / 2}));
 
     m_incident = m_plot->addShape(rayShape(start.incidentStart, incidence));
     m_reflected = m_plot->addShape(rayShape(start.reflectedStart, incidence));
@@ -167,9 +138,9 @@ void BasicsWindow::showState(const InterfaceState& state)
     refracted.b = state.refractedEnd;
     refracted.visible = state.refractedVisible;
     m_plot->setShape(m_refracted, refracted);
-    showText(m_xval, QString::fromStdString(state.xval));
-    showText(m_yval, QString::fromStdString(state.yval));
-    showText(m_zval, QString::fromStdString(state.zval));
+    writeReadout(m_xval, state.xval);
+    writeReadout(m_yval, state.yval);
+    writeReadout(m_zval, state.zval);
 }
 
 void BasicsWindow::plot1_MouseDown(double x, double y)
@@ -178,8 +149,8 @@ void BasicsWindow::plot1_MouseDown(double x, double y)
     InterfaceClick click;
     click.x = static_cast<float>(x);
     click.y = static_cast<float>(y);
-    click.n1 = m_n1->text().toStdString();
-    click.n2 = m_n2->text().toStdString();
+    click.n1 = m_medium1.index->text().toStdString();
+    click.n2 = m_medium2.index->text().toStdString();
     click.decimalPoint = decimalPoint();
     InterfaceState state = currentState();
     if (clickInterface(state, click))
@@ -188,12 +159,12 @@ void BasicsWindow::plot1_MouseDown(double x, double y)
 
 void BasicsWindow::refraction1_Click()
 {
-    writeChosenIndex(m_refraction1, m_n1);
+    writeChosenIndex(m_medium1.list, m_medium1.index);
 }
 
 void BasicsWindow::refraction2_Click()
 {
-    writeChosenIndex(m_refraction2, m_n2);
+    writeChosenIndex(m_medium2.list, m_medium2.index);
 }
 
 void BasicsWindow::playClip(const QString& fileName)

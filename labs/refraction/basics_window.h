@@ -2,6 +2,7 @@
 
 #include "interface_rays.h"
 #include "lab_window.h"
+#include "material_lists.h"
 
 #include <QUrl>
 
@@ -40,13 +41,13 @@ private slots:
     void plot1_MouseDown(double x, double y);
     void refraction1_Click();
     void refraction2_Click();
-    void Command1_Click();
-    void Command2_Click();
+    void Command1_Click(); // "Reflection": plays the reflection clip
+    void Command2_Click(); // "Refraction": plays the refraction clip
     void Quit_Click();
 
 private:
     // Fills the two materials lists; the window lives until the program ends, so this runs once.
-    void Form_Load();
+    void Form_Load() override;
     void addRays();
     InterfaceState currentState() const;
     void showState(const InterfaceState& state);
@@ -59,10 +60,8 @@ private:
     QLineEdit* m_xval = nullptr;
     QLineEdit* m_yval = nullptr;
     QLineEdit* m_zval = nullptr;
-    QComboBox* m_refraction1 = nullptr;
-    QComboBox* m_refraction2 = nullptr;
-    QLineEdit* m_n1 = nullptr;
-    QLineEdit* m_n2 = nullptr;
+    MediumChooser m_medium1; // refraction1 and n1
+    MediumChooser m_medium2; // refraction2 and n2
     ClipOpener m_openClip;
 };
 

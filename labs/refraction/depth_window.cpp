@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "material_lists.h"
 #include "plot_widget.h"
+#include "refraction_shapes.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -20,18 +21,10 @@ namespace
 {
 
 constexpr Rgb kMedium1Colour = fromBgr(0xC0C0C0);
-constexpr Rgb kMedium2Colour = fromBgr(0xFFFF80);
 
 // Picture frames in twips, with their top-left corners in plot units.
 constexpr int kPictureWidth = 540;
 constexpr int kPictureHeight = 525;
-
-QLabel* mediumLabel(QWidget* parent, const char* name, const QString& caption, QRect at)
-{
-    QLabel* label = addLabel(parent, name, caption, at);
-    label->setFont(timesBold(12));
-    return label;
-}
 
 } // namespace
 
@@ -43,6 +36,7 @@ DepthWindow::DepthWindow(QWidget* parent)
     m_plot->setAccessibleName(QStringLiteral("plot1"));
     m_plot->setGeometry(twips(0, 45, 9000, 5000));
     m_plot->setBackground(kMedium1Colour);
+    m_plot->setScale(DepthScene::kLeft, DepthScene::kTop, DepthScene::kRight, DepthScene::kBottom);
 
     // Angle captions wrap in two lines in the room left of their read-outs.
     auto* label3 =
@@ -60,61 +54,41 @@ DepthWindow::DepthWindow(QWidget* parent)
     m_yy = addField(this, "yy", QString(), twips(7575, 5175, 1335, 360), true);
     labelField(label6, m_yy);
 
-    auto* label1 = mediumLabel(this, "Label1", QStringLiteral("Medium 1 - Index of Refraction"),
-                               twips(270, 5820, 3585, 360));
-    m_refraction1 =
-        addList(this, "refraction1", QStringLiteral("vacuum"), twips(510, 6135, 1740, 315));
-    m_n1 = addField(this, "n1", localeNumber("1.00"), twips(2235, 6135, 720, 315), true);
-    labelField(label1, m_n1);
-    m_refraction1->setAccessibleName(QStringLiteral("Medium 1"));
-    label1->setBuddy(m_refraction1);
-    auto* label2 = mediumLabel(this, "Label2", QStringLiteral("Medium 2 - Index of Refraction"),
-                               twips(3855, 5820, 3585, 360));
-    m_refraction2 =
-        addList(this, "refraction2", QStringLiteral("water"), twips(4215, 6135, 1740, 315));
-    m_n2 = addField(this, "n2", localeNumber("1.33"), twips(5940, 6135, 720, 315), true);
-    labelField(label2, m_n2);
-    m_refraction2->setAccessibleName(QStringLiteral("Medium 2"));
-    label2->setBuddy(m_refraction2);
+    auto* label1 =
+        addMediumCaption(this, "Label1", QStringLiteral("Medium 1 - Index of Refraction"),
+                         twips(270, 5820, 3585, 360));
+    m_medium1 = addMediumChooser(this, 1, QStringLiteral("vacuum"), "1.00",
+                                 twips(510, 6135, 1740, 315), twips(2235, 6135, 720, 315), label1);
+    auto* label2 =
+        addMediumCaption(this, "Label2", QStringLiteral("Medium 2 - Index of Refraction"),
+                         twips(3855, 5820, 3585, 360));
+    m_medium2 = addMediumChooser(this, 2, QStringLiteral("water"), "1.33",
+                                 twips(4215, 6135, 1740, 315), twips(5940, 6135, 720, 315), label2);
 
     auto* clear = addButton(this, "Clear", QStringLiteral("Clear"), twips(7815, 5805, 1155, 420));
     auto* quit = addButton(this, "quit", QStringLiteral("Quit"), twips(7815, 6210, 1155, 420));
 
-    Form_Load();
+    addFixedShapes();
 
     connect(m_plot, &PlotWidget::mouseDown, this, &DepthWindow::plot1_MouseDown);
     connect(m_plot, &PlotWidget::mouseMove, this, &DepthWindow::plot1_MouseMove);
-    connect(m_refraction1, &QComboBox::activated, this, &DepthWindow::refraction1_Click);
-    connect(m_refraction2, &QComboBox::activated, this, &DepthWindow::refraction2_Click);
+    connect(m_medium1.list, &QComboBox::activated, this, &DepthWindow::refraction1_Click);
+    connect(m_medium2.list, &QComboBox::activated, this, &DepthWindow::refraction2_Click);
     connect(clear, &QPushButton::clicked, this, &DepthWindow::Clear_Click);
     connect(quit, &QPushButton::clicked, this, &DepthWindow::Quit_Click);
 }
 
 void DepthWindow::Form_Load()
 {
-    m_plot->setScale(DepthScene::kLeft, DepthScene::kTop, DepthScene::kRight, DepthScene::kBottom);
-    addFixedShapes();
-    fillMaterialLists(m_refraction1, m_refraction2);
+    fillMaterialLists(m_medium1.list, m_medium2.list);
 }
 
 void DepthWindow::addFixedShapes()
 {
-    PlotShape medium;
-    medium.kind = PlotShape::Kind::Rect;
-    medium.a = {DepthScene::kLeft, 0};
-    medium.b = {DepthScene::kRight, DepthScene::kBottom};
-    medium.pen = fromBgr(0xFFFF00);
-    medium.fill = kMedium2Colour;
-    medium.filled = true;
-    m_plot->addShape(medium); // Shape1
-
-    PlotShape normal;
-    normal.kind = PlotShape::Kind::Line;
-    normal.a = {0, DepthScene::kTop};
-    normal.b = {0, DepthScene::kBottom};
-    normal.pen = lumenary::palette(0);
-    normal.dotted = true;
-    m_plot->addShape(normal); // Line4
+    // Shape1, the second medium, and Line4, the normal.
+    m_plot->addShape(
+        mediumShape({DepthScene::kLeft, 0}, {DepthScene::kRight, DepthScene::kBottom}));
+    m_plot->addShape(normalShape({0, DepthScene::kTop}, {0, DepthScene::kBottom}));
 
     // The pictures mark the objects; they take the presses and moves that fall on them.
     addPicture("Picture1", QPixmap(QStringLiteral(":/images/moon.png")), -1.95, 18.4)
@@ -144,14 +118,14 @@ void DepthWindow::plot1_MouseDown(double x, double y)
     DepthClick click;
     click.x = static_cast<float>(x);
     click.y = static_cast<float>(y);
-    click.n1 = m_n1->text().toStdString();
-    click.n2 = m_n2->text().toStdString();
+    click.n1 = m_medium1.index->text().toStdString();
+    click.n2 = m_medium2.index->text().toStdString();
     click.decimalPoint = decimalPoint();
     DepthReadouts readouts{m_xval->text().toStdString(), m_zval->text().toStdString()};
     if (!clickDepth(readouts, click, *m_plot))
         return;
-    showText(m_xval, QString::fromStdString(readouts.xval));
-    showText(m_zval, QString::fromStdString(readouts.zval));
+    writeReadout(m_xval, readouts.xval);
+    writeReadout(m_zval, readouts.zval);
 }
 
 void DepthWindow::plot1_MouseMove(double x, double y)
@@ -162,12 +136,12 @@ void DepthWindow::plot1_MouseMove(double x, double y)
 
 void DepthWindow::refraction1_Click()
 {
-    writeChosenIndex(m_refraction1, m_n1);
+    writeChosenIndex(m_medium1.list, m_medium1.index);
 }
 
 void DepthWindow::refraction2_Click()
 {
-    writeChosenIndex(m_refraction2, m_n2);
+    writeChosenIndex(m_medium2.list, m_medium2.index);
 }
 
 void DepthWindow::Clear_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lab_window.h"
+#include "material_lists.h"
 
 class QComboBox;
 class QLabel;
@@ -31,7 +32,7 @@ private slots:
     void Quit_Click();
 
 private:
-    void Form_Load();
+    void Form_Load() override;
     void addFixedShapes();
     QLabel* addPicture(const char* name, const QPixmap& picture, double left, double top);
 
@@ -40,10 +41,8 @@ private:
     QLineEdit* m_zval = nullptr;
     QLineEdit* m_xx = nullptr;
     QLineEdit* m_yy = nullptr;
-    QComboBox* m_refraction1 = nullptr;
-    QComboBox* m_refraction2 = nullptr;
-    QLineEdit* m_n1 = nullptr;
-    QLineEdit* m_n2 = nullptr;
+    MediumChooser m_medium1; // refraction1 and n1
+    MediumChooser m_medium2; // refraction2 and n2
 };
 
 // The window the launcher shows as "Depth".

@@ -4,6 +4,7 @@
 #include "materials_table.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace lumenary
@@ -33,6 +34,38 @@ bool writeChosenIndex(const QComboBox* list, QLineEdit* indexField)
         return false;
     indexField->setText(QString::fromStdString(*text));
     return true;
+}
+
+MediumChooser addMediumChooser(QWidget* parent, int which, const QString& medium, const char* index,
+                               QRect listAt, QRect indexAt, QLabel* caption)
+{
+    const QByteArray number = QByteArray::number(which);
+    MediumChooser chooser;
+    chooser.list = addList(parent, QByteArray("refraction" + number).constData(), medium, listAt);
+    chooser.index =
+        addField(parent, QByteArray("n" + number).constData(), localeNumber(index), indexAt, true);
+    if (caption) {
+        labelField(caption, chooser.index);
+        chooser.list->setAccessibleName(QStringLiteral("Medium ") + QString::fromLatin1(number));
+        caption->setBuddy(chooser.list);
+    }
+    return chooser;
+}
+
+QLabel* addMediumCaption(QWidget* parent, const char* name, const QString& text, QRect at)
+{
+    QLabel* label = addLabel(parent, name, text, at);
+    label->setFont(timesBold(12));
+    return label;
+}
+
+QLabel* addMediumCaption(QWidget* parent, const char* name, const QString& text,
+                         QPoint topLeftTwips)
+{
+    QLabel* label = addLabel(parent, name, text, topLeftTwips);
+    label->setFont(timesBold(12));
+    label->adjustSize();
+    return label;
 }
 
 } // namespace lumenary
