@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaMethod>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -96,8 +97,7 @@ Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
     // Lab buttons, in tab order.
     for (const LabEntry& entry : labTable()) {
         if (entry.place == LaunchPlace::Button)
-            connect(labButton(client, entry), &QPushButton::clicked, this,
-                    [this, &entry] { showWindow(entry); });
+            connect(labButton(client, entry), &QPushButton::clicked, this, handlerOf(entry));
     }
 
     auto* quit = addButton(client, "quit", QStringLiteral("Quit"), twips(7980, 6045, 930, 555));
@@ -177,13 +177,80 @@ void Launcher::addMenuEntries()
             continue;
         }
         action->setObjectName(QString::fromLatin1(entry.control));
-        connect(action, &QAction::triggered, this, [this, &entry] { showWindow(entry); });
+        connect(action, &QAction::triggered, this, handlerOf(entry));
     }
+}
+
+std::function<void()> Launcher::handlerOf(const LabEntry& entry)
+{
+    const QByteArray handler = QByteArray(entry.control) + "_Click()";
+    const int slot = metaObject()->indexOfSlot(handler.constData());
+    if (slot < 0)
+        return [this, &entry] { showWindow(entry); };
+    const QMetaMethod method = metaObject()->method(slot);
+    return [this, method] { method.invoke(this, Qt::DirectConnection); };
 }
 
 void Launcher::showWindow(const LabEntry& entry)
 {
     m_registry.show(QString::fromLatin1(entry.window));
+}
+
+void Launcher::showWindowOf(const char* control)
+{
+    for (const LabEntry& entry : labTable())
+        if (qstrcmp(entry.control, control) == 0)
+            showWindow(entry);
+}
+
+void Launcher::Plane_Click()
+{
+    showWindowOf("Plane");
+}
+
+void Launcher::ConcaveMirror_Click()
+{
+    showWindowOf("ConcaveMirror");
+}
+
+void Launcher::ConvexMirror_Click()
+{
+    showWindowOf("ConvexMirror");
+}
+
+void Launcher::Refract_Click()
+{
+    showWindowOf("Refract");
+}
+
+void Launcher::converge_Click()
+{
+    showWindowOf("converge");
+}
+
+void Launcher::Diverge_Click()
+{
+    showWindowOf("Diverge");
+}
+
+void Launcher::PrismPlotter_Click()
+{
+    showWindowOf("PrismPlotter");
+}
+
+void Launcher::Sphere_Click()
+{
+    showWindowOf("Sphere");
+}
+
+void Launcher::about_Click()
+{
+    showWindowOf("about");
+}
+
+void Launcher::Instruct_Click()
+{
+    showWindowOf("Instruct");
 }
 
 void Launcher::Quit_Click()

@@ -30,6 +30,18 @@ public:
     static const std::array<QUrl, 6>& webAddresses();
 
 private slots:
+    // The classic lab buttons and menu entries keep their own handlers, each showing its
+    // table row's window; a row without a handler of its own (an Explore entry) needs none.
+    void Plane_Click();         // "Plane Mirrors"
+    void ConcaveMirror_Click(); // "Concave Mirrors"
+    void ConvexMirror_Click();  // "Convex Mirrors"
+    void Refract_Click();       // "Apparent Depth"
+    void converge_Click();      // "Thin Lenses"
+    void Diverge_Click();       // "The Basics"
+    void PrismPlotter_Click();  // "Prism"
+    void Sphere_Click();        // "Sphere"
+    void about_Click();         // "About"
+    void Instruct_Click();      // "Instructions"
     void Quit_Click();
     void Command1_Click(); // "From the Exploratorium"
     void Command2_Click(); // "See the Geometry Center"
@@ -46,8 +58,13 @@ protected:
 private:
     // The menu-bar entries of the table of labs, and its "Explore" menu when it has entries.
     void addMenuEntries();
-    // The handler of every lab button and menu entry: shows the entry's window.
+    // The entry's handler: the launcher's slot named "<control>_Click" where it has one,
+    // otherwise showWindow.
+    std::function<void()> handlerOf(const LabEntry& entry);
+    // Shows the entry's window.
     void showWindow(const LabEntry& entry);
+    // Shows the window of the table row whose launcher control is named control.
+    void showWindowOf(const char* control);
     void openWebSite(int index);
     void setPanelVisible(bool visible);
 
