@@ -52,9 +52,8 @@ else
 fi
 echo "Installing the missing Debian packages: ${missing[*]}"
 [ "${apt[0]}" = sudo ] && echo "(sudo may ask for your password; only apt-get runs as root)"
-"${apt[@]}" update -qq
-"${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}" || {
+if ! "${apt[@]}" update -qq || ! "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"; then
     echo "Could not install: ${missing[*]}" >&2
-    echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+    echo "Install them as root with: apt-get install ${missing[*]}" >&2
     exit 1
-}
+fi
