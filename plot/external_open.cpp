@@ -1,8 +1,12 @@
 #include "external_open.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace lumenary
@@ -11,22 +15,47 @@ namespace lumenary
 namespace
 {
 
-const QString kBoxName = QStringLiteral("openFailed");
-
-// The failure box already showing over parent, or a new one. Shown with open(): window-modal
-// but non-blocking, so no handler waits on the student.
-QMessageBox* failureBox(QWidget* parent)
+// Receives the URLs QDesktopServices::openUrl is given and runs xdg-open on each without
+// waiting; a failure to start or a failing exit shows the failure box. A run still going when
+// the program ends is left to finish on its own (a player started by it stays open).
+class XdgOpener final : public QObject
 {
-    if (parent) {
-        if (auto* box = parent->findChild<QMessageBox*>(kBoxName, Qt::FindDirectChildrenOnly))
-            return box;
+    Q_OBJECT
+public:
+    explicit XdgOpener(QString program) : m_program(std::move(program)) {}
+
+public slots:
+    void open(const QUrl& url)
+    {
+        auto* process = new QProcess;
+        // xdg-open lists every browser it tried; the box says what matters.
+        process->setStandardOutputFile(QProcess::nullDevice());
+        process->setStandardErrorFile(QProcess::nullDevice());
+        auto done = [process, url](bool failed) {
+            if (failed)
+                showOpenFailure(url, QApplication::activeWindow());
+            process->deleteLater();
+        };
+        connect(process, &QProcess::finished, process,
+                [done](int code, QProcess::ExitStatus status) {
+                    done(status != QProcess::NormalExit || code != 0);
+                });
+        connect(process, &QProcess::errorOccurred, process, [done](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                done(true);
+        });
+        const QString argument =
+            url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded);
+        process->start(m_program, QStringList{argument});
     }
-    auto* box = new QMessageBox(parent);
-    box->setObjectName(kBoxName);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setIcon(QMessageBox::Warning);
-    box->setWindowTitle(QStringLiteral("Varnel Lumenary"));
-    box->setStandardButtons(QMessageBox::Ok);
+
+private:
+    QString m_program;
+};
+
+QPointer<QMessageBox>& failureBox()
+{
+    static QPointer<QMessageBox> box;
     return box;
 }
 
@@ -40,16 +69,42 @@ QString openFailedText(const QUrl& url)
     return QStringLiteral("Could not open %1.").arg(url.toDisplayString());
 }
 
-bool openExternally(const QUrl& url, QWidget* parent, const ExternalOpener& opener)
+void showOpenFailure(const QUrl& url, QWidget* parent)
 {
-    const bool opened = opener ? opener(url) : QDesktopServices::openUrl(url);
-    if (opened)
-        return true;
-    QMessageBox* box = failureBox(parent);
+    QPointer<QMessageBox>& box = failureBox();
+    if (!box) {
+        // Shown with open(): window-modal but non-blocking, so no handler waits on the student.
+        box = new QMessageBox(parent);
+        box->setObjectName(QStringLiteral("openFailed"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setIcon(QMessageBox::Warning);
+        box->setWindowTitle(QStringLiteral("Varnel Lumenary"));
+        box->setStandardButtons(QMessageBox::Ok);
+    }
     box->setText(openFailedText(url));
     box->open();
     box->raise();
-    return false;
+}
+
+bool openExternally(const QUrl& url, QWidget* parent, const ExternalOpener& opener)
+{
+    const bool opened = opener ? opener(url) : QDesktopServices::openUrl(url);
+    if (!opened)
+        showOpenFailure(url, parent);
+    return opened;
+}
+
+void routeUrlsThroughXdgOpen()
+{
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (program.isEmpty())
+        return;
+    auto* opener = new XdgOpener(program);
+    opener->setParent(qApp);
+    for (const char* scheme : {"http", "https", "file"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), opener, "open");
 }
 
 } // namespace lumenary
+
+#include "external_open.moc"

@@ -59,6 +59,8 @@ private slots:
     void repeatedFailuresShareOneBox();
     void launcherWebButtonWithRefusingHandler();
     void basicsClipRefused();
+    void xdgOpenFailureReported_data();
+    void xdgOpenFailureReported();
 
 private:
     QWidget m_parent;
@@ -122,6 +124,7 @@ void TestExternalOpen::launcherWebButtonWithRefusingHandler()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("No such method"));
     QTest::mouseClick(launcher.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
     QCOMPARE(shownFailures(), QStringList{"Could not open https://www.exploratorium.edu/."});
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 }
 
 void TestExternalOpen::basicsClipRefused()
@@ -140,6 +143,46 @@ void TestExternalOpen::basicsClipRefused()
     QDir::setCurrent(start);
     QCOMPARE(calls, 1);
     QCOMPARE(shownFailures(), QStringList{"Could not open the file " + clip.fileName() + "."});
+}
+
+void TestExternalOpen::xdgOpenFailureReported_data()
+{
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("opened") << 0 << QStringList();
+    QTest::newRow("no player") << 3 << QStringList{"Could not open the file /tmp/my clips/a.avi."};
+}
+
+// A stand-in xdg-open records its arguments and exits with the row's code.
+void TestExternalOpen::xdgOpenFailureReported()
+{
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, shown);
+    QTemporaryDir bin;
+    const QString record = bin.filePath(QStringLiteral("arguments"));
+    QFile script(bin.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\nprintf '%s|' \"$@\" > '%1.part' && mv '%1.part' '%1'\n"
+                                "exit %2\n")
+                     .arg(record)
+                     .arg(exitCode)
+                     .toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toUtf8() + ":" + path);
+    routeUrlsThroughXdgOpen();
+    qputenv("PATH", path);
+
+    const QUrl clip = QUrl::fromLocalFile(QStringLiteral("/tmp/my clips/a.avi"));
+    QVERIFY(openExternally(clip, &m_parent));
+    QTRY_VERIFY(QFile::exists(record));
+    QFile arguments(record);
+    QVERIFY(arguments.open(QIODevice::ReadOnly));
+    QCOMPARE(arguments.readAll(), QByteArray("/tmp/my clips/a.avi|"));
+    QTRY_COMPARE(shownFailures(), shown);
+    QTest::qWait(100);
+    QCOMPARE(shownFailures(), shown);
 }
 
 QTEST_MAIN(TestExternalOpen)
