@@ -17,17 +17,24 @@ namespace
 
 // Receives the URLs QDesktopServices::openUrl is given and runs xdg-open on each without
 // waiting; a failure to start or a failing exit shows the failure box. A run still going when
-// the program ends is left to finish on its own (a player started by it stays open).
+// the program ends is let go rather than killed (a player xdg-open waits on stays open).
 class XdgOpener final : public QObject
 {
     Q_OBJECT
 public:
     explicit XdgOpener(QString program) : m_program(std::move(program)) {}
+    ~XdgOpener() override
+    {
+        for (auto* process : findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) {
+            process->disconnect();
+            process->setParent(nullptr);
+        }
+    }
 
 public slots:
     void open(const QUrl& url)
     {
-        auto* process = new QProcess;
+        auto* process = new QProcess(this);
         // xdg-open lists every browser it tried; the box says what matters.
         process->setStandardOutputFile(QProcess::nullDevice());
         process->setStandardErrorFile(QProcess::nullDevice());
