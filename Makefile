@@ -3,21 +3,42 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench install package clean sanitize soak-long fuzz
+.PHONY: all deps deps-run configure configure-run build build-run run test bench install \
+        uninstall package clean sanitize soak-long fuzz
 
 all: build
 
+# Package installation is the one step that may need root (sudo is asked for there only); the
+# build and the program run as whoever called make.
+deps-run:
+	@bash scripts/install-deps.sh run
+
 deps:
-	@bash scripts/install-deps.sh
+	@bash scripts/install-deps.sh test
+
+# A build folder left behind by a run as root cannot be written by a user.
+define configure_build
+	@if [ -e $(BUILD) ] && [ ! -w $(BUILD) ]; then \
+	    echo "$(BUILD)/ is not writable (made by another user?); remove it: sudo rm -rf $(BUILD)" >&2; \
+	    exit 1; fi
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+endef
+
+configure-run: deps-run
+	$(configure_build)
 
 configure: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	$(configure_build)
+
+# Only the program: tests, soak, fuzz targets and benchmarks are left to `make test` and the rest.
+build-run: configure-run
+	@cmake --build $(BUILD) -j $(JOBS) --target lumenary
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # Builds and starts the launcher.
-run: build
+run: build-run
 	./$(BUILD)/app/lumenary
 
 # Builds and runs every test headless.
@@ -59,13 +80,24 @@ bench: deps
 	python3 bench/report.py build-bench/results.md build-bench/bench/events.json build-bench/bench/startup.json
 	@cat build-bench/results.md
 
-# Installs into PREFIX (default /usr/local); DESTDIR is honoured for staging.
 PREFIX ?= /usr/local
-install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+# Installs into PREFIX (default /usr/local); DESTDIR is honoured for staging. The build runs as the
+# caller; only the copying asks for sudo where PREFIX is not writable. What was installed is listed
+# in $(BUILD)/install_manifest.txt (`make uninstall` removes it).
+install: build-run
+	@if [ "$$(id -u)" -eq 0 ] || { mkdir -p "$(DESTDIR)$(PREFIX)" 2>/dev/null && \
+	    [ -w "$(DESTDIR)$(PREFIX)" ]; }; then \
+	    cmake --install $(BUILD) --prefix $(PREFIX); \
+	else sudo cmake --install $(BUILD) --prefix $(PREFIX); fi
+
+# Removes what `make install` put in place, as listed in its manifest.
+uninstall:
+	@[ -f $(BUILD)/install_manifest.txt ] || { echo "no $(BUILD)/install_manifest.txt" >&2; exit 1; }
+	@if [ "$$(id -u)" -eq 0 ]; then xargs -d '\n' rm -fv < $(BUILD)/install_manifest.txt; \
+	else xargs -d '\n' sudo rm -fv < $(BUILD)/install_manifest.txt; fi
 
 # A Debian package in the build folder: lumenary_<version>_<arch>.deb.
-package: build
+package: build-run
 	cd $(BUILD) && cpack -G DEB
 
 clean:

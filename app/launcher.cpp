@@ -1,6 +1,7 @@
 #include "launcher.h"
 
 #include "controls.h"
+#include "external_open.h"
 #include "raw_picture.h"
 #include "window_catalog.h"
 #include "window_registry.h"
@@ -73,7 +74,7 @@ Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
     : QMainWindow(parent), m_registry(registry), m_openUrl(std::move(openUrl))
 {
     if (!m_openUrl)
-        m_openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+        m_openUrl = [this](const QUrl& url) { openExternally(url, this); };
     setObjectName(QStringLiteral("Lumenary"));
     setWindowTitle(QStringLiteral("Varnel Lumenary"));
     setAccessibleName(windowTitle());

@@ -1,4 +1,5 @@
 #include "app_style.h"
+#include "external_open.h"
 #include "launcher.h"
 #include "window_catalog.h"
 #include "window_registry.h"
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(LUMENARY_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
     lumenary::setUpApplication();
+    lumenary::routeUrlsThroughXdgOpen();
 
     lumenary::WindowRegistry registry;
     lumenary::registerWindows(registry);

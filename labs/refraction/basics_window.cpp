@@ -2,6 +2,7 @@
 
 #include "asset_path.h"
 #include "controls.h"
+#include "external_open.h"
 #include "material_lists.h"
 #include "plot_widget.h"
 #include "refraction_shapes.h"
@@ -172,7 +173,7 @@ void BasicsWindow::playClip(const QString& fileName)
     // The path travels as a file URL, never inside a command line: blanks, quotes and other
     // signs in the folder's name reach the player unchanged.
     if (const auto path = findAsset(fileName))
-        m_openClip(QUrl::fromLocalFile(*path));
+        openExternally(QUrl::fromLocalFile(*path), this, m_openClip);
 }
 
 void BasicsWindow::Command1_Click()

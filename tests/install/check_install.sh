@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix, checks the layout and the desktop metadata, and,
+# Installs the build into a temporary prefix, checks the layout and the desktop metadata, builds
+# the Debian package and checks what a distribution checks in it, and,
 # where a display server and the accessibility bus are available, starts the installed program
 # from an unrelated folder and checks that its instructions viewer shows the installed document.
 # Exit 77 tells CTest a part could not run here.
@@ -15,6 +16,7 @@ app=com.varnel.Lumenary
 for f in bin/lumenary \
          share/lumenary/lumenary.rtf share/lumenary/Reflct1.avi share/lumenary/Refract2.avi \
          share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
+         share/doc/lumenary/copyright \
          share/icons/hicolor/32x32/apps/$app.png share/icons/hicolor/128x128/apps/$app.png \
          share/icons/hicolor/scalable/apps/$app.svg; do
     [ -f "$prefix/$f" ] || { echo "missing from the installation: $f"; exit 1; }
@@ -30,6 +32,31 @@ if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app.metainfo.xml" >/dev/null ||
         appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml"
     echo "appstream: ok"
+fi
+
+# The Debian package as a distribution would take it: a stripped program, the copyright file,
+# xdg-utils among the dependencies, and no error from lintian.
+deb_dir=$work/package
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$deb_dir" >/dev/null
+deb=$(find "$deb_dir" -maxdepth 1 -name 'lumenary_*.deb' | head -n 1)
+[ -n "$deb" ] || { echo "cpack made no package"; exit 1; }
+dpkg-deb -x "$deb" "$work/unpacked"
+if readelf -S "$work/unpacked/usr/bin/lumenary" | grep -Eq '\.(symtab|debug_info)'; then
+    echo "the packaged program is not stripped"
+    exit 1
+fi
+copyright=$work/unpacked/usr/share/doc/lumenary/copyright
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright" ||
+    { echo "no machine-readable copyright file in the package"; exit 1; }
+grep -q '^License: GPL-3.0-or-later$' "$copyright" || { echo "copyright names no licence"; exit 1; }
+dpkg-deb -f "$deb" Depends | tr ',' '\n' | grep -Eq '^ *xdg-utils( |$)' ||
+    { echo "the package does not depend on xdg-utils: $(dpkg-deb -f "$deb" Depends)"; exit 1; }
+echo "package: stripped, copyright, depends on xdg-utils"
+if command -v lintian >/dev/null; then
+    lintian --fail-on error "$deb" || { echo "lintian reports errors"; exit 1; }
+    echo "lintian: no errors"
+else
+    lintian_skipped=1
 fi
 
 for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher /usr/bin/python3; do
@@ -60,3 +87,4 @@ if ! grep -q "Varnel Lumenary" <<<"$shown"; then
     exit 1
 fi
 echo "installed program from $home: the viewer shows the installed document"
+[ -z "${lintian_skipped:-}" ] || { echo "skipped the lintian check: no lintian"; exit 77; }
