@@ -12,12 +12,23 @@
 namespace lumenary
 {
 
+namespace
+{
+
+// The plot's accessible description follows every drawing.
+void describe(PlotWidget* plot, const MirrorLab& lab)
+{
+    plot->setAccessibleDescription(QString::fromStdString(lab.description()));
+}
+
+} // namespace
+
 PlaneMirrorWindow::PlaneMirrorWindow(QWidget* parent)
     : LabWindow(QStringLiteral("PlaneMirror"), QStringLiteral("Plane Mirrors"), parent)
 {
     m_plot = new PlotWidget(this);
     m_plot->setObjectName(QStringLiteral("Plot1"));
-    m_plot->setAccessibleName(QStringLiteral("Plot1"));
+    m_plot->setAccessibleName(QStringLiteral("Mirrors, object and rays"));
     m_plot->setGeometry(twips(0, 105, 9000, 4500));
     m_plot->setBackground(Rgb{255, 255, 255});
 
@@ -91,6 +102,7 @@ void PlaneMirrorWindow::PMirror_Click()
 {
     showTwoMirrorControls(false);
     m_lab.enterPlaneMirror(*m_plot);
+    describe(m_plot, m_lab);
 }
 
 void PlaneMirrorWindow::TwoMirrors_Click()
@@ -101,16 +113,19 @@ void PlaneMirrorWindow::TwoMirrors_Click()
     m_m21->setChecked(false);
     m_m22->setChecked(false);
     m_lab.enterTwoMirrors(*m_plot, alphaText(), decimalPoint());
+    describe(m_plot, m_lab);
 }
 
 void PlaneMirrorWindow::alpha_Change()
 {
     m_lab.angleEdited(*m_plot, alphaText(), decimalPoint());
+    describe(m_plot, m_lab);
 }
 
 void PlaneMirrorWindow::Clear_Click()
 {
     m_lab.clear(*m_plot, alphaText(), decimalPoint());
+    describe(m_plot, m_lab);
 }
 
 void PlaneMirrorWindow::Command1_Click()
@@ -135,6 +150,7 @@ void PlaneMirrorWindow::Plot1_MouseUp(double x, double y)
     ticked.m12 = m_m12->isChecked();
     ticked.m22 = m_m22->isChecked();
     m_lab.release(*m_plot, Point{x, y}, alphaText(), decimalPoint(), ticked);
+    describe(m_plot, m_lab);
 }
 
 PlaneMirrorWindow* createPlaneMirrorWindow()

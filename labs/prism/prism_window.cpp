@@ -47,7 +47,7 @@ PrismWindow::PrismWindow(QWidget* parent)
 {
     m_plot = new PlotWidget(this);
     m_plot->setObjectName(QStringLiteral("Plot2"));
-    m_plot->setAccessibleName(QStringLiteral("Plot2"));
+    m_plot->setAccessibleName(QStringLiteral("Prism and rays"));
     m_plot->setGeometry(twips(210, 165, 5500, 5500));
     m_plot->setBackground(lumenary::palette(0));
 
@@ -138,6 +138,8 @@ void PrismWindow::apply(const PrismAction& action)
     setIfWritten(m_theta2b2, r.theta2b2);
     setIfWritten(m_theta2pb2, r.theta2pb2);
     setIfWritten(m_dev, r.dev);
+    if (action.acted)
+        m_plot->setAccessibleDescription(QString::fromStdString(action.description));
 }
 
 void PrismWindow::HScroll1_Change()

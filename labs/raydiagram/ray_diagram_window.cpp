@@ -3,6 +3,7 @@
 #include "concave_mirror.h"
 #include "controls.h"
 #include "convex_mirror.h"
+#include "diagram_description.h"
 #include "plot_widget.h"
 #include "thin_lens.h"
 
@@ -21,7 +22,7 @@ RayDiagramWindow::RayDiagramWindow(RayDiagramDescription description, QWidget* p
     const auto& desc = m_description;
     m_plot = new PlotWidget(this);
     m_plot->setObjectName(QStringLiteral("Plot1"));
-    m_plot->setAccessibleName(QStringLiteral("Plot1"));
+    m_plot->setAccessibleName(QStringLiteral("Ray diagram: ") + desc.title);
     m_plot->setGeometry(twips(195, desc.plotTop, 7095, 6165));
     m_plot->setBackground(desc.background);
 
@@ -122,6 +123,8 @@ void RayDiagramWindow::DrawDiagram(bool setup)
         showText(m_d, QString::fromStdString(*result.d));
     if (result.xi)
         showText(m_xi, QString::fromStdString(*result.xi));
+    m_plot->setAccessibleDescription(
+        QString::fromStdString(describeDiagram(*m_description.element, fields, result)));
 }
 
 void RayDiagramWindow::setupIfNumeric(const QLineEdit* field)
