@@ -10,10 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 #include <cmath>
 
@@ -79,11 +78,8 @@ protected:
         QScrollBar::paintEvent(event);
         if (!hasFocus())
             return;
-        QStylePainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(1, 1, -1, -1);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+        QPainter painter(this);
+        drawFocusFrame(painter, this);
     }
 };
 
@@ -223,6 +219,15 @@ QComboBox* addList(QWidget* parent, const char* name, const QString& text, QRect
     QObject::disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr);
     QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
     return list;
+}
+
+void drawFocusFrame(QPainter& painter, const QWidget* widget)
+{
+    painter.save();
+    painter.setPen(QPen(widget->palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(widget->rect()).adjusted(1, 1, -1, -1));
+    painter.restore();
 }
 
 void labelField(QLabel* label, QWidget* field)

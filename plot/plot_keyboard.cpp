@@ -7,7 +7,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
-#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -154,10 +153,7 @@ void PlotWidget::paintFocus(QPainter& painter)
 {
     if (!hasFocus())
         return;
-    QStyleOptionFocusRect frame;
-    frame.initFrom(this);
-    frame.rect = rect();
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    drawFocusFrame(painter, this);
 
     // Black dashes over white, seen on any background and over any drawing.
     const QRect area = contentsRect();
