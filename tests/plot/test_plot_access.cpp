@@ -83,10 +83,6 @@ void TestPlotAccess::linesStayOneLogicalPixel_data()
         p.box({-20, 10}, {20, -10}, palette(0), false);
     });
     QTest::newRow("circle") << Draw([](PlotWidget& p) { p.circle({0, 0}, 10, palette(0)); });
-    QTest::newRow("points") << Draw([](PlotWidget& p) {
-        for (int x = -40; x < 40; x += 4)
-            p.point({double(x), 0}, palette(0));
-    });
 }
 
 void TestPlotAccess::linesStayOneLogicalPixel()
@@ -148,14 +144,11 @@ void TestPlotAccess::keysActAsTheMouse()
     const QPoint widgetPoint = at + plot.contentsRect().topLeft();
     QCOMPARE(plot.crosshair(), widgetPoint);
 
-    QSignalSpy mouseUps(&plot, &PlotWidget::mouseUp);
-    QTest::mouseClick(&plot, Qt::LeftButton, {}, widgetPoint);
-    QCOMPARE(ups.last(), mouseUps.last());
     QCOMPARE(moves.last(), ups.last());
     QCOMPARE(plot.lastMousePosition(), QPointF(widgetPoint));
-    QTest::keyClick(&plot, Qt::Key_Space);
-    QCOMPARE(ups.size(), 3);
-    QCOMPARE(ups.last(), mouseUps.last());
+    QTest::mouseClick(&plot, Qt::LeftButton, {}, widgetPoint);
+    QCOMPARE(ups.size(), 2);
+    QCOMPARE(ups.at(0), ups.at(1));
 }
 
 void TestPlotAccess::readOnlyFieldsRefuseAssistiveEdits()
