@@ -60,6 +60,11 @@ PlaneMirrorWindow::PlaneMirrorWindow(QWidget* parent)
     m_label4->setFont(timesBold(9.75));
     m_m12 = addCheck(this, "M12", QStringLiteral("Mirror 1"), false, twips(5040, 6000, 855, 315));
     m_m22 = addCheck(this, "M22", QStringLiteral("Mirror 2"), false, twips(6000, 5985, 855, 315));
+    // The two pairs share their captions; their group headings tell them apart.
+    for (QCheckBox* box : {m_m11, m_m21})
+        box->setAccessibleDescription(m_label3->text());
+    for (QCheckBox* box : {m_m12, m_m22})
+        box->setAccessibleDescription(m_label4->text());
 
     connect(pmirror, &QPushButton::clicked, this, &PlaneMirrorWindow::PMirror_Click);
     connect(twoMirrors, &QPushButton::clicked, this, &PlaneMirrorWindow::TwoMirrors_Click);

@@ -54,6 +54,8 @@ PrismWindow::PrismWindow(QWidget* parent)
     m_scroll = addScrollBar(this, "HScroll1", Qt::Horizontal, 1, 100, 1, 10, 50,
                             twips(225, 5775, 6180, 240));
     m_angle = addField(this, "angle", QStringLiteral("0"), twips(6390, 5775, 975, 255));
+    m_scroll->setAccessibleName(QStringLiteral("Prism rotation"));
+    m_angle->setAccessibleName(QStringLiteral("Rotation angle"));
     auto* plotPrism =
         addButton(this, "Command1", QStringLiteral("Plot Prism"), twips(495, 6135, 960, 480));
     auto* clear = addButton(this, "Clear", QStringLiteral("Clear"), twips(1410, 6135, 960, 480));

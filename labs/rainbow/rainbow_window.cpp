@@ -74,6 +74,10 @@ RainbowWindow::RainbowWindow(QWidget* parent)
     m_refraction2 =
         addList(this, "refraction2", QStringLiteral("water"), twips(6570, 4005, 1740, 315));
     m_n2 = addField(this, "n2", localeNumber("1.33"), twips(8265, 4005, 720, 315), true);
+    m_refraction1->setAccessibleName(QStringLiteral("Medium 1"));
+    m_refraction2->setAccessibleName(QStringLiteral("Medium 2"));
+    m_n1->setAccessibleName(QStringLiteral("Medium 1 - Index of Refraction"));
+    m_n2->setAccessibleName(QStringLiteral("Medium 2 - Index of Refraction"));
 
     auto* incidenceLabel =
         addLabel(this, "Label3", QStringLiteral("Angle of Incidence"), twips(6615, 4605, 810, 450));
