@@ -14,7 +14,8 @@ namespace lumenary
 void installTextAccessibles();
 
 // A document's raw text as assistive technology should read it: block, line and frame markers
-// become line breaks, one character for one, so that offsets into it stay document positions.
+// become line breaks and embedded objects blanks, one character for one, so that offsets into
+// it stay document positions.
 QString readableDocumentText(const QString& raw);
 
 } // namespace lumenary
