@@ -1,12 +1,16 @@
 #include "controls.h"
 
+#include "accessible_text.h"
 #include "caption_button.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -14,6 +18,92 @@
 
 namespace lumenary
 {
+
+namespace
+{
+
+// A scroll bar the keyboard reaches by Tab, with a focus frame around it while it has the focus
+// (the style draws none of its own).
+class FocusScrollBar final : public QScrollBar
+{
+public:
+    FocusScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent)
+    {
+        setFocusPolicy(Qt::TabFocus);
+    }
+
+protected:
+    // The keys step the bar as its arrows and track do: one step, one page, or to an end.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool across = orientation() == Qt::Horizontal;
+        SliderAction action = SliderNoAction;
+        switch (event->key()) {
+        case Qt::Key_Left:
+            action = across ? SliderSingleStepSub : SliderNoAction;
+            break;
+        case Qt::Key_Right:
+            action = across ? SliderSingleStepAdd : SliderNoAction;
+            break;
+        case Qt::Key_Up:
+            action = across ? SliderNoAction : SliderSingleStepSub;
+            break;
+        case Qt::Key_Down:
+            action = across ? SliderNoAction : SliderSingleStepAdd;
+            break;
+        case Qt::Key_PageUp:
+            action = SliderPageStepSub;
+            break;
+        case Qt::Key_PageDown:
+            action = SliderPageStepAdd;
+            break;
+        case Qt::Key_Home:
+            action = SliderToMinimum;
+            break;
+        case Qt::Key_End:
+            action = SliderToMaximum;
+            break;
+        default:
+            break;
+        }
+        if (action == SliderNoAction) {
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        triggerAction(action);
+    }
+
+    void paintEvent(QPaintEvent* event) override
+    {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        drawFocusFrame(painter, this);
+    }
+};
+
+// Whether a field's text is wider than the room its box gives it.
+bool overflows(const QLineEdit* field, const QString& text)
+{
+    const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+    const QMargins margins = field->textMargins();
+    const int room = field->width() - 2 * frame - 4 - margins.left() - margins.right();
+    return field->fontMetrics().horizontalAdvance(text) > room;
+}
+
+// Every change of a field's text: a text too long for its box becomes the field's tooltip (and
+// so its accessible description), and a read-out tells assistive technology its new value.
+void followText(QLineEdit* field, const QString& text)
+{
+    field->setToolTip(overflows(field, text) ? text : QString());
+    if (field->isReadOnly()) {
+        QAccessibleValueChangeEvent event(field, text);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+} // namespace
 
 QRect twips(int left, int top, int width, int height)
 {
@@ -61,12 +151,17 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QPoi
 
 QLineEdit* addField(QWidget* parent, const char* name, const QString& text, QRect at, bool readOnly)
 {
-    auto* field = new QLineEdit(text, parent);
+    installTextAccessibles();
+    auto* field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(name));
     field->setAccessibleName(QString::fromLatin1(name));
     field->setGeometry(at);
     field->setReadOnly(readOnly);
     field->setMaxLength(1000);
+    field->setText(text);
+    followText(field, text);
+    QObject::connect(field, &QLineEdit::textChanged, field,
+                     [field](const QString& now) { followText(field, now); });
     return field;
 }
 
@@ -94,7 +189,7 @@ QCheckBox* addCheck(QWidget* parent, const char* name, const QString& caption, b
 QScrollBar* addScrollBar(QWidget* parent, const char* name, Qt::Orientation orientation, int min,
                          int max, int smallStep, int largeStep, int value, QRect at)
 {
-    auto* bar = new QScrollBar(orientation, parent);
+    auto* bar = new FocusScrollBar(orientation, parent);
     bar->setObjectName(QString::fromLatin1(name));
     bar->setAccessibleName(QString::fromLatin1(name));
     bar->setRange(min, max);
@@ -124,6 +219,15 @@ QComboBox* addList(QWidget* parent, const char* name, const QString& text, QRect
     QObject::disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr);
     QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
     return list;
+}
+
+void drawFocusFrame(QPainter& painter, const QWidget* widget)
+{
+    painter.save();
+    painter.setPen(QPen(widget->palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(widget->rect()).adjusted(1, 1, -1, -1));
+    painter.restore();
 }
 
 void labelField(QLabel* label, QWidget* field)

@@ -14,6 +14,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPainter;
 class QPushButton;
 class QScrollBar;
 
@@ -47,6 +48,10 @@ QScrollBar* addScrollBar(QWidget* parent, const char* name, Qt::Orientation orie
 // A drop-down list with an editable text part that adds nothing, sorts nothing and chooses
 // nothing: typing there never activates an item.
 QComboBox* addList(QWidget* parent, const char* name, const QString& text, QRect at);
+
+// The focus frame of controls that draw their own: an outline in the highlight colour around
+// the whole widget, over its edge, with nothing filled.
+void drawFocusFrame(QPainter& painter, const QWidget* widget);
 
 // Gives field the text of label as its accessible name.
 void labelField(QLabel* label, QWidget* field);

@@ -99,4 +99,45 @@ void rasterLine(QImage& image, QPointF a, QPointF b, QRgb pixel)
     *at = pixel;
 }
 
+void rasterLine(QImage& image, QPointF a, QPointF b, QRgb pixel, int scale)
+{
+    if (scale <= 1) {
+        rasterLine(image, a, b, pixel);
+        return;
+    }
+    const int w = image.width() / scale;
+    const int h = image.height() / scale;
+    if (w <= 0 || h <= 0 || !clipSegment(a, b, 0.0, w - 1e-6, h - 1e-6))
+        return;
+    int x = static_cast<int>(a.x());
+    int y = static_cast<int>(a.y());
+    const int x1 = static_cast<int>(b.x());
+    const int y1 = static_cast<int>(b.y());
+    const int dx = std::abs(x1 - x);
+    const int dy = -std::abs(y1 - y);
+    const int sx = x < x1 ? 1 : -1;
+    const int sy = y < y1 ? 1 : -1;
+    auto block = [&](int px, int py) {
+        for (int row = 0; row < scale; ++row) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(py * scale + row)) + px * scale;
+            std::fill(line, line + scale, pixel);
+        }
+    };
+    int err = dx + dy;
+    for (;;) {
+        block(x, y);
+        if (x == x1 && y == y1)
+            break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
 } // namespace lumenary

@@ -15,4 +15,9 @@ bool clipSegment(QPointF& a, QPointF& b, double lo, double hiX, double hiY);
 // Bresenham's rule (both ends included). The image must be of a 32-bit format.
 void rasterLine(QImage& image, QPointF a, QPointF b, QRgb pixel);
 
+// The same line on an image of scale device pixels to a logical pixel (a high-density screen):
+// a and b are in logical pixels, and every logical pixel of the line is a scale x scale block,
+// so the line is one logical pixel wide.
+void rasterLine(QImage& image, QPointF a, QPointF b, QRgb pixel, int scale);
+
 } // namespace lumenary

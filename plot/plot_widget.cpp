@@ -29,6 +29,9 @@ PlotWidget::PlotWidget(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Reached by Tab only: a mouse user's click leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+    installAccessible();
     setContentsMargins(kBorder, kBorder, kBorder, kBorder);
 }
 
@@ -151,9 +154,8 @@ void PlotWidget::ensureUnder()
     for (const PlotShape& s : m_shapes) {
         if (!s.visible)
             continue;
-        QPen pen(toQColor(s.pen), s.penWidth, s.dotted ? Qt::DotLine : Qt::SolidLine);
-        if (s.penWidth <= 1)
-            pen.setCosmetic(true);
+        QPen pen = onePixelPen(toQColor(s.pen), s.dotted ? Qt::DotLine : Qt::SolidLine);
+        pen.setWidth(std::max(1, s.penWidth));
         p.setPen(pen);
         p.setBrush(s.filled ? QBrush(toQColor(s.fill)) : Qt::NoBrush);
         const QPointF a = toLayer(s.a);
@@ -208,8 +210,22 @@ void PlotWidget::scheduleRepaint()
 
 bool PlotWidget::rasterDirectly() const
 {
-    return m_layer.devicePixelRatio() == 1.0 &&
+    // A whole number of device pixels to a logical one: the rasteriser writes blocks.
+    const qreal ratio = m_layer.devicePixelRatio();
+    return ratio >= 1.0 && ratio == std::floor(ratio) &&
            m_layer.format() == QImage::Format_ARGB32_Premultiplied;
+}
+
+QPen PlotWidget::onePixelPen(QColor colour, Qt::PenStyle style) const
+{
+    // One logical pixel wide, dots spaced in logical pixels: on a high-density layer a
+    // cosmetic pen would draw a hairline one device pixel wide.
+    QPen pen(colour, 1, style);
+    pen.setCosmetic(devicePixelRatioF() == 1.0);
+    // Dots of one pixel: a square cap would lengthen each by a pixel and close the gaps.
+    if (!pen.isCosmetic() && style != Qt::SolidLine)
+        pen.setCapStyle(Qt::FlatCap);
+    return pen;
 }
 
 void PlotWidget::plotPixels(QPointF a, QPointF b, Rgb colour)
@@ -217,7 +233,8 @@ void PlotWidget::plotPixels(QPointF a, QPointF b, Rgb colour)
     // Written straight into the layer: QPainter's set-up per call costs more than the line
     // itself for the short, many lines the labs draw.
     endPainting();
-    rasterLine(m_layer, a, b, qRgb(colour.r, colour.g, colour.b));
+    rasterLine(m_layer, a, b, qRgb(colour.r, colour.g, colour.b),
+               static_cast<int>(m_layer.devicePixelRatio()));
 }
 
 void PlotWidget::onScale(double, double, double, double)
@@ -231,6 +248,9 @@ void PlotWidget::onClear()
     ensureLayer();
     m_layer.fill(Qt::transparent);
     scheduleRepaint();
+    // The description says what is drawn; the window gives the new one after its pass.
+    if (!accessibleDescription().isEmpty())
+        setAccessibleDescription(QString());
 }
 
 void PlotWidget::onLine(Point a, Point b, Rgb colour, bool dotted)
@@ -250,9 +270,7 @@ void PlotWidget::onLine(Point a, Point b, Rgb colour, bool dotted)
         return;
     }
     QPainter& p = layerPainter();
-    QPen pen(toQColor(colour), 1, dotted ? Qt::DotLine : Qt::SolidLine);
-    pen.setCosmetic(true);
-    p.setPen(pen);
+    p.setPen(onePixelPen(toQColor(colour), dotted ? Qt::DotLine : Qt::SolidLine));
     if (pa == pb)
         p.drawPoint(pa);
     else
@@ -269,9 +287,7 @@ void PlotWidget::onBox(Point a, Point b, Rgb colour, bool filled)
     };
     const QRectF rect = QRectF(clampPoint(toLayer(a)), clampPoint(toLayer(b))).normalized();
     QPainter& p = layerPainter();
-    QPen pen(toQColor(colour), 1);
-    pen.setCosmetic(true);
-    p.setPen(pen);
+    p.setPen(onePixelPen(toQColor(colour), Qt::SolidLine));
     p.setBrush(filled ? QBrush(toQColor(colour)) : Qt::NoBrush);
     p.drawRect(rect);
     p.setBrush(Qt::NoBrush);
@@ -287,9 +303,7 @@ void PlotWidget::onCircle(Point centre, double radius, Rgb colour)
         c.x() - r > size.width() + kGuard || c.y() - r > size.height() + kGuard)
         return;
     QPainter& p = layerPainter();
-    QPen pen(toQColor(colour), 1);
-    pen.setCosmetic(true);
-    p.setPen(pen);
+    p.setPen(onePixelPen(toQColor(colour), Qt::SolidLine));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(c, r, r);
     scheduleRepaint();
@@ -308,7 +322,7 @@ void PlotWidget::onPoint(Point p, Rgb colour)
         return;
     }
     QPainter& painter = layerPainter();
-    painter.setPen(QPen(toQColor(colour), 1));
+    painter.setPen(onePixelPen(toQColor(colour), Qt::SolidLine));
     painter.drawPoint(q);
     scheduleRepaint();
 }
@@ -322,6 +336,7 @@ void PlotWidget::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.drawImage(QPointF(0, 0), m_under);
     p.drawImage(QPointF(contentsRect().topLeft()), m_layer);
+    paintFocus(p);
 }
 
 void PlotWidget::changeEvent(QEvent* event)

@@ -58,6 +58,14 @@ public:
     // The retained drawing alone (transparent where nothing is drawn), for tests.
     QImage drawingLayer();
 
+    // The keyboard's crosshair, in widget coordinates: shown while the plot has the focus,
+    // moved by the arrow keys (Shift: ten pixels), Home and End (left and right edge), Page Up
+    // and Page Down (top and bottom edge). Space or Enter presses and releases there, and a
+    // move moves the pointer there: the same signals a mouse sends.
+    QPoint crosshair() const { return m_crosshair; }
+    // The crosshair's position in user units, as assistive technology reads it.
+    QString crosshairText() const;
+
 signals:
     void mouseDown(double x, double y);
     void mouseMove(double x, double y);
@@ -77,8 +85,18 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Keyboard access (plot_keyboard.cpp).
+    static void installAccessible();
+    void moveCrosshair(QPoint to);
+    void pressAtCrosshair();
+    void paintFocus(QPainter& painter);
+    QPen onePixelPen(QColor colour, Qt::PenStyle style) const;
+
     QPainter& layerPainter();
     void endPainting();
     void ensureLayer();
@@ -92,6 +110,7 @@ private:
     void plotPixels(QPointF a, QPointF b, Rgb colour);
 
     QPointF m_lastMouse;
+    QPoint m_crosshair{-1, -1}; // placed at the centre on the first focus
     bool m_repaintPending = false;
     QImage m_layer;
     QSize m_layerSize; // the layer's size in logical pixels

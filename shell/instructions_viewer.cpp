@@ -17,10 +17,12 @@ InstructionsViewer::InstructionsViewer(QWidget* parent)
     : LabWindow(QStringLiteral("LumenaryDoc"), QStringLiteral("Lumenary Instructions"), parent)
 {
     m_text = new QTextEdit(this);
+    // Read-only before anything asks for its accessible interface: a read-only document gets
+    // the one that reads it as plain text.
+    m_text->setReadOnly(true);
     m_text->setObjectName(QStringLiteral("RichTextBox1"));
     m_text->setAccessibleName(QStringLiteral("Instructions"));
     m_text->setGeometry(twips(105, 60, 8805, 6180));
-    m_text->setReadOnly(true);
     // Read, select and copy, with no caret; the keys still page through the text.
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_text->setFocusPolicy(Qt::StrongFocus);

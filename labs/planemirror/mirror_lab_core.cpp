@@ -1,5 +1,6 @@
 #include "mirror_lab_core.h"
 
+#include "mirror_description.h"
 #include "numbers.h"
 #include "plane_mirror_core.h"
 
@@ -25,12 +26,14 @@ void MirrorLab::enterPlaneMirror(Canvas& canvas)
 {
     m_mode = MirrorMode::Plane;
     drawPlaneMirrorScene(canvas);
+    m_description = describeMirrorScene(false, m_angle, '.');
 }
 
 void MirrorLab::enterTwoMirrors(Canvas& canvas, std::string_view alphaText, char decimalPoint)
 {
     m_mode = MirrorMode::TwoMirrors;
     drawTwoMirrorScene(canvas, angleFor(alphaText, decimalPoint));
+    m_description = describeMirrorScene(true, m_angle, decimalPoint);
 }
 
 bool MirrorLab::angleEdited(Canvas& canvas, std::string_view alphaText, char decimalPoint)
@@ -47,15 +50,19 @@ void MirrorLab::clear(Canvas& canvas, std::string_view alphaText, char decimalPo
         drawPlaneMirrorScene(canvas);
     else
         drawTwoMirrorScene(canvas, angleFor(alphaText, decimalPoint));
+    m_description = describeMirrorScene(m_mode == MirrorMode::TwoMirrors, m_angle, decimalPoint);
 }
 
 void MirrorLab::release(Canvas& canvas, Point eye, std::string_view alphaText, char decimalPoint,
                         const MirrorPaths& ticked)
 {
-    if (m_mode == MirrorMode::Plane)
+    if (m_mode == MirrorMode::Plane) {
         drawSingleReflection(canvas, eye);
-    else
+        m_description = describeSingleReflection(eye, decimalPoint);
+    } else {
         drawTwoMirrorPaths(canvas, angleFor(alphaText, decimalPoint), eye, ticked);
+        m_description = describeTwoMirrorPaths(m_angle, eye, ticked, decimalPoint);
+    }
 }
 
 } // namespace lumenary

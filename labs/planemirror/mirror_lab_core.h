@@ -3,6 +3,7 @@
 #include "canvas.h"
 #include "two_mirrors_core.h"
 
+#include <string>
 #include <string_view>
 
 namespace lumenary
@@ -19,6 +20,8 @@ class MirrorLab
 {
 public:
     MirrorMode mode() const { return m_mode; }
+    // What the last event drew, in a sentence for assistive technology.
+    const std::string& description() const { return m_description; }
     // The angle the scene and the releases use when the field holds no acceptable angle.
     const MirrorAngle& lastAngle() const { return m_angle; }
 
@@ -43,6 +46,7 @@ private:
 
     MirrorMode m_mode = MirrorMode::Plane;
     MirrorAngle m_angle = *MirrorAngle::fromDegrees(90);
+    std::string m_description;
 };
 
 } // namespace lumenary

@@ -29,13 +29,19 @@ void drawPlaneMirrorScene(Canvas& canvas)
     canvas.circle(kMirrorObject, 1, kObjectMarkerColour);
 }
 
+Point mirrorOneReflection(Point eye)
+{
+    const auto [x0, y0] = kMirrorObject;
+    return {(x0 * eye.y + eye.x * y0) / (eye.y + y0), 0};
+}
+
 bool drawSingleReflection(Canvas& canvas, Point eye)
 {
     const auto [x0, y0] = kMirrorObject;
     const auto [xe, ye] = eye;
     if (!(ye > 0 && xe < x0))
         return false;
-    const Point p{(x0 * ye + xe * y0) / (ye + y0), 0};
+    const Point p = mirrorOneReflection(eye);
     if (!isFinite(eye) || !isFinite(p))
         return false;
     canvas.line(kMirrorObject, p, palette(kIncidentColour));

@@ -32,6 +32,10 @@ bool drawPath(Canvas& canvas, std::initializer_list<Point> points, Rgb colour);
 // y = 0 across the whole width (filled) and the object marker, a circle of radius 1.
 void drawPlaneMirrorScene(Canvas& canvas);
 
+// Where the ray from the object to the eye meets the mirror y = 0: P = ((x0·ye + xe·y0) /
+// (ye + y0), 0), where the line from the image (x0, -y0) to the eye crosses it.
+Point mirrorOneReflection(Point eye);
+
 // The ray from the object to an eye above the mirror and to its left, by way of the mirror:
 // the reflection point is P = ((x0·ye + xe·y0) / (ye + y0), 0), where the line from the image
 // (x0, -y0) to the eye crosses y = 0. Draws the incident ray O→P, the reflected ray P→E and,

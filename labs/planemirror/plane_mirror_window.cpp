@@ -11,12 +11,23 @@
 namespace lumenary
 {
 
+namespace
+{
+
+// The plot's accessible description follows every drawing.
+void describe(PlotWidget* plot, const MirrorLab& lab)
+{
+    plot->setAccessibleDescription(QString::fromStdString(lab.description()));
+}
+
+} // namespace
+
 PlaneMirrorWindow::PlaneMirrorWindow(QWidget* parent)
     : LabWindow(QStringLiteral("PlaneMirror"), QStringLiteral("Plane Mirrors"), parent)
 {
     m_plot = new PlotWidget(this);
     m_plot->setObjectName(QStringLiteral("Plot1"));
-    m_plot->setAccessibleName(QStringLiteral("Plot1"));
+    m_plot->setAccessibleName(QStringLiteral("Mirrors, object and rays"));
     m_plot->setGeometry(twips(0, 105, 9000, 4500));
     m_plot->setBackground(Rgb{255, 255, 255});
 
@@ -48,6 +59,11 @@ PlaneMirrorWindow::PlaneMirrorWindow(QWidget* parent)
     m_label4->setFont(timesBold(9.75));
     m_m12 = addCheck(this, "M12", QStringLiteral("Mirror 1"), false, twips(5040, 6000, 855, 315));
     m_m22 = addCheck(this, "M22", QStringLiteral("Mirror 2"), false, twips(6000, 5985, 855, 315));
+    // The two pairs share their captions; their group headings tell them apart.
+    for (QCheckBox* box : {m_m11, m_m21})
+        box->setAccessibleDescription(m_label3->text());
+    for (QCheckBox* box : {m_m12, m_m22})
+        box->setAccessibleDescription(m_label4->text());
 
     connect(pmirror, &QPushButton::clicked, this, &PlaneMirrorWindow::PMirror_Click);
     connect(twoMirrors, &QPushButton::clicked, this, &PlaneMirrorWindow::TwoMirrors_Click);
@@ -81,6 +97,7 @@ void PlaneMirrorWindow::PMirror_Click()
 {
     showTwoMirrorControls(false);
     m_lab.enterPlaneMirror(*m_plot);
+    describe(m_plot, m_lab);
 }
 
 void PlaneMirrorWindow::TwoMirrors_Click()
@@ -91,16 +108,19 @@ void PlaneMirrorWindow::TwoMirrors_Click()
     m_m21->setChecked(false);
     m_m22->setChecked(false);
     m_lab.enterTwoMirrors(*m_plot, alphaText(), decimalPoint());
+    describe(m_plot, m_lab);
 }
 
 void PlaneMirrorWindow::alpha_Change()
 {
     m_lab.angleEdited(*m_plot, alphaText(), decimalPoint());
+    describe(m_plot, m_lab);
 }
 
 void PlaneMirrorWindow::Clear_Click()
 {
     m_lab.clear(*m_plot, alphaText(), decimalPoint());
+    describe(m_plot, m_lab);
 }
 
 void PlaneMirrorWindow::Command1_Click()
@@ -125,6 +145,7 @@ void PlaneMirrorWindow::Plot1_MouseUp(double x, double y)
     ticked.m12 = m_m12->isChecked();
     ticked.m22 = m_m22->isChecked();
     m_lab.release(*m_plot, Point{x, y}, alphaText(), decimalPoint(), ticked);
+    describe(m_plot, m_lab);
 }
 
 PlaneMirrorWindow* createPlaneMirrorWindow()

@@ -128,7 +128,7 @@ void drawTwoMirrorPaths(Canvas& canvas, const MirrorAngle& angle, Point eye,
         return;
     const Point o = kMirrorObject;
     if (ticked.m11) {
-        const Point p{(o.x * eye.y + eye.x * o.y) / (eye.y + o.y), 0};
+        const Point p = mirrorOneReflection(eye);
         if (drawPath(canvas, {o, p, eye}, kMirrorForeground)) {
             canvas.setDotted(true);
             canvas.line(p, {o.x, -o.y}, kMirrorForeground);

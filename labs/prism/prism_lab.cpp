@@ -1,6 +1,7 @@
 #include "prism_lab.h"
 
 #include "numbers.h"
+#include "prism_description.h"
 
 #include <algorithm>
 
@@ -31,6 +32,17 @@ PrismGeometry DrawPrism(const PrismFields& fields, double apexDegrees, bool leve
     return prism;
 }
 
+// The sentence for the prism as drawn: its apex angle and the rotation its text shows.
+std::string prismSentence(const PrismFields& fields, double apexDegrees,
+                          const PrismReadouts& readouts)
+{
+    const double rotation = readouts.angle
+                                ? parseNumber(*readouts.angle, fields.decimalPoint)
+                                      .value_or(rotationDegrees(apexDegrees, fields.scroll))
+                                : rotationDegrees(apexDegrees, fields.scroll);
+    return describePrism(apexDegrees, rotation, fields.decimalPoint);
+}
+
 } // namespace
 
 bool apexAccepted(const std::string& text, char decimalPoint)
@@ -47,6 +59,7 @@ PrismAction plotPrism(const PrismFields& fields, Canvas& canvas)
         return action;
     action.acted = true;
     DrawPrism(fields, *apex, false, canvas, action.readouts);
+    action.description = prismSentence(fields, *apex, action.readouts);
     return action;
 }
 
@@ -64,8 +77,11 @@ PrismAction plotOneRay(const PrismFields& fields, Canvas& canvas)
     const RaySetting setting{DrawPrism(fields, *apex, true, canvas, action.readouts), *n1, *n2, dp};
     if (!setting.prism.finite())
         return action;
+    action.description = prismSentence(fields, *apex, action.readouts);
     double e = 0;
-    PlotRay(canvas, setting, *h, e, action.readouts);
+    const RayOutcome outcome = PlotRay(canvas, setting, *h, e, action.readouts);
+    action.description +=
+        " " + describeOneRay(*h, outcome, e * 180 / prismPi(), fields.decimalPoint);
     return action;
 }
 
@@ -94,6 +110,8 @@ PrismAction plotFan(const PrismFields& fields, Canvas& canvas)
     const double bottom = fields.check2 ? std::min({p.p1.y, p.p2.y, p.p3.y}) : p.p2.y;
     const double n = *rays;
     double e = 0;
+    FanCount counted{*count, 0, 0, 0};
+    double lastExit = 0;
     for (std::int64_t j = 1; j <= *count; ++j) {
         const double y = -kFrame + 2 * kFrame * static_cast<double>(j) / (n + 1);
         if (y > top || y < bottom) {
@@ -101,8 +119,17 @@ PrismAction plotFan(const PrismFields& fields, Canvas& canvas)
                 canvas.line({-kFrame, y}, {kFrame, y}, palette(kRayColour));
             continue;
         }
-        PlotRay(canvas, setting, y, e, action.readouts);
+        const RayOutcome outcome = PlotRay(canvas, setting, y, e, action.readouts);
+        ++counted.traced;
+        if (outcome.left) {
+            ++counted.left;
+            lastExit = e;
+        } else if (outcome.exit) {
+            ++counted.reflected;
+        }
     }
+    action.description = prismSentence(fields, *apex, action.readouts) + " " +
+                         describeFan(counted, lastExit * 180 / prismPi(), fields.decimalPoint);
     return action;
 }
 

@@ -27,6 +27,7 @@ struct PrismFields {
 struct PrismAction {
     bool acted = false;
     PrismReadouts readouts;
+    std::string description; // what was drawn, for assistive technology
 };
 
 // The most rays a fan traces. A fan this large fills the surface and takes a few milliseconds

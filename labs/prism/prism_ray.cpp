@@ -23,6 +23,7 @@ public:
     }
 
     void run(double h);
+    const RayOutcome& outcome() const { return m_outcome; }
 
 private:
     void enterLeft(double h, double xL, double i1);
@@ -40,6 +41,7 @@ private:
     PrismReadouts& m_out;
     const double m_pi;
     const Rgb m_colour = palette(kRayColour);
+    RayOutcome m_outcome;
 };
 
 void RayTrace::write(std::optional<std::string>& slot, double radians) const
@@ -87,6 +89,7 @@ void RayTrace::enterLeft(double h, double xL, double i1)
     if (!r1)
         return;
     write(m_out.theta1p2, *r1);
+    m_outcome.entry = "left";
     const double d = *r1 - i1;
     const double m = std::tan(d);
     const Point entry{xL, h};
@@ -98,12 +101,14 @@ void RayTrace::enterLeft(double h, double xL, double i1)
     if (yR > m_p.p3.y) {
         if (!continueTo({*xR, yR}))
             return;
+        m_outcome.exit = "right";
         const double i2 = m_p.phi - *r1;
         write(m_out.theta22, i2);
         const auto r2 = exitRefraction(m_s.n2 * std::sin(i2) / m_s.n1);
         if (!r2)
             return;
         write(m_out.theta2p2, *r2);
+        m_outcome.left = true;
         m_e = d - (*r2 - i2);
         leave({*xR, yR});
         return;
@@ -115,6 +120,7 @@ void RayTrace::enterLeft(double h, double xL, double i1)
     const Point exit{*xb, h + (*xb - xL) * m};
     if (!continueTo(exit))
         return;
+    m_outcome.exit = "bottom";
     // ib is how far the inside ray lies counter-clockwise of the bottom face's outward normal,
     // which points at theta - pi/2; the refracted ray lies rb counter-clockwise of it.
     const double ib = m_pi / 2 + *r1 - m_p.phi / 2;
@@ -123,6 +129,7 @@ void RayTrace::enterLeft(double h, double xL, double i1)
     if (!rb)
         return;
     write(m_out.theta2pb2, *rb);
+    m_outcome.left = true;
     m_e = m_p.theta - m_pi / 2 + *rb;
     leave(exit);
 }
@@ -143,6 +150,7 @@ void RayTrace::enterBottom(double h)
     if (!rB)
         return;
     write(m_out.theta2pb2, *rB);
+    m_outcome.entry = "bottom";
     const double d = m_pi / 2 + m_p.theta - *rB;
     const double m = std::tan(d);
 
@@ -153,12 +161,14 @@ void RayTrace::enterBottom(double h)
     const Point exit{*xR, h + (*xR - xB) * m};
     if (!continueTo(exit))
         return;
+    m_outcome.exit = "right";
     const double i2 = m_pi / 2 - m_p.phi / 2 - *rB;
     write(m_out.theta22, i2);
     const auto r2 = exitRefraction(m_s.n2 * std::sin(i2) / m_s.n1);
     if (!r2)
         return;
     write(m_out.theta2p2, *r2);
+    m_outcome.left = true;
     m_e = d + (*r2 - i2);
     leave(exit);
 }
@@ -181,10 +191,12 @@ std::optional<double> exitRefraction(double s)
     return std::nullopt;
 }
 
-void PlotRay(Canvas& canvas, const RaySetting& setting, double h, double& exitDirection,
-             PrismReadouts& readouts)
+RayOutcome PlotRay(Canvas& canvas, const RaySetting& setting, double h, double& exitDirection,
+                   PrismReadouts& readouts)
 {
-    RayTrace(canvas, setting, exitDirection, readouts).run(h);
+    RayTrace trace(canvas, setting, exitDirection, readouts);
+    trace.run(h);
+    return trace.outcome();
 }
 
 } // namespace lumenary

@@ -30,6 +30,14 @@ struct RaySetting {
     char decimalPoint = '.';
 };
 
+// How a traced ray ended: the face it entered by and the face it met next (empty where it got
+// no further), and whether it left the prism through that second face.
+struct RayOutcome {
+    const char* entry = nullptr; // "left" or "bottom"
+    const char* exit = nullptr;  // "right" or "bottom"
+    bool left = false;           // false with an exit face: totally reflected there
+};
+
 // Refraction angle arctan(s / sqrt(1 - s²)) for the sine s of a ray entering the prism; empty
 // when s² is 1 or more (no refracted ray).
 std::optional<double> entryRefraction(double s);
@@ -44,7 +52,8 @@ std::optional<double> exitRefraction(double s);
 // Writes the read-outs of the faces met and dev from exitDirection, which is updated (radians)
 // when the ray leaves the prism. A ray that is totally internally reflected, finds no
 // refracted direction on entry, or runs parallel to the face it should meet ends where it is.
-void PlotRay(Canvas& canvas, const RaySetting& setting, double h, double& exitDirection,
-             PrismReadouts& readouts);
+// Returns how the ray ended.
+RayOutcome PlotRay(Canvas& canvas, const RaySetting& setting, double h, double& exitDirection,
+                   PrismReadouts& readouts);
 
 } // namespace lumenary

@@ -38,13 +38,15 @@ PrismWindow::PrismWindow(QWidget* parent)
 {
     m_plot = new PlotWidget(this);
     m_plot->setObjectName(QStringLiteral("Plot2"));
-    m_plot->setAccessibleName(QStringLiteral("Plot2"));
+    m_plot->setAccessibleName(QStringLiteral("Prism and rays"));
     m_plot->setGeometry(twips(210, 165, 5500, 5500));
     m_plot->setBackground(lumenary::palette(0));
 
     m_scroll = addScrollBar(this, "HScroll1", Qt::Horizontal, 1, 100, 1, 10, 50,
                             twips(225, 5775, 6180, 240));
     m_angle = addField(this, "angle", QStringLiteral("0"), twips(6390, 5775, 975, 255));
+    m_scroll->setAccessibleName(QStringLiteral("Prism rotation"));
+    m_angle->setAccessibleName(QStringLiteral("Rotation angle"));
     auto* plotPrism =
         addButton(this, "Command1", QStringLiteral("Plot Prism"), twips(495, 6135, 960, 480));
     auto* clear = addButton(this, "Clear", QStringLiteral("Clear"), twips(1410, 6135, 960, 480));
@@ -129,6 +131,8 @@ void PrismWindow::apply(const PrismAction& action)
     writeReadout(m_theta2b2, r.theta2b2);
     writeReadout(m_theta2pb2, r.theta2pb2);
     writeReadout(m_dev, r.dev);
+    if (action.acted)
+        m_plot->setAccessibleDescription(QString::fromStdString(action.description));
 }
 
 void PrismWindow::HScroll1_Change()

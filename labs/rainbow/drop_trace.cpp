@@ -1,5 +1,6 @@
 #include "drop_trace.h"
 
+#include "drop_description.h"
 #include "lab_pi.h"
 #include "numbers.h"
 
@@ -50,7 +51,9 @@ DropResult traceDrop(const DropFields& fields, Canvas& canvas)
     const auto shown = height.value;
     const auto n1 = parseNumber(fields.n1, dp);
     const auto n2 = parseNumber(fields.n2, dp);
-    if (!shown || !n1 || !n2 || !(*n1 > 0 && *n1 < *n2))
+    const bool denser = n1 && n2 && *n1 > 0 && *n1 < *n2;
+    result.description = describeDrop(std::nullopt, shown.value_or(0), denser, dp);
+    if (!shown || !denser)
         return result;
     const double b = *shown;
     // asin divides by zero at |t| = 1; with 0 < n1 < n2 the refracted argument is smaller still.
@@ -80,7 +83,10 @@ DropResult traceDrop(const DropFields& fields, Canvas& canvas)
     // The exit point plus a unit vector in the direction phi + theta1.
     const double reach = 2 * std::cos(theta1 / 2);
     canvas.lineTo({reach * std::cos(phi + theta1 / 2), reach * std::sin(phi + theta1 / 2)}, colour);
-    result.D = formatReadout((theta1 + phi - pi) * 180 / pi, Precision::Double15, dp);
+    const double deviation = (theta1 + phi - pi) * 180 / pi;
+    result.D = formatReadout(deviation, Precision::Double15, dp);
+    const DropPath path{b, theta1 * 180 / pi, theta2 * 180 / pi, *chords, deviation};
+    result.description = describeDrop(path, b, true, dp);
     return result;
 }
 

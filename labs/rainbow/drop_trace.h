@@ -35,6 +35,7 @@ struct DropResult {
     std::optional<std::string> theta2; // angle of incidence
     std::optional<std::string> alpha2; // angle of refraction
     std::optional<std::string> D;      // angle of deviation
+    std::string description;           // what was drawn, for assistive technology
 };
 
 // The arcsine as arctan(t / sqrt(1 - t*t)), evaluated step by step: t * (-t), plus 1, the root,

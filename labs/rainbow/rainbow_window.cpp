@@ -21,7 +21,7 @@ RainbowWindow::RainbowWindow(QWidget* parent)
 {
     m_plot = new PlotWidget(this);
     m_plot->setObjectName(QStringLiteral("plot1"));
-    m_plot->setAccessibleName(QStringLiteral("plot1"));
+    m_plot->setAccessibleName(QStringLiteral("Ray through a spherical drop"));
     m_plot->setGeometry(twips(30, 120, 6500, 6500));
     m_plot->setBackground(lumenary::palette(7));
     // The drop: the circle of radius 1 about the origin, under every trace.
@@ -106,6 +106,7 @@ void RainbowWindow::TraceDrop()
     writeReadout(m_theta2, result.theta2);
     writeReadout(m_alpha2, result.alpha2);
     writeReadout(m_D, result.D);
+    m_plot->setAccessibleDescription(QString::fromStdString(result.description));
 }
 
 void RainbowWindow::VScroll1_Change()

@@ -13,6 +13,7 @@ namespace lumenary
 class ConcaveMirror final : public SphericalMirror
 {
 public:
+    bool reflects() const override { return true; }
     bool acceptsParameter(double value) const override { return value != 0; }
     std::optional<double> correctedParameter(double value) const override;
     std::optional<double> travelEnd(const DiagramParams& p) const override;

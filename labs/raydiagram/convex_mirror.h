@@ -15,6 +15,7 @@ namespace lumenary
 class ConvexMirror final : public SphericalMirror
 {
 public:
+    bool reflects() const override { return true; }
     bool acceptsParameter(double value) const override { return value != 0; }
     // The radius is always kept negative: -|R0|.
     std::optional<double> correctedParameter(double value) const override

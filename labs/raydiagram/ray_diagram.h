@@ -30,6 +30,8 @@ class RayElement
 {
 public:
     virtual ~RayElement() = default;
+    // Whether the element is a mirror (images in front of it are real), not a lens.
+    virtual bool reflects() const { return false; }
     // Whether an edit of the parameter field with this value redraws.
     virtual bool acceptsParameter(double value) const = 0;
     // Preparation before the coordinate window is set: the parameter as the field must show

@@ -3,6 +3,7 @@
 #include "concave_mirror.h"
 #include "controls.h"
 #include "convex_mirror.h"
+#include "diagram_description.h"
 #include "plot_widget.h"
 #include "thin_lens.h"
 
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+
+#include <tuple>
 
 namespace lumenary
 {
@@ -21,7 +24,7 @@ RayDiagramWindow::RayDiagramWindow(RayDiagramDescription description, QWidget* p
     const auto& desc = m_description;
     m_plot = new PlotWidget(this);
     m_plot->setObjectName(QStringLiteral("Plot1"));
-    m_plot->setAccessibleName(QStringLiteral("Plot1"));
+    m_plot->setAccessibleName(QStringLiteral("Ray diagram: ") + desc.title);
     m_plot->setGeometry(twips(195, desc.plotTop, 7095, 6165));
     m_plot->setBackground(desc.background);
 
@@ -33,12 +36,19 @@ RayDiagramWindow::RayDiagramWindow(RayDiagramDescription description, QWidget* p
 
     addLabel(this, "Label10", QStringLiteral("Window"), twips(7725, 0, 855, 270))
         ->setFont(arialBold(9.75));
-    addLabel(this, "Label5", QStringLiteral("x-range"), twips(7710, 255, 735, 300));
+    auto* xRange = addLabel(this, "Label5", QStringLiteral("x-range"), twips(7710, 255, 735, 300));
     m_xmin = addField(this, "xmin", desc.xminDefault, twips(7380, 495, 750, 345));
     m_xmax = addField(this, "xmax", desc.xmaxDefault, twips(8235, 495, 750, 345));
-    addLabel(this, "Label6", QStringLiteral("y-range"), twips(7710, 900, 735, 300));
+    auto* yRange = addLabel(this, "Label6", QStringLiteral("y-range"), twips(7710, 900, 735, 300));
     m_ymin = addField(this, "ymin", QStringLiteral("-20"), twips(7410, 1185, 750, 345));
     m_ymax = addField(this, "ymax", QStringLiteral("20"), twips(8235, 1185, 750, 345));
+    // Each range label names both its fields; their descriptions tell them apart.
+    for (auto [label, field, edge] :
+         {std::tuple(xRange, m_xmin, "left edge"), std::tuple(xRange, m_xmax, "right edge"),
+          std::tuple(yRange, m_ymin, "bottom edge"), std::tuple(yRange, m_ymax, "top edge")}) {
+        labelField(label, field);
+        field->setAccessibleDescription(QString::fromLatin1(edge));
+    }
     addLabel(this, "Label11", QStringLiteral("Parameters"), twips(7620, 1545, 1140, 270))
         ->setFont(arialBold(9.75));
     auto* paramLabel = addLabel(this, "Label4", desc.paramCaption, desc.label4);
@@ -120,6 +130,8 @@ void RayDiagramWindow::DrawDiagram(bool setup)
     }
     writeReadout(m_d, result.d);
     writeReadout(m_xi, result.xi);
+    m_plot->setAccessibleDescription(
+        QString::fromStdString(describeDiagram(*m_description.element, fields, result)));
 }
 
 void RayDiagramWindow::setupIfNumeric(const QLineEdit* field)

@@ -2,13 +2,15 @@
 
 #include "lab_angles.h"
 #include "numbers.h"
+#include "refraction_description.h"
 
 #include <cmath>
 
 namespace lumenary
 {
 
-bool clickDepth(DepthReadouts& readouts, const DepthClick& click, Canvas& canvas)
+bool clickDepth(DepthReadouts& readouts, const DepthClick& click, Canvas& canvas,
+                std::string* description)
 {
     const double x = click.x;
     const double y = click.y;
@@ -36,7 +38,11 @@ bool clickDepth(DepthReadouts& readouts, const DepthClick& click, Canvas& canvas
     readouts.xval = formatReadout(labDegrees(theta), Precision::Double15, click.decimalPoint);
     const double s = refractionSine(nObject, std::sin(theta), nEye);
     const double s2 = s * s;
+    DepthSight sight{{x, y}, object, crossing, image, true};
     if (s2 > 1.0) {
+        sight.reachesEye = false;
+        if (description)
+            *description = describeDepth(sight, click.decimalPoint);
         readouts.zval.clear();
         return true;
     }
@@ -51,6 +57,8 @@ bool clickDepth(DepthReadouts& readouts, const DepthClick& click, Canvas& canvas
     canvas.setDotted(true);
     canvas.line(crossing, image, palette(kDepthImageColour));
     canvas.setDotted(false);
+    if (description)
+        *description = describeDepth(sight, click.decimalPoint);
     return true;
 }
 

@@ -46,7 +46,9 @@ inline constexpr int kDepthImageColour = 0; // the dotted line back to the image
 // arctan(s / sqrt(1 - s^2)) is shown and the lines eye to S, S to the object and, dotted, S to
 // the image are added to the drawing; with s^2 > 1 the refraction read-out empties and nothing
 // is drawn; with s^2 exactly 1 neither changes. A press on the interface or the normal, or with
-// an index that is no positive number, changes nothing and returns false.
-bool clickDepth(DepthReadouts& readouts, const DepthClick& click, Canvas& canvas);
+// an index that is no positive number, changes nothing and returns false. A description, when
+// asked for, receives a sentence saying what was drawn (or why not), for assistive technology.
+bool clickDepth(DepthReadouts& readouts, const DepthClick& click, Canvas& canvas,
+                std::string* description = nullptr);
 
 } // namespace lumenary

@@ -5,6 +5,7 @@
 #include "external_open.h"
 #include "material_lists.h"
 #include "plot_widget.h"
+#include "refraction_description.h"
 #include "refraction_shapes.h"
 
 #include <QComboBox>
@@ -41,13 +42,17 @@ BasicsWindow::BasicsWindow(QWidget* parent)
     : LabWindow(QStringLiteral("Basics"), QStringLiteral("Reflection and Refraction"), parent),
       m_openClip([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
+    setAccessibleDescription(QStringLiteral("The basics: reflection and refraction of a ray at the "
+                                            "interface between two media"));
     m_plot = new PlotWidget(this);
     m_plot->setObjectName(QStringLiteral("plot1"));
-    m_plot->setAccessibleName(QStringLiteral("plot1"));
+    m_plot->setAccessibleName(QStringLiteral("Incident, reflected and refracted rays"));
     m_plot->setGeometry(twips(0, 300, 9000, 4500));
     m_plot->setBackground(fromBgr(0xC0C0C0));
     m_plot->setScale(0, 0, InterfacePlot::kWidth, InterfacePlot::kHeight);
     addRays();
+    m_plot->setAccessibleDescription(
+        QString::fromStdString(describeInterface(InterfaceState(), decimalPoint())));
 
     // Angle captions wrap in two lines in the room left of their read-outs.
     auto* label3 =
@@ -142,6 +147,8 @@ void BasicsWindow::showState(const InterfaceState& state)
     writeReadout(m_xval, state.xval);
     writeReadout(m_yval, state.yval);
     writeReadout(m_zval, state.zval);
+    m_plot->setAccessibleDescription(
+        QString::fromStdString(describeInterface(state, decimalPoint())));
 }
 
 void BasicsWindow::plot1_MouseDown(double x, double y)

@@ -31,9 +31,11 @@ constexpr int kPictureHeight = 525;
 DepthWindow::DepthWindow(QWidget* parent)
     : LabWindow(QStringLiteral("Depth"), QStringLiteral("Reflection and Refraction"), parent)
 {
+    setAccessibleDescription(QStringLiteral("Apparent depth: a fish seen from above the water, the "
+                                            "moon seen from below it"));
     m_plot = new PlotWidget(this);
     m_plot->setObjectName(QStringLiteral("plot1"));
-    m_plot->setAccessibleName(QStringLiteral("plot1"));
+    m_plot->setAccessibleName(QStringLiteral("Fish under water, moon above it, and the rays seen"));
     m_plot->setGeometry(twips(0, 45, 9000, 5000));
     m_plot->setBackground(kMedium1Colour);
     m_plot->setScale(DepthScene::kLeft, DepthScene::kTop, DepthScene::kRight, DepthScene::kBottom);
@@ -122,10 +124,13 @@ void DepthWindow::plot1_MouseDown(double x, double y)
     click.n2 = m_medium2.index->text().toStdString();
     click.decimalPoint = decimalPoint();
     DepthReadouts readouts{m_xval->text().toStdString(), m_zval->text().toStdString()};
-    if (!clickDepth(readouts, click, *m_plot))
+    std::string drawn;
+    if (!clickDepth(readouts, click, *m_plot, &drawn))
         return;
     writeReadout(m_xval, readouts.xval);
     writeReadout(m_zval, readouts.zval);
+    if (!drawn.empty())
+        m_plot->setAccessibleDescription(QString::fromStdString(drawn));
 }
 
 void DepthWindow::plot1_MouseMove(double x, double y)

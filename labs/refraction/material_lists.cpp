@@ -48,6 +48,11 @@ MediumChooser addMediumChooser(QWidget* parent, int which, const QString& medium
         labelField(caption, chooser.index);
         chooser.list->setAccessibleName(QStringLiteral("Medium ") + QString::fromLatin1(number));
         caption->setBuddy(chooser.list);
+    } else {
+        // Without a caption of their own the pair is announced by its place.
+        chooser.list->setAccessibleName(QStringLiteral("Medium ") + QString::fromLatin1(number));
+        chooser.index->setAccessibleName(QStringLiteral("Medium ") + QString::fromLatin1(number) +
+                                         QStringLiteral(" - Index of Refraction"));
     }
     return chooser;
 }
