@@ -9,11 +9,56 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <cmath>
+#include <memory>
 
 namespace lumenary
 {
+
+namespace
+{
+
+// Characters of edits a field's undo history may hold before it is dropped: a few dozen edits.
+constexpr qsizetype kUndoBudget = 4000;
+
+// A line edit keeps every edit for undo, with no limit of its own, so a day of typing into one
+// field would grow the program without end. Past a budget of edited characters (each change
+// counted as its old and new text, an upper bound of what it records) the history is dropped;
+// the text, cursor and selection stay, and undo reaches back to that point only.
+void boundUndoHistory(QLineEdit* field)
+{
+    auto spent = std::make_shared<qsizetype>(0);
+    auto last = std::make_shared<qsizetype>(field->text().size());
+    QObject::connect(field, &QLineEdit::textChanged, field,
+                     [field, spent, last](const QString& text) {
+                         *spent += *last + text.size() + 1;
+                         *last = text.size();
+                         if (*spent < kUndoBudget)
+                             return;
+                         *spent = 0;
+                         // After the edit that filled the budget has finished: setting the text
+                         // clears the history.
+                         QMetaObject::invokeMethod(
+                             field,
+                             [field] {
+                                 const int start = field->selectionStart();
+                                 const int length = static_cast<int>(field->selectedText().size());
+                                 const int cursor = field->cursorPosition();
+                                 const QSignalBlocker quiet(field);
+                                 field->setText(field->text());
+                                 if (start >= 0 && length > 0)
+                                     field->setSelection(cursor == start ? start + length : start,
+                                                         cursor == start ? -length : length);
+                                 else
+                                     field->setCursorPosition(cursor);
+                             },
+                             Qt::QueuedConnection);
+                     });
+}
+
+} // namespace
 
 QRect twips(int left, int top, int width, int height)
 {
@@ -67,6 +112,7 @@ QLineEdit* addField(QWidget* parent, const char* name, const QString& text, QRec
     field->setGeometry(at);
     field->setReadOnly(readOnly);
     field->setMaxLength(1000);
+    boundUndoHistory(field);
     return field;
 }
 
@@ -123,6 +169,7 @@ QComboBox* addList(QWidget* parent, const char* name, const QString& text, QRect
     list->setCompleter(nullptr);
     QObject::disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr);
     QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
+    boundUndoHistory(list->lineEdit());
     return list;
 }
 
