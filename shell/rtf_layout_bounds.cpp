@@ -130,6 +130,28 @@ int cellWidth(const TableRow& row, std::size_t c)
     return std::max(kLayoutWidth / static_cast<int>(row.cells.size()), 150);
 }
 
+// A table row as one paragraph: its cells apart by tabs, a cell's paragraphs by line breaks.
+Paragraph rowAsParagraph(TableRow& row)
+{
+    Paragraph result;
+    for (std::size_t c = 0; c < row.cells.size(); ++c) {
+        bool first = true;
+        for (Paragraph& p : row.cells[c].paragraphs) {
+            if (result.pieces.empty())
+                result.format = p.format;
+            const CharFormat format = p.pieces.empty() ? CharFormat{} : p.pieces.front().format;
+            if (!first || c > 0)
+                result.pieces.push_back(
+                    Piece{format, std::u16string(1, first ? u'\t' : kLineBreak), -1});
+            first = false;
+            for (Piece& piece : p.pieces)
+                result.pieces.push_back(std::move(piece));
+        }
+    }
+    result.format.inTable = false;
+    return result;
+}
+
 // Bounds a table kept as a table, each row as tall as its tallest cell; the rows past the height
 // limit are dropped.
 bool boundTable(Table& table, Budget& budget)
@@ -198,14 +220,10 @@ void boundForLayout(Document& document)
                 kept.emplace_back(std::move(table));
             continue;
         } else {
-            // Too many cells to lay out as a table: its paragraphs, one after another.
+            // Too many cells to lay out as a table: a paragraph for each row instead.
             for (TableRow& row : table.rows)
-                for (TableCell& cell : row.cells)
-                    for (Paragraph& p : cell.paragraphs) {
-                        p.format.inTable = false;
-                        if (room)
-                            room = boundParagraph(std::move(p), budget, kLayoutWidth, parts);
-                    }
+                if (room)
+                    room = boundParagraph(rowAsParagraph(row), budget, kLayoutWidth, parts);
         }
         for (Paragraph& p : parts)
             kept.emplace_back(std::move(p));
