@@ -45,11 +45,14 @@ endif()
 add_custom_target(fuzz_long)
 
 # lumenary_fuzz(NAME SOURCES src... CORPUS dir [INCLUDES dir...] [DEPENDS file...]
-#               [DICT file] [MAX_LEN n]): one libFuzzer target with its seed corpus, a CTest
-# test of LUMENARY_FUZZ_RUNS inputs and a share of `fuzz_long`. New inputs go to a corpus
-# folder in the build tree; the seeds in the source tree stay as they are.
+#               [QT component...] [DICT file] [MAX_LEN n] [RUNS n] [TIMEOUT s] [RSS_MB n]): one
+# libFuzzer target with its seed corpus, a CTest test of RUNS (LUMENARY_FUZZ_RUNS) inputs and a
+# share of `fuzz_long`. An input that runs longer than TIMEOUT seconds (10) or makes the process
+# larger than RSS_MB (2048) is a finding. QT names Qt libraries to link (Core, Gui, ...). New
+# inputs go to a corpus folder in the build tree; the seeds in the source tree stay as they are.
 function(lumenary_fuzz name)
-    cmake_parse_arguments(F "" "CORPUS;DICT;MAX_LEN" "SOURCES;INCLUDES;DEPENDS" ${ARGN})
+    cmake_parse_arguments(F "" "CORPUS;DICT;MAX_LEN;RUNS;TIMEOUT;RSS_MB"
+                          "SOURCES;INCLUDES;DEPENDS;QT" ${ARGN})
     if(_fuzz_skip_reason)
         add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E echo "skipped: ${_fuzz_skip_reason}")
         set_tests_properties(${name} PROPERTIES SKIP_REGULAR_EXPRESSION "skipped: ")
@@ -57,17 +60,37 @@ function(lumenary_fuzz name)
     endif()
     set(exe ${CMAKE_CURRENT_BINARY_DIR}/${name})
     set(include_flags)
+    set(qt_flags)
+    set(qt_libs)
+    foreach(component IN LISTS F_QT)
+        get_target_property(dirs Qt6::${component} INTERFACE_INCLUDE_DIRECTORIES)
+        list(APPEND F_INCLUDES ${dirs})
+        list(APPEND qt_libs $<TARGET_FILE:Qt6::${component}>)
+        set(qt_flags -fPIC)
+    endforeach()
+    list(REMOVE_DUPLICATES F_INCLUDES)
     foreach(dir IN LISTS F_INCLUDES)
         list(APPEND include_flags -I${dir})
     endforeach()
     add_custom_command(OUTPUT ${exe}
-        COMMAND ${LUMENARY_FUZZ_CXX} ${LUMENARY_FUZZ_FLAGS} ${include_flags} ${F_SOURCES} -o ${exe}
+        COMMAND ${LUMENARY_FUZZ_CXX} ${LUMENARY_FUZZ_FLAGS} ${qt_flags} ${include_flags}
+                ${F_SOURCES} ${qt_libs} -o ${exe}
         DEPENDS ${F_SOURCES} ${F_DEPENDS} ${PROJECT_SOURCE_DIR}/cmake/build_guards.h
         COMMENT "Building the fuzz target ${name} with ${LUMENARY_FUZZ_CXX}"
         VERBATIM)
     add_custom_target(${name} ALL DEPENDS ${exe})
 
-    set(options -rss_limit_mb=2048 -artifact_prefix=${CMAKE_CURRENT_BINARY_DIR}/${name}-)
+    if(NOT F_TIMEOUT)
+        set(F_TIMEOUT 10)
+    endif()
+    if(NOT F_RSS_MB)
+        set(F_RSS_MB 2048)
+    endif()
+    if(NOT F_RUNS)
+        set(F_RUNS ${LUMENARY_FUZZ_RUNS})
+    endif()
+    set(options -timeout=${F_TIMEOUT} -rss_limit_mb=${F_RSS_MB}
+        -artifact_prefix=${CMAKE_CURRENT_BINARY_DIR}/${name}-)
     if(F_DICT)
         list(APPEND options -dict=${F_DICT})
     endif()
@@ -77,10 +100,13 @@ function(lumenary_fuzz name)
     set(work_corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}-corpus)
     file(MAKE_DIRECTORY ${work_corpus})
     add_test(NAME ${name}
-        COMMAND ${exe} -runs=${LUMENARY_FUZZ_RUNS} -seed=1 ${options} ${work_corpus} ${F_CORPUS})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+        COMMAND ${exe} -runs=${F_RUNS} -seed=1 ${options} ${work_corpus} ${F_CORPUS})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600 ENVIRONMENT
+        "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp")
     add_custom_target(fuzz_long_${name}
-        COMMAND ${exe} -max_total_time=${LUMENARY_FUZZ_SECONDS} -print_final_stats=1 ${options}
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+                LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp
+                ${exe} -max_total_time=${LUMENARY_FUZZ_SECONDS} -print_final_stats=1 ${options}
                 ${work_corpus} ${F_CORPUS}
         DEPENDS ${name}
         COMMENT "Fuzzing ${name} for ${LUMENARY_FUZZ_SECONDS} s"

@@ -13,8 +13,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <cmath>
+#include <memory>
 
 namespace lumenary
 {
@@ -103,6 +105,44 @@ void followText(QLineEdit* field, const QString& text)
     }
 }
 
+// Characters of edits a field's undo history may hold before it is dropped: a few dozen edits.
+constexpr qsizetype kUndoBudget = 4000;
+
+// A line edit keeps every edit for undo, with no limit of its own, so a day of typing into one
+// field would grow the program without end. Past a budget of edited characters (each change
+// counted as its old and new text, an upper bound of what it records) the history is dropped;
+// the text, cursor and selection stay, and undo reaches back to that point only.
+void boundUndoHistory(QLineEdit* field)
+{
+    auto spent = std::make_shared<qsizetype>(0);
+    auto last = std::make_shared<qsizetype>(field->text().size());
+    QObject::connect(field, &QLineEdit::textChanged, field,
+                     [field, spent, last](const QString& text) {
+                         *spent += *last + text.size() + 1;
+                         *last = text.size();
+                         if (*spent < kUndoBudget)
+                             return;
+                         *spent = 0;
+                         // After the edit that filled the budget has finished: setting the text
+                         // clears the history.
+                         QMetaObject::invokeMethod(
+                             field,
+                             [field] {
+                                 const int start = field->selectionStart();
+                                 const int length = static_cast<int>(field->selectedText().size());
+                                 const int cursor = field->cursorPosition();
+                                 const QSignalBlocker quiet(field);
+                                 field->setText(field->text());
+                                 if (start >= 0 && length > 0)
+                                     field->setSelection(cursor == start ? start + length : start,
+                                                         cursor == start ? -length : length);
+                                 else
+                                     field->setCursorPosition(cursor);
+                             },
+                             Qt::QueuedConnection);
+                     });
+}
+
 } // namespace
 
 QRect twips(int left, int top, int width, int height)
@@ -162,6 +202,7 @@ QLineEdit* addField(QWidget* parent, const char* name, const QString& text, QRec
     followText(field, text);
     QObject::connect(field, &QLineEdit::textChanged, field,
                      [field](const QString& now) { followText(field, now); });
+    boundUndoHistory(field);
     return field;
 }
 
@@ -218,6 +259,7 @@ QComboBox* addList(QWidget* parent, const char* name, const QString& text, QRect
     list->setCompleter(nullptr);
     QObject::disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr);
     QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
+    boundUndoHistory(list->lineEdit());
     return list;
 }
 

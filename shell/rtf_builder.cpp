@@ -1,8 +1,12 @@
 #include "rtf_builder.h"
 
+#include "rtf_layout_bounds.h"
 #include "rtf_reader.h"
 
+#include <QBuffer>
+
 #include <QImage>
+#include <QImageReader>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -45,7 +49,8 @@ private:
     const rtf::Document& m_doc;
     QTextDocument& m_target;
     QTextCursor m_cursor;
-    bool m_freshBlock = true; // the cursor's block is empty and not yet used
+    long long m_picturePixels = 0; // decoded so far
+    bool m_freshBlock = true;      // the cursor's block is empty and not yet used
 };
 
 void Builder::run()
@@ -129,11 +134,23 @@ void Builder::table(const rtf::Table& table)
 void Builder::picture(const rtf::Piece& piece)
 {
     const rtf::Picture& pic = m_doc.pictures[static_cast<std::size_t>(piece.picture)];
-    QImage image;
-    const QByteArray data =
+    QByteArray data =
         QByteArray::fromRawData(pic.data.data(), static_cast<qsizetype>(pic.data.size()));
-    if (!image.loadFromData(data, pic.kind == rtf::PictureKind::Png ? "PNG" : "JPEG"))
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, pic.kind == rtf::PictureKind::Png ? "PNG" : "JPEG");
+    // The header's size is checked before anything is decoded; the allocation limit holds the
+    // decoder to it should the header lie.
+    const QSize size = reader.size();
+    const long long pixels = static_cast<long long>(size.width()) * size.height();
+    if (!size.isValid() || pixels <= 0 || pixels > rtf::kMaxPicturePixels ||
+        m_picturePixels + pixels > rtf::kMaxDocumentPicturePixels)
         return;
+    reader.setAllocationLimit(static_cast<int>(rtf::kMaxPicturePixels * 4 / (1024 * 1024)) + 1);
+    QImage image;
+    if (!reader.read(&image))
+        return;
+    m_picturePixels += pixels;
     const QString name = QStringLiteral("rtfpicture:%1").arg(piece.picture);
     m_target.addResource(QTextDocument::ImageResource, QUrl(name), image);
     const double width = pic.goalWidth > 0 ? pic.goalWidth / kTwipsPerPixel : image.width();
@@ -207,16 +224,16 @@ QTextBlockFormat Builder::blockFormat(const rtf::ParagraphFormat& format)
 
 } // namespace
 
-void buildTextDocument(const rtf::Document& document, QTextDocument& target)
+void buildTextDocument(rtf::Document document, QTextDocument& target)
 {
+    rtf::boundForLayout(document);
     Builder(document, target).run();
 }
 
 void setRtf(QTextDocument& target, QByteArrayView rtf)
 {
-    const rtf::Document document =
-        rtf::read(std::string_view(rtf.data(), static_cast<std::size_t>(rtf.size())));
-    buildTextDocument(document, target);
+    buildTextDocument(rtf::read(std::string_view(rtf.data(), static_cast<std::size_t>(rtf.size()))),
+                      target);
 }
 
 } // namespace lumenary

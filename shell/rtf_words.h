@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rtf_document.h"
+#include "rtf_limits.h"
 
 #include <optional>
 #include <string_view>
@@ -95,9 +96,6 @@ WordId lookupWord(std::string_view letters);
 
 // Whether a word marked with \* is one the reader understands (all others are skipped).
 bool isKnownStarredWord(std::string_view letters);
-
-// Lengths in twips are clamped to 22 inches either way.
-constexpr int kMaxTwips = 31680;
 
 // Applies a character-formatting word to format; false when id is none.
 bool applyCharWord(CharFormat& format, WordId id, bool hasParam, int param);

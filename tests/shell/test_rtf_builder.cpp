@@ -1,7 +1,10 @@
 #include "rtf_builder.h"
+#include "rtf_limits.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -48,6 +51,40 @@ QTextTable* firstTable(const QTextDocument& document)
     return nullptr;
 }
 
+// What laying out a built document costs: its height at the viewer's width, the most formatting
+// runs in one block, the cells of its tables and the pixels of its decoded pictures.
+struct LayoutCost {
+    double height = 0;
+    int runsPerBlock = 0;
+    int tableCells = 0;
+    qint64 picturePixels = 0;
+};
+
+LayoutCost layoutCost(QTextDocument& document)
+{
+    LayoutCost cost;
+    document.setTextWidth(560);
+    document.documentLayout()->blockBoundingRect(document.lastBlock());
+    cost.height = document.size().height();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        int runs = 0;
+        for (auto it = block.begin(); !it.atEnd(); ++it, ++runs) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QImage image =
+                document.resource(QTextDocument::ImageResource, QUrl(format.toImageFormat().name()))
+                    .value<QImage>();
+            cost.picturePixels += qint64(image.width()) * image.height();
+        }
+        cost.runsPerBlock = std::max(cost.runsPerBlock, runs);
+    }
+    for (QTextFrame* frame : document.rootFrame()->childFrames())
+        if (auto* table = qobject_cast<QTextTable*>(frame))
+            cost.tableCells += table->rows() * table->columns();
+    return cost;
+}
+
 } // namespace
 
 class TestRtfBuilder : public QObject
@@ -63,6 +100,8 @@ private slots:
     void replacesWhatWasThere();
     void hostileInputBuildsADocument_data();
     void hostileInputBuildsADocument();
+    void hostileDocumentsStayCheapToLayOut_data();
+    void hostileDocumentsStayCheapToLayOut();
 };
 
 void TestRtfBuilder::characterFormats()
@@ -238,6 +277,54 @@ void TestRtfBuilder::hostileInputBuildsADocument()
         return;
     }
     QCOMPARE(document.toPlainText().simplified(), text);
+}
+
+void TestRtfBuilder::hostileDocumentsStayCheapToLayOut_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<int>("minText"); // characters of text kept, at least and at most
+    QTest::addColumn<int>("maxText");
+    QTest::addColumn<double>("maxHeight");
+    QImage small(10, 10, QImage::Format_RGB32);
+    small.fill(Qt::blue);
+    QImage bomb(4100, 4100, QImage::Format_Mono); // a few KB of PNG, 16.8 million pixels
+    bomb.fill(0);
+    // 22-inch spacing around each paragraph: 12.7 million pixels of height without a bound.
+    QTest::newRow("paragraph spacing")
+        << QByteArray("\\sb31680\\sa31680\\li31680\\ri31680 p\\par ").repeated(3000) << 3000 << 3000
+        << 1.0e6;
+    QTest::newRow("formatting changes in one paragraph")
+        << QByteArray("\\b a\\b0 b").repeated(20000) << 40000 << 40000 << 1.0e5;
+    QTest::newRow("picture bomb beside a picture")
+        << "{\\pict\\pngblip " + pngHex(bomb) + "}{\\pict\\pngblip " + pngHex(small) + "}x" << 2
+        << 2 << 1.0e3; // the small picture and the x
+    QTest::newRow("one-cell table rows")
+        << QByteArray("\\trowd\\cellx1000 a\\cell\\row ").repeated(6000) << 6000 << 6000 << 2.0e5;
+    QTest::newRow("height past the cap")
+        << "\\fs400 " + QByteArray("x\\par ").repeated(12000) << 1000 << 11999 << 5.0e6;
+}
+
+// Each of these froze or nearly froze the viewer before its layout was bounded; now each stays
+// within the bounds while keeping its text (the last only up to the height bound).
+void TestRtfBuilder::hostileDocumentsStayCheapToLayOut()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(int, minText);
+    QFETCH(int, maxText);
+    QFETCH(double, maxHeight);
+    QTextDocument document;
+    setRtf(document, "{\\rtf1 " + rtf + "}");
+    const LayoutCost cost = layoutCost(document);
+    QVERIFY2(cost.height < maxHeight, qPrintable(QString::number(cost.height)));
+    QVERIFY(cost.runsPerBlock <= int(rtf::kMaxRunsPerParagraph));
+    QVERIFY(cost.tableCells <= int(rtf::kMaxTableCells));
+    QVERIFY(cost.picturePixels <= rtf::kMaxDocumentPicturePixels);
+    QString text = document.toPlainText();
+    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    QVERIFY2(text.size() >= minText && text.size() <= maxText,
+             qPrintable(QString::number(text.size())));
+    if (QByteArray(QTest::currentDataTag()) == "picture bomb beside a picture")
+        QCOMPARE(cost.picturePixels, 100); // the small one is shown, the bomb is not decoded
 }
 
 QTEST_MAIN(TestRtfBuilder)

@@ -1,9 +1,11 @@
-// lumenary_soak --seed N --events M [--stall-seconds S] [--trace-from K]
+// lumenary_soak --seed N --events M [--stall-seconds S] [--trace-from K] [--memory-mb A]
 //
 // Opens every window through the launcher and drives it with M random events drawn from seed N,
 // checking the program's invariants after each. The same seed and count replay the same run;
-// --trace-from K prints every event from the K-th on.
+// --trace-from K prints every event from the K-th on. Resident memory may grow by at most A MB
+// (4 unless given; 0 turns the check off) once the program has warmed up.
 #include "launcher.h"
+#include "memory_check.h"
 #include "soak_driver.h"
 #include "watchdog.h"
 #include "window_catalog.h"
@@ -48,7 +50,30 @@ struct Options {
     std::uint64_t events = 10000;
     long stallSeconds = 60;
     std::uint64_t traceFrom = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t memoryMb = 4;
 };
+
+// Sanitizers hold freed memory back in quarantine, so resident memory says nothing there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kMemoryMeaningful = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kMemoryMeaningful = false;
+#else
+constexpr bool kMemoryMeaningful = true;
+#endif
+#else
+constexpr bool kMemoryMeaningful = true;
+#endif
+
+// Events before resident memory is taken as the baseline: enough to open every window and fill
+// the caches a first use fills.
+constexpr std::uint64_t kWarmUpEvents = 3000;
+
+double megabytes(std::uint64_t bytes)
+{
+    return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
 
 std::optional<std::uint64_t> number(const char* text)
 {
@@ -78,6 +103,8 @@ std::optional<Options> parseOptions(int argc, char* argv[])
             options.stallSeconds = static_cast<long>(*value);
         else if (flag == "--trace-from")
             options.traceFrom = *value;
+        else if (flag == "--memory-mb" && *value < 100000)
+            options.memoryMb = *value;
         else
             return std::nullopt;
     }
@@ -91,7 +118,7 @@ int main(int argc, char* argv[])
     const auto options = parseOptions(argc, argv);
     if (!options) {
         std::fprintf(stderr, "usage: lumenary_soak --seed N --events M [--stall-seconds S] "
-                             "[--trace-from K]\n");
+                             "[--trace-from K] [--memory-mb A]\n");
         return 2;
     }
     QApplication app(argc, argv);
@@ -128,6 +155,8 @@ int main(int argc, char* argv[])
     driverForOpener = &driver;
     lumenary::soak::Watchdog watchdog(options->seed, std::chrono::seconds(options->stallSeconds));
     QObject probe;
+    const bool checkMemory = kMemoryMeaningful && options->memoryMb > 0;
+    lumenary::soak::MemoryCheck memory(kWarmUpEvents, options->memoryMb * 1024 * 1024);
     const auto started = std::chrono::steady_clock::now();
 
     for (std::uint64_t i = 0; i < options->events; ++i) {
@@ -145,6 +174,12 @@ int main(int argc, char* argv[])
         QString problem = driver.check();
         if (problem.isEmpty() && !answered)
             problem = QStringLiteral("the event queue no longer answers");
+        const std::uint64_t over = memory.afterEvent(i + 1, driver.windowsNeverShown().isEmpty());
+        if (problem.isEmpty() && checkMemory && over > 0)
+            problem = QStringLiteral("resident memory grew %1 MB past its %2 MB allowance since "
+                                     "the warm-up")
+                          .arg(megabytes(over), 0, 'f', 1)
+                          .arg(options->memoryMb);
         if ((i + 1) % 100000 == 0) {
             std::printf("soak: seed %llu, %llu events done\n",
                         static_cast<unsigned long long>(options->seed),
@@ -171,6 +206,10 @@ int main(int argc, char* argv[])
                 static_cast<unsigned long long>(options->seed),
                 static_cast<unsigned long long>(options->events), seconds,
                 driver.externalRequests());
+    if (const auto baseline = memory.baseline())
+        std::printf("soak: seed %llu, resident memory %.1f MB after the warm-up, peak %.1f MB\n",
+                    static_cast<unsigned long long>(options->seed), megabytes(*baseline),
+                    megabytes(memory.peak()));
     // A run long enough to reach every window must have reached every window.
     if (options->events >= 2000 && !missing.isEmpty()) {
         std::fprintf(stderr, "soak: seed %llu never showed %s\n",

@@ -1,0 +1,42 @@
+#include "memory_check.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <unistd.h>
+
+namespace lumenary::soak
+{
+
+std::optional<std::uint64_t> residentBytes()
+{
+    std::FILE* file = std::fopen("/proc/self/statm", "r");
+    if (!file)
+        return std::nullopt;
+    unsigned long long size = 0;
+    unsigned long long resident = 0;
+    const int read = std::fscanf(file, "%llu %llu", &size, &resident);
+    std::fclose(file);
+    const long page = sysconf(_SC_PAGESIZE);
+    if (read != 2 || page <= 0)
+        return std::nullopt;
+    return resident * static_cast<std::uint64_t>(page);
+}
+
+std::uint64_t MemoryCheck::afterEvent(std::uint64_t eventsDone, bool warm)
+{
+    // Reading /proc costs a little; every hundred events is often enough to see a trend.
+    if (eventsDone % 100 != 0)
+        return 0;
+    const auto now = residentBytes();
+    if (!now)
+        return 0;
+    m_peak = std::max(m_peak, *now);
+    if (!m_baseline) {
+        if (warm && eventsDone >= m_warmUpEvents)
+            m_baseline = *now;
+        return 0;
+    }
+    return *now > *m_baseline + m_allowance ? *now - *m_baseline - m_allowance : 0;
+}
+
+} // namespace lumenary::soak

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace lumenary::soak
+{
+
+// The process's resident memory in bytes, from /proc/self/statm; nothing where it cannot be read.
+std::optional<std::uint64_t> residentBytes();
+
+// Holds resident memory to a fixed allowance above what it was once the program had warmed up:
+// every window shown and the first events past, so that the caches a first use fills are full.
+class MemoryCheck
+{
+public:
+    MemoryCheck(std::uint64_t warmUpEvents, std::uint64_t allowanceBytes)
+        : m_warmUpEvents(warmUpEvents), m_allowance(allowanceBytes)
+    {
+    }
+    // Called after each event; warm is whether every window has been shown. Returns how far
+    // over the allowance memory has grown, in bytes, or 0.
+    std::uint64_t afterEvent(std::uint64_t eventsDone, bool warm);
+    std::optional<std::uint64_t> baseline() const { return m_baseline; }
+    std::uint64_t peak() const { return m_peak; }
+
+private:
+    std::uint64_t m_warmUpEvents;
+    std::uint64_t m_allowance;
+    std::optional<std::uint64_t> m_baseline;
+    std::uint64_t m_peak = 0;
+};
+
+} // namespace lumenary::soak
