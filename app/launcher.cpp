@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
@@ -80,6 +81,13 @@ Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
     about->setObjectName(QStringLiteral("about"));
     auto* instruct = menuBar()->addAction(QStringLiteral("Instructions"));
     instruct->setObjectName(QStringLiteral("Instruct"));
+    // The modern windows that explore colour, after the classic entries.
+    auto* explore = menuBar()->addMenu(QStringLiteral("Explore"));
+    explore->setObjectName(QStringLiteral("Explore"));
+    auto* prismSpectrum = explore->addAction(QStringLiteral("Prism Spectrum"));
+    prismSpectrum->setObjectName(QStringLiteral("PrismSpectrum"));
+    connect(prismSpectrum, &QAction::triggered, this,
+            [this] { m_registry.show(QStringLiteral("PrismSpectrum")); });
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));

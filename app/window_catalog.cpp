@@ -5,6 +5,7 @@
 #include "depth_window.h"
 #include "instructions_viewer.h"
 #include "plane_mirror_window.h"
+#include "prism_spectrum_window.h"
 #include "prism_window.h"
 #include "rainbow_window.h"
 #include "ray_diagram_window.h"
@@ -25,6 +26,7 @@ void registerWindows(WindowRegistry& registry)
     registry.add(QStringLiteral("PlaneMirror"), [] { return createPlaneMirrorWindow(); });
     registry.add(QStringLiteral("frmAbout"), [] { return createAboutBox(); });
     registry.add(QStringLiteral("LumenaryDoc"), [] { return createInstructionsViewer(); });
+    registry.add(QStringLiteral("PrismSpectrum"), [] { return createPrismSpectrumWindow(); });
 }
 
 } // namespace lumenary

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-charts-dev libqt6opengl6-dev
     fonts-liberation
     libbenchmark-dev
     clang libclang-rt-dev python3

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QRegularExpression>
@@ -248,9 +249,13 @@ QString Driver::launcherEvent()
             buttons << b;
     }
     QList<QAction*> entries;
-    for (QAction* a : m_launcher.menuBar()->actions()) {
-        if (a->isVisible() && a->isEnabled() && !a->isSeparator())
-            entries << a;
+    for (QAction* top : m_launcher.menuBar()->actions()) {
+        // A drop-down menu's entries, or the bar's own entry.
+        const QList<QAction*> inside = top->menu() ? top->menu()->actions() : QList{top};
+        for (QAction* a : inside) {
+            if (a->isVisible() && a->isEnabled() && !a->isSeparator())
+                entries << a;
+        }
     }
     const std::uint64_t n = static_cast<std::uint64_t>(buttons.size() + entries.size());
     if (n == 0)
