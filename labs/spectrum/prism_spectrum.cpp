@@ -18,9 +18,9 @@ constexpr double kFarAway = 40.0;
 // Where the rays meet the first face, as a fraction of its length from the apex: the single ray,
 // and the two edges of the narrow beam.
 constexpr double kRayAt = 0.45;
-constexpr double kBeamFrom = 0.38;
-constexpr double kBeamTo = 0.52;
-constexpr int kBeamRays = 11;
+constexpr double kBeamFrom = 0.40;
+constexpr double kBeamTo = 0.50;
+constexpr int kBeamRays = 7;
 // Brightness of the light: the overlapping white saturates, so that the fanned-out colours,
 // each a small share of it, still show.
 constexpr double kExposure = 6.0;

@@ -59,22 +59,18 @@ bool clipLine(double& x0, double& y0, double& x1, double& y1, double w, double h
 
 } // namespace
 
+// One spare column and row beyond the picture take the far half of a line along its last
+// column or row, so that drawing needs no test per pixel.
 LightBuffer::LightBuffer(int width, int height)
-    : m_width(std::max(width, 0)), m_height(std::max(height, 0)),
-      m_light(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height) * 3, 0.0f)
+    : m_width(std::max(width, 0)), m_height(std::max(height, 0)), m_stride((m_width + 1) * 3),
+      m_light(static_cast<std::size_t>(m_stride) * static_cast<std::size_t>(m_height + 1), 0.0f)
 {
 }
 
-void LightBuffer::add(int x, int y, float share, const float light[3])
+std::size_t LightBuffer::index(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
-        return;
-    float* p = &m_light[(static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
-                         static_cast<std::size_t>(x)) *
-                        3];
-    p[0] += share * light[0];
-    p[1] += share * light[1];
-    p[2] += share * light[2];
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_stride) +
+           static_cast<std::size_t>(x) * 3;
 }
 
 void LightBuffer::addLine(double x0, double y0, double x1, double y1, LinearRgb light)
@@ -99,18 +95,23 @@ void LightBuffer::addLine(double x0, double y0, double x1, double y1, LinearRgb 
     const double slope = x1 > x0 ? (y1 - y0) / (x1 - x0) : 0.0;
     const int first = static_cast<int>(std::lround(x0));
     const int last = static_cast<int>(std::lround(x1));
+    // Along and across, in floats of the buffer: a pixel's step and its neighbour across.
+    const std::ptrdiff_t along = steep ? m_stride : 3;
+    const std::ptrdiff_t across = steep ? 3 : m_stride;
     for (int x = first; x <= last; ++x) {
-        const double y = y0 + slope * (x - x0);
-        const double below = std::floor(y);
-        const auto f = static_cast<float>(y - below);
-        const int row = static_cast<int>(below);
-        if (steep) {
-            add(row, x, 1.0f - f, rgb);
-            add(row + 1, x, f, rgb);
-        } else {
-            add(x, row, 1.0f - f, rgb);
-            add(x, row + 1, f, rgb);
-        }
+        // Inside the buffer after clipping; a rounding error of the clip is held to its edge.
+        const double y = std::clamp(y0 + slope * (x - x0), 0.0, (steep ? m_width : m_height) - 1.0);
+        const int row = static_cast<int>(y);
+        const auto f = static_cast<float>(y - row);
+        float* p = m_light.data() + x * along + row * across;
+        float* q = p + across;
+        const float near = 1.0f - f;
+        p[0] += near * rgb[0];
+        p[1] += near * rgb[1];
+        p[2] += near * rgb[2];
+        q[0] += f * rgb[0];
+        q[1] += f * rgb[1];
+        q[2] += f * rgb[2];
     }
 }
 
@@ -118,34 +119,35 @@ LinearRgb LightBuffer::at(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height)
         return {};
-    const float* p = &m_light[(static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
-                               static_cast<std::size_t>(x)) *
-                              3];
+    const float* p = &m_light[index(x, y)];
     return {p[0], p[1], p[2]};
 }
 
 void LightBuffer::encode(std::uint32_t* pixels, int rowStride) const
 {
     const auto& table = gammaTable();
-    const auto index = [](float v) {
+    const auto step = [](float v) {
         return static_cast<std::size_t>(std::clamp(v, 0.0f, 1.0f) * kSteps + 0.5f);
     };
     for (int y = 0; y < m_height; ++y) {
-        const float* p =
-            &m_light[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) * 3];
+        const float* p = &m_light[index(0, y)];
         std::uint32_t* out = pixels + static_cast<std::ptrdiff_t>(y) * rowStride;
         for (int x = 0; x < m_width; ++x, p += 3) {
             float r = p[0];
             float g = p[1];
             float b = p[2];
+            if (r == 0.0f && g == 0.0f && b == 0.0f) { // most of the picture is dark
+                out[x] = 0xff000000u;
+                continue;
+            }
             const float top = std::max({r, g, b});
             if (top > 1.0f) {
                 r /= top;
                 g /= top;
                 b /= top;
             }
-            out[x] = 0xff000000u | (std::uint32_t{table[index(r)]} << 16) |
-                     (std::uint32_t{table[index(g)]} << 8) | table[index(b)];
+            out[x] = 0xff000000u | (std::uint32_t{table[step(r)]} << 16) |
+                     (std::uint32_t{table[step(g)]} << 8) | table[step(b)];
         }
     }
 }

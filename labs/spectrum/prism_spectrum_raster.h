@@ -32,10 +32,11 @@ public:
     void encode(std::uint32_t* pixels, int rowStride) const;
 
 private:
-    void add(int x, int y, float share, const float light[3]);
+    std::size_t index(int x, int y) const;
 
     int m_width;
     int m_height;
+    int m_stride;               // floats from one row to the next
     std::vector<float> m_light; // r, g, b per pixel
 };
 

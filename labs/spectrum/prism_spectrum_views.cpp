@@ -182,14 +182,14 @@ void DeviationChart::setCurves(const std::array<DeviationCurve, 3>& curves, doub
         if (curves[k].present)
             present.append({incidence, *curves[k].present});
     }
-    if (!(low <= high)) { // every colour totally reflected: an empty chart
-        low = 0.0;
-        high = 90.0;
+    if (low <= high) {
+        // Room above and below, on round numbers.
+        const double pad = std::max(1.0, (high - low) * 0.05);
+        m_y->setRange(std::floor(low - pad), std::ceil(high + pad));
+        m_y->applyNiceNumbers();
+    } else { // every colour totally reflected: empty axes
+        m_y->setRange(0.0, 90.0);
     }
-    // Room above and below, and never a range too narrow to label.
-    const double pad = std::max(1.0, (high - low) * 0.05);
-    m_y->setRange(std::floor(low - pad), std::ceil(high + pad));
-    m_y->applyNiceNumbers();
     m_presentLine->replace({{incidence, m_y->min()}, {incidence, m_y->max()}});
     m_minima->replace(minima);
     m_present->replace(present);

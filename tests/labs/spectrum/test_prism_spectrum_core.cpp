@@ -196,10 +196,14 @@ void TestPrismSpectrumCore::lightAddsUp()
     QVERIFY(std::fabs(buffer.at(19, 5).r - 0.25) < 1e-6);
     QCOMPARE(buffer.at(0, 0).r, 0.0);
 
+    buffer.addLine(3.2, 0.0, 5.7, 9.0, {0.0, 0.0, 2.0}); // steep, overbright
     std::vector<std::uint32_t> pixels(200);
     buffer.encode(pixels.data(), 20);
-    const Rgb expected = encodeSrgb(c);
-    QCOMPARE(pixels[4 * 20 + 7], 0xff000000u | (expected.r << 16) | (expected.g << 8) | expected.b);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 20; ++x) {
+            const Rgb e = encodeSrgb(buffer.at(x, y));
+            QCOMPARE(pixels[std::size_t(y * 20 + x)], 0xff000000u | (e.r << 16) | (e.g << 8) | e.b);
+        }
     // Overbright light keeps its hue: scaled down as a whole.
     LightBuffer bright(1, 1);
     bright.addLine(0.0, 0.0, 0.0, 0.0, {8.0, 4.0, 0.0});
