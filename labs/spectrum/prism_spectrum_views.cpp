@@ -169,14 +169,19 @@ void DeviationChart::setCurves(const std::array<DeviationCurve, 3>& curves, doub
     QList<QPointF> minima;
     QList<QPointF> present;
     for (std::size_t k = 0; k < 3; ++k) {
-        QList<QPointF> points;
-        points.reserve(static_cast<qsizetype>(curves[k].points.size()));
         for (const Point p : curves[k].points) {
-            points.append({p.x, p.y});
             low = std::min(low, p.y);
             high = std::max(high, p.y);
         }
-        m_curves[k]->replace(points);
+        // A new incidence moves only the markers: the curves are replaced when they change.
+        if (curves[k].points != m_shown[k]) {
+            m_shown[k] = curves[k].points;
+            QList<QPointF> points;
+            points.reserve(static_cast<qsizetype>(m_shown[k].size()));
+            for (const Point p : m_shown[k])
+                points.append({p.x, p.y});
+            m_curves[k]->replace(points);
+        }
         if (curves[k].minimum)
             minima.append({curves[k].minimum->incidence, curves[k].minimum->deviation});
         if (curves[k].present)

@@ -59,6 +59,7 @@ public:
 
 private:
     std::array<QLineSeries*, 3> m_curves{};
+    std::array<std::vector<Point>, 3> m_shown; // the curves' points as last shown
     QScatterSeries* m_minima = nullptr;
     QScatterSeries* m_present = nullptr;
     QLineSeries* m_presentLine = nullptr;
