@@ -76,8 +76,10 @@ bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLUMENARY_BENCH=ON >/dev/null
 	@cmake --build build-bench -j $(JOBS)
 	cd build-bench/bench && ./bench_events --benchmark_out=events.json --benchmark_out_format=json
+	cd build-bench/bench && ./bench_prism_spectrum --benchmark_out=prism_spectrum.json --benchmark_out_format=json
 	cd build-bench/bench && ./bench_startup --benchmark_out=startup.json --benchmark_out_format=json
-	python3 bench/report.py build-bench/results.md build-bench/bench/events.json build-bench/bench/startup.json
+	python3 bench/report.py build-bench/results.md build-bench/bench/events.json \
+	    build-bench/bench/prism_spectrum.json build-bench/bench/startup.json
 	@cat build-bench/results.md
 
 PREFIX ?= /usr/local

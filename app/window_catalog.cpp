@@ -5,6 +5,7 @@
 #include "depth_window.h"
 #include "instructions_viewer.h"
 #include "plane_mirror_window.h"
+#include "prism_spectrum_window.h"
 #include "prism_window.h"
 #include "rainbow_window.h"
 #include "ray_diagram_window.h"
@@ -27,6 +28,12 @@ const std::vector<LabEntry>& labTable()
         {"Rainbow", "Sphere", "Sphere", Button, {7020, 4170}, createRainbowWindow},
         {"frmAbout", "about", "About", Menu, {}, createAboutBox},
         {"LumenaryDoc", "Instruct", "Instructions", Menu, {}, createInstructionsViewer},
+        {"PrismSpectrum",
+         "PrismSpectrum",
+         "Prism Spectrum",
+         Explore,
+         {},
+         createPrismSpectrumWindow},
     };
     return table;
 }

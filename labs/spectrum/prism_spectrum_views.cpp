@@ -1,0 +1,209 @@
+#include "prism_spectrum_views.h"
+
+#include "dispersion.h"
+#include "prism_spectrum_raster.h"
+
+#include <QLineSeries>
+#include <QPainter>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace lumenary
+{
+
+namespace
+{
+
+QColor hue(double nanometres)
+{
+    const Rgb c = wavelengthColour(nanometres);
+    return {c.r, c.g, c.b};
+}
+
+// Scene units to pixels of a picture of that size: the scene's view fitted in, kept in
+// proportion and centred.
+struct SceneMap {
+    double scale = 1.0;
+    double left = 0.0;
+    double top = 0.0;
+
+    SceneMap(QSizeF size)
+    {
+        const auto& v = kSpectrumSceneView;
+        scale = std::min(size.width() / (v[2] - v[0]), size.height() / (v[1] - v[3]));
+        left = (size.width() - scale * (v[2] - v[0])) / 2.0 - scale * v[0];
+        top = (size.height() - scale * (v[1] - v[3])) / 2.0 + scale * v[1];
+    }
+    QPointF operator()(Point p) const { return {left + scale * p.x, top - scale * p.y}; }
+};
+
+} // namespace
+
+SpectrumPicture::SpectrumPicture(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void SpectrumPicture::setScene(PrismScene scene)
+{
+    m_scene = std::move(scene);
+    m_light = QImage();
+    update();
+}
+
+QImage SpectrumPicture::renderLight(QSize size) const
+{
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    LightBuffer buffer(size.width(), size.height());
+    const SceneMap map(size);
+    const auto line = [&](Point a, Point b, LinearRgb light) {
+        const QPointF p = map(a);
+        const QPointF q = map(b);
+        buffer.addLine(p.x(), p.y(), q.x(), q.y(), light);
+    };
+    for (const auto& segment : m_scene.incoming)
+        line(segment[0], segment[1], m_scene.white);
+    for (const TracedRay& ray : m_scene.rays) {
+        line(ray.path[0], ray.path[1], ray.light);
+        line(ray.path[1], ray.path[2], ray.light);
+    }
+    buffer.encode(reinterpret_cast<std::uint32_t*>(image.bits()),
+                  static_cast<int>(image.bytesPerLine() / 4));
+    return image;
+}
+
+void SpectrumPicture::paintPicture(QPainter& painter, const QRectF& target) const
+{
+    const QSize size = target.size().toSize();
+    if (size.isEmpty())
+        return;
+    if (m_light.size() != size)
+        m_light = renderLight(size);
+    painter.save();
+    painter.drawImage(target.topLeft(), m_light);
+    painter.translate(target.topLeft());
+    painter.setRenderHint(QPainter::Antialiasing);
+    const SceneMap map(target.size());
+    QPen dotted(QColor(150, 150, 150), 1.0, Qt::DashLine);
+    painter.setPen(dotted);
+    painter.drawLine(map(m_scene.normal[0]), map(m_scene.normal[1]));
+    painter.setPen(QPen(QColor(170, 190, 215), 1.5));
+    painter.setBrush(Qt::NoBrush);
+    const QPointF corners[3] = {map(m_scene.prism[0]), map(m_scene.prism[1]),
+                                map(m_scene.prism[2])};
+    painter.drawPolygon(corners, 3);
+    painter.restore();
+}
+
+void SpectrumPicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintPicture(painter, rect());
+}
+
+DeviationChart::DeviationChart(QWidget* parent) : QChartView(parent)
+{
+    auto* chart = new QChart;
+    chart->setTheme(QChart::ChartThemeDark);
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    m_x = new QValueAxis;
+    m_x->setRange(0.0, 90.0);
+    m_x->setTitleText(QStringLiteral("Angle of incidence (\u00b0)"));
+    m_x->setLabelFormat(QStringLiteral("%.0f"));
+    m_x->setTickCount(10);
+    m_x->setMinorTickCount(1);
+    m_y = new QValueAxis;
+    m_y->setTitleText(QStringLiteral("Deviation \u03b4 (\u00b0)"));
+    m_y->setLabelFormat(QStringLiteral("%g"));
+    chart->addAxis(m_x, Qt::AlignBottom);
+    chart->addAxis(m_y, Qt::AlignLeft);
+
+    const double lines[3] = {kLineF, kLineD, kLineC};
+    const char* names[3] = {"F", "d", "C"};
+    for (std::size_t k = 0; k < 3; ++k) {
+        auto* s = new QLineSeries;
+        s->setName(
+            QStringLiteral("%1 line, %2 nm").arg(QLatin1String(names[k])).arg(lines[k], 0, 'f', 2));
+        s->setPen(QPen(hue(lines[k]), 2.0));
+        m_curves[k] = s;
+    }
+    m_presentLine = new QLineSeries;
+    m_presentLine->setName(QStringLiteral("present incidence"));
+    m_presentLine->setPen(QPen(QColor(200, 200, 200), 1.0, Qt::DashLine));
+    m_minima = new QScatterSeries;
+    m_minima->setName(QStringLiteral("minimum deviation"));
+    m_minima->setMarkerSize(9.0);
+    m_minima->setColor(Qt::white);
+    m_minima->setBorderColor(Qt::black);
+    m_present = new QScatterSeries;
+    m_present->setName(QStringLiteral("deviation now"));
+    m_present->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    m_present->setMarkerSize(7.0);
+    m_present->setColor(QColor(255, 220, 120));
+    m_present->setBorderColor(Qt::black);
+    for (QXYSeries* s :
+         {static_cast<QXYSeries*>(m_curves[0]), static_cast<QXYSeries*>(m_curves[1]),
+          static_cast<QXYSeries*>(m_curves[2]), static_cast<QXYSeries*>(m_presentLine),
+          static_cast<QXYSeries*>(m_minima), static_cast<QXYSeries*>(m_present)}) {
+        chart->addSeries(s);
+        s->attachAxis(m_x);
+        s->attachAxis(m_y);
+    }
+    setChart(chart);
+    setRenderHint(QPainter::Antialiasing);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void DeviationChart::setCurves(const std::array<DeviationCurve, 3>& curves, double incidence)
+{
+    double low = INFINITY;
+    double high = -INFINITY;
+    QList<QPointF> minima;
+    QList<QPointF> present;
+    for (std::size_t k = 0; k < 3; ++k) {
+        for (const Point p : curves[k].points) {
+            low = std::min(low, p.y);
+            high = std::max(high, p.y);
+        }
+        // A new incidence moves only the markers: the curves are replaced when they change.
+        if (curves[k].points != m_shown[k]) {
+            m_shown[k] = curves[k].points;
+            QList<QPointF> points;
+            points.reserve(static_cast<qsizetype>(m_shown[k].size()));
+            for (const Point p : m_shown[k])
+                points.append({p.x, p.y});
+            m_curves[k]->replace(points);
+        }
+        if (curves[k].minimum)
+            minima.append({curves[k].minimum->incidence, curves[k].minimum->deviation});
+        if (curves[k].present)
+            present.append({incidence, *curves[k].present});
+    }
+    if (low <= high) {
+        // Room above and below, on round numbers.
+        const double pad = std::max(1.0, (high - low) * 0.05);
+        m_y->setRange(std::floor(low - pad), std::ceil(high + pad));
+        m_y->applyNiceNumbers();
+    } else { // every colour totally reflected: empty axes
+        m_y->setRange(0.0, 90.0);
+    }
+    m_presentLine->replace({{incidence, m_y->min()}, {incidence, m_y->max()}});
+    m_minima->replace(minima);
+    m_present->replace(present);
+}
+
+void DeviationChart::paintPicture(QPainter& painter, const QRectF& target) const
+{
+    if (scene())
+        scene()->render(&painter, target, sceneRect(), Qt::KeepAspectRatio);
+}
+
+} // namespace lumenary
