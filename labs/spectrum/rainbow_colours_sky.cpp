@@ -1,0 +1,175 @@
+#include "rainbow_colours_sky.h"
+
+#include "rainbow_colours.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace lumenary::rainbow
+{
+
+namespace
+{
+
+constexpr double kDegree = std::numbers::pi / 180.0;
+
+void add(LinearRgb& into, LinearRgb c, double k)
+{
+    into.r += c.r * k;
+    into.g += c.g * k;
+    into.b += c.b * k;
+}
+
+// Spreads energy evenly over the angles lo..hi, into the samples it overlaps.
+void deposit(std::vector<LinearRgb>& bins, double step, double lo, double hi, double energy,
+             LinearRgb colour)
+{
+    const double top = static_cast<double>(bins.size()) * step;
+    if (lo >= top || hi < 0.0 || !(energy > 0.0))
+        return;
+    const auto last = static_cast<int>(bins.size()) - 1;
+    if (hi - lo < 1e-9) {
+        add(bins[static_cast<std::size_t>(std::min(last, static_cast<int>(lo / step)))], colour,
+            energy);
+        return;
+    }
+    const double density = energy / (hi - lo);
+    const double from = std::max(lo, 0.0);
+    const double to = std::min(hi, top);
+    const int j0 = std::min(last, static_cast<int>(from / step));
+    const int j1 = std::min(last, static_cast<int>(to / step));
+    for (int j = j0; j <= j1; ++j) {
+        const double overlap = std::min(to, (j + 1) * step) - std::max(from, j * step);
+        if (overlap > 0.0)
+            add(bins[static_cast<std::size_t>(j)], colour, density * overlap);
+    }
+}
+
+// Traces one colour of one order over b from `from` to `to` and deposits what leaves.
+void traceBranch(std::vector<LinearRgb>& bins, double step, double n, int k, double from, double to,
+                 int rays, LinearRgb colour)
+{
+    const double db = (to - from) / rays;
+    double b0 = from;
+    double a0 = antisolarAngle(deviation(n, k, b0));
+    double w0 = 2.0 * b0 * leavingShare(n, k, b0);
+    for (int j = 1; j <= rays; ++j) {
+        const double b1 = from + j * db;
+        const double a1 = antisolarAngle(deviation(n, k, b1));
+        const double w1 = 2.0 * b1 * leavingShare(n, k, b1);
+        deposit(bins, step, std::min(a0, a1), std::max(a0, a1), 0.5 * (w0 + w1) * db, colour);
+        a0 = a1;
+        w0 = w1;
+    }
+}
+
+// Smooths the profile over the solar disc; angles below 0 fold back onto the positive side.
+std::vector<LinearRgb> overSun(const std::vector<LinearRgb>& bins, double step)
+{
+    const double radius = 0.5 * kSunDiameter;
+    const int reach = static_cast<int>(std::ceil(radius / step));
+    std::vector<double> weight;
+    double total = 0.0;
+    for (int t = -reach; t <= reach; ++t) {
+        const double x = t * step / radius;
+        const double w = std::fabs(x) < 1.0 ? std::sqrt(1.0 - x * x) : 0.0;
+        weight.push_back(w);
+        total += w;
+    }
+    const auto size = static_cast<int>(bins.size());
+    std::vector<LinearRgb> out(bins.size());
+    for (int j = 0; j < size; ++j) {
+        LinearRgb sum;
+        for (int t = -reach; t <= reach; ++t) {
+            int source = j + t;
+            if (source < 0)
+                source = -source - 1;
+            if (source >= size)
+                continue;
+            add(sum, bins[static_cast<std::size_t>(source)],
+                weight[static_cast<std::size_t>(t + reach)] / total);
+        }
+        out[static_cast<std::size_t>(j)] = sum;
+    }
+    return out;
+}
+
+} // namespace
+
+LinearRgb SkyProfile::at(double degrees) const
+{
+    if (!(degrees >= 0.0) || light.empty())
+        return {};
+    const double j = std::floor(degrees / step);
+    if (j >= static_cast<double>(light.size()))
+        return {};
+    return light[static_cast<std::size_t>(j)];
+}
+
+double SkyProfile::meanBrightness(double from, double to) const
+{
+    double sum = 0.0;
+    int count = 0;
+    for (std::size_t j = 0; j < light.size(); ++j) {
+        const double a = (static_cast<double>(j) + 0.5) * step;
+        if (a >= from && a < to) {
+            sum += light[j].r + light[j].g + light[j].b;
+            ++count;
+        }
+    }
+    return count > 0 ? sum / count : 0.0;
+}
+
+double SkyProfile::peak() const
+{
+    double top = 0.0;
+    for (const LinearRgb& c : light)
+        top = std::max({top, c.r, c.g, c.b});
+    return top;
+}
+
+SkyProfile skyProfile(const SellmeierMaterial& material, unsigned orders, int wavelengths,
+                      double maxAngle, double step, int raysPerBranch)
+{
+    SkyProfile sky;
+    if (!(step > 0.0) || !(maxAngle > 0.0) || maxAngle > 180.0)
+        return sky;
+    sky.step = step;
+    // A margin beyond the last angle, so that the sun's smoothing sees what lies past it.
+    const double margin = kSunDiameter;
+    const auto count = static_cast<std::size_t>(std::ceil((maxAngle + margin) / step));
+    std::vector<LinearRgb> bins(count);
+    const std::vector<double> nm = bandWavelengths(wavelengths);
+    raysPerBranch = std::clamp(raysPerBranch, 8, 4096);
+    for (double lambda : nm) {
+        const auto n = refractiveIndex(material, lambda);
+        if (!n || !(*n > 1.0))
+            continue;
+        const LinearRgb colour = spectralColour(lambda);
+        for (int k = kMinOrder; k <= kMaxOrder; ++k) {
+            if (!(orders & orderBit(k)))
+                continue;
+            // Split at the rainbow ray so that the bow's edge falls exactly on a ray.
+            const auto ray = rainbowRay(*n, k);
+            const double split = ray ? ray->impact : 1.0;
+            traceBranch(bins, step, *n, k, 0.0, split, raysPerBranch, colour);
+            if (split < 1.0)
+                traceBranch(bins, step, *n, k, split, 1.0, raysPerBranch, colour);
+        }
+    }
+    // Energy per sample over the sample's ring of sky, averaged over the colours.
+    const double perColour = 1.0 / static_cast<double>(nm.size());
+    for (std::size_t j = 0; j < count; ++j) {
+        const double a0 = static_cast<double>(j) * step * kDegree;
+        const double a1 = static_cast<double>(j + 1) * step * kDegree;
+        const double ring = 2.0 * std::numbers::pi * (std::cos(a0) - std::cos(a1));
+        const double k = perColour / ring;
+        bins[j] = {bins[j].r * k, bins[j].g * k, bins[j].b * k};
+    }
+    sky.light = overSun(bins, step);
+    sky.light.resize(static_cast<std::size_t>(std::ceil(maxAngle / step)));
+    return sky;
+}
+
+} // namespace lumenary::rainbow
