@@ -17,28 +17,13 @@ bool validOrder(int k)
     return k >= kMinOrder && k <= kMaxOrder;
 }
 
-// Reflectance of one polarisation at a surface met at i outside (r inside); the same for a
-// reflection inside met at r, so one value serves the way in, every reflection and the way out.
-struct Reflectance {
-    double s = 0;
-    double p = 0;
-};
-
-Reflectance reflectance(double n, double i, double r)
-{
-    const double ci = std::cos(i);
-    const double cr = std::cos(r);
-    const double rs = (ci - n * cr) / (ci + n * cr);
-    const double rp = (n * ci - cr) / (n * ci + cr);
-    return {rs * rs, rp * rp};
-}
-
 } // namespace
 
 double deviation(double n, int k, double b)
 {
-    const double i = std::asin(std::clamp(b, 0.0, 1.0));
-    const double r = std::asin(std::sin(i) / n);
+    b = std::clamp(b, 0.0, 1.0);
+    const double i = std::asin(b);
+    const double r = std::asin(b / n);
     return (2.0 * (i - r) + k * (std::numbers::pi - 2.0 * r)) / kDegree;
 }
 
@@ -70,20 +55,32 @@ std::optional<RainbowRay> rainbowRay(double n, int k)
     return ray;
 }
 
-RainbowRay curveMinimum(double n, int k, int samples)
+std::vector<double> sampleCurve(double n, int k, int samples)
 {
     samples = std::max(samples, 3);
+    std::vector<double> values(static_cast<std::size_t>(samples));
+    for (int j = 0; j < samples; ++j)
+        values[static_cast<std::size_t>(j)] =
+            deviation(n, k, static_cast<double>(j) / (samples - 1));
+    return values;
+}
+
+RainbowRay curveMinimum(double n, int k, int samples)
+{
+    const std::vector<double> values = sampleCurve(n, k, samples);
+    return minimumOfSamples(n, k, values);
+}
+
+RainbowRay minimumOfSamples(double n, int k, std::span<const double> values)
+{
+    const auto samples = static_cast<int>(values.size());
+    if (samples < 3 || !(n > 1.0) || !validOrder(k))
+        return {};
     const double step = 1.0 / (samples - 1);
-    int best = 0;
-    double bestD = deviation(n, k, 0.0);
-    for (int j = 1; j < samples; ++j) {
-        const double d = deviation(n, k, j * step);
-        if (d < bestD) {
-            bestD = d;
-            best = j;
-        }
-    }
-    // Golden-section search between the smallest sample's neighbours.
+    const auto best =
+        static_cast<int>(std::min_element(values.begin(), values.end()) - values.begin());
+    // Golden-section search between the smallest sample's neighbours, to well below what the
+    // read-outs show (D is flat there, so b need not be found as closely as D).
     double lo = std::max(0, best - 1) * step;
     double hi = std::min(samples - 1, best + 1) * step;
     const double g = (std::sqrt(5.0) - 1.0) / 2.0;
@@ -91,7 +88,7 @@ RainbowRay curveMinimum(double n, int k, int samples)
     double x2 = lo + g * (hi - lo);
     double f1 = deviation(n, k, x1);
     double f2 = deviation(n, k, x2);
-    for (int iter = 0; iter < 80 && hi - lo > 1e-12; ++iter) {
+    while (hi - lo > 1e-7) {
         if (f1 < f2) {
             hi = x2;
             x2 = x1;
@@ -155,12 +152,28 @@ std::vector<double> bandWavelengths(int count)
 
 double leavingShare(double n, int k, double b)
 {
-    const double i = std::asin(std::clamp(b, 0.0, 1.0));
-    const double r = std::asin(std::sin(i) / n);
-    const Reflectance f = reflectance(n, i, r);
-    const double s = (1.0 - f.s) * (1.0 - f.s) * std::pow(f.s, k);
-    const double p = (1.0 - f.p) * (1.0 - f.p) * std::pow(f.p, k);
-    return 0.5 * (s + p);
+    return leavingRay(n, k, b).share;
+}
+
+LeavingRay leavingRay(double n, int k, double b)
+{
+    b = std::clamp(b, 0.0, 1.0);
+    const double sinR = b / n;
+    const double i = std::asin(b);
+    const double r = std::asin(sinR);
+    const double cosI = std::sqrt(1.0 - b * b);
+    const double cosR = std::sqrt(1.0 - sinR * sinR);
+    const double rs = (cosI - n * cosR) / (cosI + n * cosR);
+    const double rp = (n * cosI - cosR) / (n * cosI + cosR);
+    const double fs = rs * rs;
+    const double fp = rp * rp;
+    double s = (1.0 - fs) * (1.0 - fs);
+    double p = (1.0 - fp) * (1.0 - fp);
+    for (int j = 0; j < k; ++j) {
+        s *= fs;
+        p *= fp;
+    }
+    return {(2.0 * (i - r) + k * (std::numbers::pi - 2.0 * r)) / kDegree, 0.5 * (s + p)};
 }
 
 DropPath dropPath(double n, int k, double b, int side)

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace lumenary::rainbow
@@ -55,6 +56,12 @@ std::optional<RainbowRay> rainbowRay(double n, int k);
 // the smallest sample.
 RainbowRay curveMinimum(double n, int k, int samples);
 
+// The same search on a curve already sampled: values[j] = D(j / (size − 1)); at least 3 values.
+RainbowRay minimumOfSamples(double n, int k, std::span<const double> values);
+
+// D(b) at `samples` evenly spaced b from 0 to 1, both ends included.
+std::vector<double> sampleCurve(double n, int k, int samples);
+
 // One bow of a liquid: the rainbow angles of its red and violet edges from the antisolar point.
 struct Bow {
     int order = 1;
@@ -79,6 +86,13 @@ std::vector<double> bandWavelengths(int count);
 // in, reflected k times, transmitted out, by Fresnel's formulas for unpolarised sunlight
 // (each polarisation followed separately, then averaged).
 double leavingShare(double n, int k, double b);
+
+// The deviation and the leaving share of one ray together, for tracing many rays.
+struct LeavingRay {
+    double deviation = 0;
+    double share = 0;
+};
+LeavingRay leavingRay(double n, int k, double b);
 
 // The path of one ray through the drop of radius 1 about the origin: the entry point, the k
 // points of reflection, the exit point, and the unit direction in which it leaves. `side` +1

@@ -21,44 +21,79 @@ void add(LinearRgb& into, LinearRgb c, double k)
     into.b += c.b * k;
 }
 
-// Spreads energy evenly over the angles lo..hi, into the samples it overlaps.
-void deposit(std::vector<LinearRgb>& bins, double step, double lo, double hi, double energy,
-             LinearRgb colour)
+// Light collected per sample: what falls wholly inside a run of samples is kept as a
+// difference (added at the run's start, taken away after its end) and summed up once at the
+// end, so that spreading a ray's light over many samples costs no more than over one.
+class Deposit
 {
-    const double top = static_cast<double>(bins.size()) * step;
-    if (lo >= top || hi < 0.0 || !(energy > 0.0))
-        return;
-    const auto last = static_cast<int>(bins.size()) - 1;
-    if (hi - lo < 1e-9) {
-        add(bins[static_cast<std::size_t>(std::min(last, static_cast<int>(lo / step)))], colour,
-            energy);
-        return;
+public:
+    Deposit(std::size_t count, double step) : m_step(step), m_bins(count), m_runs(count + 1) {}
+
+    // Spreads energy evenly over the angles lo..hi.
+    void spread(double lo, double hi, double energy, LinearRgb colour)
+    {
+        const double top = static_cast<double>(m_bins.size()) * m_step;
+        if (lo >= top || hi < 0.0 || !(energy > 0.0))
+            return;
+        const auto last = static_cast<int>(m_bins.size()) - 1;
+        if (hi - lo < 1e-9) {
+            addTo(m_bins, std::min(last, static_cast<int>(lo / m_step)), colour, energy);
+            return;
+        }
+        const double density = energy / (hi - lo);
+        const double from = std::max(lo, 0.0);
+        const double to = std::min(hi, top);
+        const int j0 = std::min(last, static_cast<int>(from / m_step));
+        const int j1 = std::min(last, static_cast<int>(to / m_step));
+        if (j0 == j1) {
+            addTo(m_bins, j0, colour, density * (to - from));
+            return;
+        }
+        addTo(m_bins, j0, colour, density * ((j0 + 1) * m_step - from));
+        addTo(m_bins, j1, colour, density * (to - j1 * m_step));
+        if (j1 > j0 + 1) {
+            addTo(m_runs, j0 + 1, colour, density * m_step);
+            addTo(m_runs, j1, colour, -density * m_step);
+        }
     }
-    const double density = energy / (hi - lo);
-    const double from = std::max(lo, 0.0);
-    const double to = std::min(hi, top);
-    const int j0 = std::min(last, static_cast<int>(from / step));
-    const int j1 = std::min(last, static_cast<int>(to / step));
-    for (int j = j0; j <= j1; ++j) {
-        const double overlap = std::min(to, (j + 1) * step) - std::max(from, j * step);
-        if (overlap > 0.0)
-            add(bins[static_cast<std::size_t>(j)], colour, density * overlap);
+
+    // The light per sample.
+    std::vector<LinearRgb> total() const
+    {
+        std::vector<LinearRgb> out = m_bins;
+        LinearRgb run;
+        for (std::size_t j = 0; j < out.size(); ++j) {
+            add(run, m_runs[j], 1.0);
+            add(out[j], run, 1.0);
+        }
+        return out;
     }
-}
+
+private:
+    static void addTo(std::vector<LinearRgb>& v, int j, LinearRgb c, double k)
+    {
+        add(v[static_cast<std::size_t>(j)], c, k);
+    }
+
+    double m_step;
+    std::vector<LinearRgb> m_bins;
+    std::vector<LinearRgb> m_runs;
+};
 
 // Traces one colour of one order over b from `from` to `to` and deposits what leaves.
-void traceBranch(std::vector<LinearRgb>& bins, double step, double n, int k, double from, double to,
-                 int rays, LinearRgb colour)
+void traceBranch(Deposit& bins, double n, int k, double from, double to, int rays, LinearRgb colour)
 {
     const double db = (to - from) / rays;
     double b0 = from;
-    double a0 = antisolarAngle(deviation(n, k, b0));
-    double w0 = 2.0 * b0 * leavingShare(n, k, b0);
+    LeavingRay ray = leavingRay(n, k, b0);
+    double a0 = antisolarAngle(ray.deviation);
+    double w0 = 2.0 * b0 * ray.share;
     for (int j = 1; j <= rays; ++j) {
         const double b1 = from + j * db;
-        const double a1 = antisolarAngle(deviation(n, k, b1));
-        const double w1 = 2.0 * b1 * leavingShare(n, k, b1);
-        deposit(bins, step, std::min(a0, a1), std::max(a0, a1), 0.5 * (w0 + w1) * db, colour);
+        ray = leavingRay(n, k, b1);
+        const double a1 = antisolarAngle(ray.deviation);
+        const double w1 = 2.0 * b1 * ray.share;
+        bins.spread(std::min(a0, a1), std::max(a0, a1), 0.5 * (w0 + w1) * db, colour);
         a0 = a1;
         w0 = w1;
     }
@@ -139,7 +174,7 @@ SkyProfile skyProfile(const SellmeierMaterial& material, unsigned orders, int wa
     // A margin beyond the last angle, so that the sun's smoothing sees what lies past it.
     const double margin = kSunDiameter;
     const auto count = static_cast<std::size_t>(std::ceil((maxAngle + margin) / step));
-    std::vector<LinearRgb> bins(count);
+    Deposit deposit(count, step);
     const std::vector<double> nm = bandWavelengths(wavelengths);
     raysPerBranch = std::clamp(raysPerBranch, 8, 4096);
     for (double lambda : nm) {
@@ -153,11 +188,12 @@ SkyProfile skyProfile(const SellmeierMaterial& material, unsigned orders, int wa
             // Split at the rainbow ray so that the bow's edge falls exactly on a ray.
             const auto ray = rainbowRay(*n, k);
             const double split = ray ? ray->impact : 1.0;
-            traceBranch(bins, step, *n, k, 0.0, split, raysPerBranch, colour);
+            traceBranch(deposit, *n, k, 0.0, split, raysPerBranch, colour);
             if (split < 1.0)
-                traceBranch(bins, step, *n, k, split, 1.0, raysPerBranch, colour);
+                traceBranch(deposit, *n, k, split, 1.0, raysPerBranch, colour);
         }
     }
+    std::vector<LinearRgb> bins = deposit.total();
     // Energy per sample over the sample's ring of sky, averaged over the colours.
     const double perColour = 1.0 / static_cast<double>(nm.size());
     for (std::size_t j = 0; j < count; ++j) {
