@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
@@ -80,6 +81,13 @@ Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
     about->setObjectName(QStringLiteral("about"));
     auto* instruct = menuBar()->addAction(QStringLiteral("Instructions"));
     instruct->setObjectName(QStringLiteral("Instruct"));
+    // The modern windows, after the classic entries.
+    auto* explore = menuBar()->addMenu(QStringLiteral("Explore"));
+    explore->setObjectName(QStringLiteral("Explore"));
+    auto* rainbowColours = explore->addAction(QStringLiteral("Rainbow Colours"));
+    rainbowColours->setObjectName(QStringLiteral("RainbowColours"));
+    connect(rainbowColours, &QAction::triggered, this,
+            [this] { m_registry.show(QStringLiteral("RainbowColours")); });
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));

@@ -6,6 +6,7 @@
 #include "instructions_viewer.h"
 #include "plane_mirror_window.h"
 #include "prism_window.h"
+#include "rainbow_colours_window.h"
 #include "rainbow_window.h"
 #include "ray_diagram_window.h"
 #include "window_registry.h"
@@ -25,6 +26,7 @@ void registerWindows(WindowRegistry& registry)
     registry.add(QStringLiteral("PlaneMirror"), [] { return createPlaneMirrorWindow(); });
     registry.add(QStringLiteral("frmAbout"), [] { return createAboutBox(); });
     registry.add(QStringLiteral("LumenaryDoc"), [] { return createInstructionsViewer(); });
+    registry.add(QStringLiteral("RainbowColours"), [] { return createRainbowColoursWindow(); });
 }
 
 } // namespace lumenary
