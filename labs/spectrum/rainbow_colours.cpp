@@ -55,14 +55,31 @@ std::optional<RainbowRay> rainbowRay(double n, int k)
     return ray;
 }
 
-std::vector<double> sampleCurve(double n, int k, int samples)
+std::vector<double> incidenceGrid(int samples)
 {
     samples = std::max(samples, 3);
-    std::vector<double> values(static_cast<std::size_t>(samples));
+    std::vector<double> incidence(static_cast<std::size_t>(samples));
     for (int j = 0; j < samples; ++j)
+        incidence[static_cast<std::size_t>(j)] = std::asin(static_cast<double>(j) / (samples - 1));
+    return incidence;
+}
+
+std::vector<double> sampleCurve(double n, int k, std::span<const double> incidence)
+{
+    const auto samples = static_cast<int>(incidence.size());
+    std::vector<double> values(incidence.size());
+    for (int j = 0; j < samples; ++j) {
+        const double i = incidence[static_cast<std::size_t>(j)];
+        const double r = std::asin(static_cast<double>(j) / (samples - 1) / n);
         values[static_cast<std::size_t>(j)] =
-            deviation(n, k, static_cast<double>(j) / (samples - 1));
+            (2.0 * (i - r) + k * (std::numbers::pi - 2.0 * r)) / kDegree;
+    }
     return values;
+}
+
+std::vector<double> sampleCurve(double n, int k, int samples)
+{
+    return sampleCurve(n, k, incidenceGrid(samples));
 }
 
 RainbowRay curveMinimum(double n, int k, int samples)

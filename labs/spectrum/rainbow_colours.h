@@ -62,6 +62,13 @@ RainbowRay minimumOfSamples(double n, int k, std::span<const double> values);
 // D(b) at `samples` evenly spaced b from 0 to 1, both ends included.
 std::vector<double> sampleCurve(double n, int k, int samples);
 
+// The angles of incidence, in radians, at `samples` evenly spaced b: the same for every colour,
+// so many curves can share them.
+std::vector<double> incidenceGrid(int samples);
+
+// D(b) at the b of an incidence grid.
+std::vector<double> sampleCurve(double n, int k, std::span<const double> incidence);
+
 // One bow of a liquid: the rainbow angles of its red and violet edges from the antisolar point.
 struct Bow {
     int order = 1;

@@ -23,6 +23,7 @@ RainbowScene buildScene(const SellmeierMaterial& material, unsigned orders, int 
     RainbowScene scene;
     scene.material = &material;
     scene.wavelengths = bandWavelengths(wavelengths);
+    const std::vector<double> incidence = incidenceGrid(kCurveSamples);
     for (int k = kMinOrder; k <= kMaxOrder; ++k) {
         if (!(orders & orderBit(k)))
             continue;
@@ -32,7 +33,7 @@ RainbowScene buildScene(const SellmeierMaterial& material, unsigned orders, int 
             const auto n = refractiveIndex(material, nm);
             if (!n || !(*n > 1.0))
                 continue;
-            ColourCurve c{nm, *n, sampleCurve(*n, k, kCurveSamples), {}, rainbowRay(*n, k)};
+            ColourCurve c{nm, *n, sampleCurve(*n, k, incidence), {}, rainbowRay(*n, k)};
             c.minimum = minimumOfSamples(*n, k, c.values);
             if (c.closed)
                 scene.largestDisagreement =

@@ -55,7 +55,7 @@ QString fewColoursText(const RainbowScene& s)
 
 QString degreesText(double degrees)
 {
-    QLocale locale = QLocale::system();
+    QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(degrees, 'f', 3) + QChar(0x00b0);
 }

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -36,6 +37,14 @@ QString withoutColon(QString text)
     if (text.endsWith(QLatin1Char(':')))
         text.chop(1);
     return text;
+}
+
+// A small angle in exponent form, in the program's locale: "1.4e-12°".
+QString exponentText(double degrees)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(degrees, 'e', 1) + QChar(0x00b0);
 }
 
 } // namespace
@@ -235,9 +244,8 @@ void RainbowColoursWindow::redraw()
         r.fields[2]->setText(bow ? degreesText(bow->width()) : QString());
     }
     m_darkBand->setText(scene->darkBand ? degreesText(*scene->darkBand) : QString());
-    m_agreement->setText(scene->orders.empty()
-                             ? QString()
-                             : QString::number(scene->largestDisagreement, 'e', 1) + QChar(0x00b0));
+    m_agreement->setText(scene->orders.empty() ? QString()
+                                               : exponentText(scene->largestDisagreement));
 }
 
 void RainbowColoursWindow::keyPressEvent(QKeyEvent* event)
