@@ -56,7 +56,9 @@ bench: deps
 	@cmake --build build-bench -j $(JOBS)
 	cd build-bench/bench && ./bench_events --benchmark_out=events.json --benchmark_out_format=json
 	cd build-bench/bench && ./bench_startup --benchmark_out=startup.json --benchmark_out_format=json
-	python3 bench/report.py build-bench/results.md build-bench/bench/events.json build-bench/bench/startup.json
+	cd build-bench/bench && ./bench_rainbow_colours --benchmark_out=rainbow_colours.json --benchmark_out_format=json
+	python3 bench/report.py build-bench/results.md build-bench/bench/events.json build-bench/bench/startup.json \
+	    build-bench/bench/rainbow_colours.json
 	@cat build-bench/results.md
 
 # Installs into PREFIX (default /usr/local); DESTDIR is honoured for staging.
