@@ -80,20 +80,26 @@ private:
     std::vector<LinearRgb> m_runs;
 };
 
-// Traces one colour of one order over b from `from` to `to` and deposits what leaves.
-void traceBranch(Deposit& bins, double n, int k, double from, double to, int rays, LinearRgb colour)
+// Traces one colour of one order over b from `from` to `to` and deposits what leaves. The rays
+// lie `phase` (0 to 1) of a step after the even grid, so that the colours' grids do not line up:
+// aligned, the steps of the piecewise-even spreading would add up into visible rings.
+void traceBranch(Deposit& bins, double n, int k, double from, double to, int rays, double phase,
+                 LinearRgb colour)
 {
     const double db = (to - from) / rays;
     double b0 = from;
     LeavingRay ray = leavingRay(n, k, b0);
     double a0 = antisolarAngle(ray.deviation);
     double w0 = 2.0 * b0 * ray.share;
-    for (int j = 1; j <= rays; ++j) {
-        const double b1 = from + j * db;
+    for (int j = 0; j <= rays; ++j) {
+        const double b1 = j < rays ? from + (j + phase) * db : to;
+        if (!(b1 > b0))
+            continue;
         ray = leavingRay(n, k, b1);
         const double a1 = antisolarAngle(ray.deviation);
         const double w1 = 2.0 * b1 * ray.share;
-        bins.spread(std::min(a0, a1), std::max(a0, a1), 0.5 * (w0 + w1) * db, colour);
+        bins.spread(std::min(a0, a1), std::max(a0, a1), 0.5 * (w0 + w1) * (b1 - b0), colour);
+        b0 = b1;
         a0 = a1;
         w0 = w1;
     }
@@ -177,7 +183,10 @@ SkyProfile skyProfile(const SellmeierMaterial& material, unsigned orders, int wa
     Deposit deposit(count, step);
     const std::vector<double> nm = bandWavelengths(wavelengths);
     raysPerBranch = std::clamp(raysPerBranch, 8, 4096);
+    double phase = 0.5;
     for (double lambda : nm) {
+        // A different offset for each colour, spread evenly (the golden ratio's steps).
+        phase = std::fmod(phase + 0.6180339887498949, 1.0);
         const auto n = refractiveIndex(material, lambda);
         if (!n || !(*n > 1.0))
             continue;
@@ -188,9 +197,9 @@ SkyProfile skyProfile(const SellmeierMaterial& material, unsigned orders, int wa
             // Split at the rainbow ray so that the bow's edge falls exactly on a ray.
             const auto ray = rainbowRay(*n, k);
             const double split = ray ? ray->impact : 1.0;
-            traceBranch(deposit, *n, k, 0.0, split, raysPerBranch, colour);
+            traceBranch(deposit, *n, k, 0.0, split, raysPerBranch, phase, colour);
             if (split < 1.0)
-                traceBranch(deposit, *n, k, split, 1.0, raysPerBranch, colour);
+                traceBranch(deposit, *n, k, split, 1.0, raysPerBranch, phase, colour);
         }
     }
     std::vector<LinearRgb> bins = deposit.total();

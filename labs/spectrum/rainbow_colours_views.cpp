@@ -186,7 +186,10 @@ QImage DeviationChart::render(QSize size) const
         const QRectF& r = panel.rect;
         painter.setPen(kAxis);
         painter.drawRect(r);
-        for (double d = std::ceil(panel.lo / 5.0) * 5.0; d <= panel.hi; d += 5.0) {
+        // Ticks every 5°, or every 10° or 15° when the panel is too short to label each 5°.
+        const double perDegree = r.height() / (panel.hi - panel.lo);
+        const double tick = perDegree * 5.0 >= 14.0 ? 5.0 : perDegree * 10.0 >= 14.0 ? 10.0 : 15.0;
+        for (double d = std::ceil(panel.lo / tick) * tick; d <= panel.hi; d += tick) {
             const double y = r.bottom() - (d - panel.lo) / (panel.hi - panel.lo) * r.height();
             if (y < r.top() + 4 || y > r.bottom() - 4)
                 continue;
@@ -410,9 +413,9 @@ QImage SkyView::render(QSize size) const
             if (outer > kSkyExtent)
                 continue;
             label(outer,
-                  b.order == 1   ? 160.0
-                  : b.order == 2 ? 20.0
-                                 : 45.0,
+                  b.order == 1   ? 165.0
+                  : b.order == 2 ? 140.0
+                                 : 115.0,
                   orderName(b.order).toLower());
             if (b.order == 1)
                 primaryOuter = outer;
