@@ -75,6 +75,16 @@ void LightImage::addPixel(int x, int y, LinearRgb light)
     p[2] += static_cast<float>(light.b);
 }
 
+LinearRgb LightImage::at(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return {};
+    const float* p = &m_light[(static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
+                               static_cast<std::size_t>(x)) *
+                              3];
+    return {p[0], p[1], p[2]};
+}
+
 void LightImage::addLine(QPointF a, QPointF b, LinearRgb light)
 {
     if (m_width > 0 && m_height > 0 && clipSegment(a, b, 0.0, m_width - 1e-6, m_height - 1e-6))

@@ -31,6 +31,8 @@ public:
     void addWideLine(QPointF a, QPointF b, LinearRgb light, int thickness);
     // Adds light to one pixel; outside the picture nothing happens.
     void addPixel(int x, int y, LinearRgb light);
+    // The light gathered at a pixel; black outside the picture.
+    LinearRgb at(int x, int y) const;
 
     // The picture for the screen: each pixel's light times exposure, brought down as a whole
     // when brighter than white (hue kept), and gamma-encoded.

@@ -81,18 +81,21 @@ private:
 };
 
 // Traces one colour of one order over b from `from` to `to` and deposits what leaves. The rays
-// lie `phase` (0 to 1) of a step after the even grid, so that the colours' grids do not line up:
+// lie `phase` (0 to 1) of a step after an even grid, so that the colours' grids do not line up:
 // aligned, the steps of the piecewise-even spreading would add up into visible rings.
 void traceBranch(Deposit& bins, double n, int k, double from, double to, int rays, double phase,
                  LinearRgb colour)
 {
-    const double db = (to - from) / rays;
+    // Evenly in the angle of incidence rather than in b: near the rim the leaving angle and
+    // the reflected share change fastest with b, and the rays crowd there.
+    const double i0 = std::asin(from);
+    const double di = (std::asin(to) - i0) / rays;
     double b0 = from;
     LeavingRay ray = leavingRay(n, k, b0);
     double a0 = antisolarAngle(ray.deviation);
     double w0 = 2.0 * b0 * ray.share;
     for (int j = 0; j <= rays; ++j) {
-        const double b1 = j < rays ? from + (j + phase) * db : to;
+        const double b1 = j < rays ? std::sin(i0 + (j + phase) * di) : to;
         if (!(b1 > b0))
             continue;
         ray = leavingRay(n, k, b1);

@@ -41,6 +41,8 @@ private slots:
     void dropPathLeavesBySnellsLaw_data();
     void dropPathLeavesBySnellsLaw();
     void skyIsDarkBetweenTheBows();
+    void skyKeepsTheLightThatLeaves_data();
+    void skyKeepsTheLightThatLeaves();
 };
 
 void TestRainbowColoursCore::closedFormIsTheCurveMinimum_data()
@@ -193,6 +195,52 @@ void TestRainbowColoursCore::skyIsDarkBetweenTheBows()
     const LinearRgb outerPrimary = sky.at(42.3);
     const LinearRgb innerSecondary = sky.at(50.4);
     QVERIFY(outerPrimary.r > outerPrimary.b && innerSecondary.r > innerSecondary.b);
+}
+
+void TestRainbowColoursCore::skyKeepsTheLightThatLeaves_data()
+{
+    QTest::addColumn<int>("order");
+    QTest::addColumn<int>("wavelengths");
+    QTest::newRow("primary, few colours") << 1 << 3;
+    QTest::newRow("secondary, many colours") << 2 << 400;
+    QTest::newRow("fifth order") << 5 << 40;
+}
+
+// Whatever the spreading and the sun's smoothing do, the sky over the whole sphere holds the
+// light that leaves the drop: per colour, the integral of 2b times the leaving share.
+void TestRainbowColoursCore::skyKeepsTheLightThatLeaves()
+{
+    QFETCH(int, order);
+    QFETCH(int, wavelengths);
+    const double step = 0.05;
+    const SkyProfile sky = skyProfile(water(), orderBit(order), wavelengths, 180.0, step);
+    LinearRgb onSky;
+    for (std::size_t j = 0; j < sky.light.size(); ++j) {
+        const double a0 = static_cast<double>(j) * step * std::numbers::pi / 180.0;
+        const double a1 = static_cast<double>(j + 1) * step * std::numbers::pi / 180.0;
+        const double ring = 2.0 * std::numbers::pi * (std::cos(a0) - std::cos(a1));
+        onSky = {onSky.r + sky.light[j].r * ring, onSky.g + sky.light[j].g * ring,
+                 onSky.b + sky.light[j].b * ring};
+    }
+    LinearRgb leaving;
+    const std::vector<double> nm = bandWavelengths(wavelengths);
+    for (double lambda : nm) {
+        const double n = *refractiveIndex(water(), lambda);
+        double energy = 0.0;
+        const int steps = 20000;
+        for (int j = 0; j < steps; ++j) {
+            const double b = (j + 0.5) / steps;
+            energy += 2.0 * b * leavingShare(n, order, b) / steps;
+        }
+        const LinearRgb c = spectralColour(lambda);
+        const double k = energy / static_cast<double>(nm.size());
+        leaving = {leaving.r + c.r * k, leaving.g + c.g * k, leaving.b + c.b * k};
+    }
+    QVERIFY(leaving.g > 0.0);
+    QVERIFY2(std::fabs(onSky.r / leaving.r - 1.0) < 0.01 &&
+                 std::fabs(onSky.g / leaving.g - 1.0) < 0.01 &&
+                 std::fabs(onSky.b / leaving.b - 1.0) < 0.01,
+             qPrintable(QString::number(onSky.g / leaving.g, 'f', 5)));
 }
 
 QTEST_APPLESS_MAIN(TestRainbowColoursCore)
