@@ -7,6 +7,7 @@
 #include "plane_mirror_window.h"
 #include "prism_spectrum_window.h"
 #include "prism_window.h"
+#include "rainbow_colours_window.h"
 #include "rainbow_window.h"
 #include "ray_diagram_window.h"
 #include "window_registry.h"
@@ -34,6 +35,12 @@ const std::vector<LabEntry>& labTable()
          Explore,
          {},
          createPrismSpectrumWindow},
+        {"RainbowColours",
+         "RainbowColours",
+         "Rainbow Colours",
+         Explore,
+         {},
+         createRainbowColoursWindow},
     };
     return table;
 }

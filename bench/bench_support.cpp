@@ -70,6 +70,14 @@ void settlePainting(QWidget* widget, const char* what)
         qFatal("%s: %s was not repainted", what, qPrintable(widget->objectName()));
 }
 
+void settlePainting(std::initializer_list<QWidget*> widgets, const char* what)
+{
+    settle();
+    for (QWidget* widget : widgets)
+        if (!g_watch->painted.count(widget))
+            qFatal("%s: %s was not repainted", what, qPrintable(widget->objectName()));
+}
+
 void click(QWidget* widget, QPoint at)
 {
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
+
 namespace lumenary::bench
 {
 
@@ -26,6 +28,8 @@ int settle();
 // Like settle(), but aborts the run when the widget was not painted: a benchmark of an event
 // that drew nothing would measure nothing.
 void settlePainting(QWidget* widget, const char* what);
+// The same for several widgets that one event must all repaint.
+void settlePainting(std::initializer_list<QWidget*> widgets, const char* what);
 
 // A left click (press and release) at a widget position.
 void click(QWidget* widget, QPoint at);

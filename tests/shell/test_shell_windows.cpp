@@ -251,7 +251,8 @@ void TestShellWindows::shippedDocument_data()
                                "Bottom Incident Rays",
                                "Two Mirrors",
                                "Animated Wavefronts",
-                               "System Info"})
+                               "System Info",
+                               "Rainbow Colours"})
         QTest::newRow(phrase) << QString::fromLatin1(phrase);
 }
 

@@ -212,7 +212,7 @@ QList<QWidget*> Driver::controls(QWidget* window) const
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (w->window() != window || !w->isVisible() || !w->isEnabled())
             continue;
-        if (qobject_cast<PlotWidget*>(w) || qobject_cast<QScrollBar*>(w) ||
+        if (qobject_cast<PlotWidget*>(w) || qobject_cast<QAbstractSlider*>(w) ||
             qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w))
             found << w;
         else if (auto* field = qobject_cast<QLineEdit*>(w); field && !field->isReadOnly())
@@ -241,8 +241,8 @@ QString Driver::step()
 
 QString Driver::launcherEvent()
 {
-    // Every way into a window the launcher offers: its buttons and its menu. Its Quit alone is
-    // left out, as it ends the program.
+    // Every way into a window the launcher offers: its buttons, its menu and the entries of the
+    // menu's drop-down menus. Its Quit alone is left out, as it ends the program.
     QList<QAbstractButton*> buttons;
     for (QAbstractButton* b : m_launcher.findChildren<QAbstractButton*>()) {
         if (b->isVisible() && b->isEnabled() && b->objectName() != QLatin1String("quit"))
@@ -251,9 +251,9 @@ QString Driver::launcherEvent()
     QList<QAction*> entries;
     for (QAction* a : m_launcher.menuBar()->actions()) {
         // A menu's own entry opens nothing; its entries do.
-        const QList<QAction*> within = a->menu() ? a->menu()->actions() : QList<QAction*>{a};
-        for (QAction* entry : within) {
-            if (entry->isVisible() && entry->isEnabled() && !entry->isSeparator())
+        const QList<QAction*> inside = a->menu() ? a->menu()->actions() : QList<QAction*>{a};
+        for (QAction* entry : inside) {
+            if (entry->isVisible() && entry->isEnabled() && !entry->isSeparator() && !entry->menu())
                 entries << entry;
         }
     }
@@ -289,7 +289,7 @@ QString Driver::windowEvent(QWidget* window)
         int weight = 2;
         if (qobject_cast<PlotWidget*>(w) || qobject_cast<QLineEdit*>(w))
             weight = 6;
-        else if (qobject_cast<QScrollBar*>(w))
+        else if (qobject_cast<QAbstractSlider*>(w))
             weight = 4;
         weights.push_back(weight);
         total += weight;
@@ -301,7 +301,7 @@ QString Driver::windowEvent(QWidget* window)
     QWidget* control = found.at(static_cast<qsizetype>(i));
     if (auto* plot = qobject_cast<PlotWidget*>(control))
         return mouseGesture(plot, true);
-    if (auto* bar = qobject_cast<QScrollBar*>(control))
+    if (auto* bar = qobject_cast<QAbstractSlider*>(control))
         return scrollEvent(bar);
     if (auto* list = qobject_cast<QComboBox*>(control))
         return listEvent(list);
@@ -394,7 +394,7 @@ QString Driver::textEvent(QLineEdit* field)
     return describe(field) + QStringLiteral(": ") + what;
 }
 
-QString Driver::scrollEvent(QScrollBar* bar)
+QString Driver::scrollEvent(QAbstractSlider* bar)
 {
     switch (below(4)) {
     case 0: {
@@ -546,7 +546,9 @@ QString Driver::check()
             const auto typed = m_typed.constFind(field);
             if (!field->isReadOnly() && typed != m_typed.constEnd() && *typed == text)
                 continue;
-            if (!text.isEmpty() && !parseNumber(text.toStdString(), point))
+            // An angle may carry its degree sign.
+            const QString number = text.endsWith(QChar(0x00b0)) ? text.chopped(1) : text;
+            if (!number.isEmpty() && !parseNumber(number.toStdString(), point))
                 return describe(field) +
                        QStringLiteral(" shows %1, not a number").arg(quoted(text));
         }

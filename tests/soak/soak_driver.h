@@ -15,7 +15,7 @@
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
-class QScrollBar;
+class QAbstractSlider;
 class QWidget;
 
 namespace lumenary
@@ -56,7 +56,7 @@ private:
     QString launcherEvent();
     QString windowEvent(QWidget* window);
     QString textEvent(QLineEdit* field);
-    QString scrollEvent(QScrollBar* bar);
+    QString scrollEvent(QAbstractSlider* bar);
     QString listEvent(QComboBox* list);
     QString buttonEvent(QAbstractButton* button);
     QString mouseGesture(QWidget* surface, bool wholeArea);

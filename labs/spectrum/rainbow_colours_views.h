@@ -1,0 +1,85 @@
+#pragma once
+
+#include "rainbow_colours_scene.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+namespace lumenary::rainbow
+{
+
+// A picture of the scene that fills its widget and grows with it. The picture is rendered
+// once per scene and size, and painted from that until either changes.
+class PictureView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PictureView(QWidget* parent = nullptr);
+
+    // Shows a new scene: renders afresh at the next paint and updates the description.
+    void setScene(std::shared_ptr<const RainbowScene> scene);
+    // Paints the whole picture, background included, scaled into target.
+    void paintPicture(QPainter& painter, const QRectF& target) const;
+
+protected:
+    // The picture at a size, in pixels.
+    virtual QImage render(QSize size) const = 0;
+    // A short sentence about what the picture shows, for assistive technology.
+    virtual QString describe() const = 0;
+    const RainbowScene* scene() const { return m_scene.get(); }
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::shared_ptr<const RainbowScene> m_scene;
+    mutable QImage m_cache;
+};
+
+// The deviation D against the impact parameter b, one panel per order shown, one curve per
+// colour, the least deviation of each curve marked.
+class DeviationChart final : public PictureView
+{
+    Q_OBJECT
+public:
+    explicit DeviationChart(QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {640, 300}; }
+
+protected:
+    QImage render(QSize size) const override;
+    QString describe() const override;
+};
+
+// A drop with a few rays of each colour through it and each colour's rainbow ray in bold.
+class DropView final : public PictureView
+{
+    Q_OBJECT
+public:
+    explicit DropView(QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {380, 340}; }
+
+protected:
+    QImage render(QSize size) const override;
+    QString describe() const override;
+};
+
+// The sky around the antisolar point out to 60°, as the observer sees it.
+class SkyView final : public PictureView
+{
+    Q_OBJECT
+public:
+    explicit SkyView(QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {380, 340}; }
+
+protected:
+    QImage render(QSize size) const override;
+    QString describe() const override;
+};
+
+// An angle as the window writes it: three decimals and the degree sign.
+QString degreesText(double degrees);
+
+// The name of an order: "Primary", "Secondary", "Third-order", …
+QString orderName(int k);
+
+} // namespace lumenary::rainbow

@@ -1,0 +1,289 @@
+#include "rainbow_colours_window.h"
+
+#include "dispersion.h"
+#include "rainbow_colours_scene.h"
+#include "rainbow_colours_views.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace lumenary
+{
+
+using namespace rainbow;
+
+namespace
+{
+
+constexpr int kDefaultWavelengths = 40;
+
+QString withoutColon(QString text)
+{
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text;
+}
+
+// A small angle in exponent form, in the program's locale: "1.4e-12°".
+QString exponentText(double degrees)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(degrees, 'e', 1) + QChar(0x00b0);
+}
+
+} // namespace
+
+RainbowColoursWindow::RainbowColoursWindow(QWidget* parent)
+    : LabWindow(QStringLiteral("RainbowColours"), QStringLiteral("Rainbow Colours"), parent)
+{
+    // Unlike the classic labs, this window is laid out and grows with its frame.
+    setMinimumSize(720, 520);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(1240, 800);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildControls());
+    left->addWidget(buildReadouts());
+    left->addStretch(1);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setToolTip(QStringLiteral("Hide the window; it opens again as you left it (Esc)"));
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    left->addWidget(close, 0, Qt::AlignRight);
+
+    m_chart = new DeviationChart(this);
+    m_chart->setObjectName(QStringLiteral("deviationChart"));
+    m_chart->setAccessibleName(QStringLiteral("Deviation curves"));
+    m_chart->setToolTip(QStringLiteral("Deviation D against impact parameter b for each colour; "
+                                       "the least deviation of each curve is its rainbow ray"));
+    m_drop = new DropView(this);
+    m_drop->setObjectName(QStringLiteral("dropView"));
+    m_drop->setAccessibleName(QStringLiteral("Rays through the drop"));
+    m_drop->setToolTip(QStringLiteral("Sunlight entering a drop, reflected inside and leaving, "
+                                      "in each colour; the rainbow rays in bold"));
+    m_sky = new SkyView(this);
+    m_sky->setObjectName(QStringLiteral("skyView"));
+    m_sky->setAccessibleName(QStringLiteral("The sky"));
+    m_sky->setToolTip(QStringLiteral("The bows as you see them with the sun behind you, out to "
+                                     "60\u00b0 from the antisolar point"));
+
+    auto* pictures = new QGridLayout;
+    pictures->addWidget(m_chart, 0, 0, 1, 2);
+    pictures->addWidget(m_drop, 1, 0);
+    pictures->addWidget(m_sky, 1, 1);
+    pictures->setRowStretch(0, 5);
+    pictures->setRowStretch(1, 6);
+
+    auto* root = new QHBoxLayout(this);
+    root->addLayout(left, 0);
+    root->addLayout(pictures, 1);
+    redraw();
+}
+
+QWidget* RainbowColoursWindow::buildControls()
+{
+    auto* box = new QGroupBox(QStringLiteral("Settings"), this);
+    auto* form = new QFormLayout(box);
+
+    m_liquid = new QComboBox(box);
+    m_liquid->setObjectName(QStringLiteral("liquidList"));
+    for (const SellmeierMaterial& m : dispersiveMaterials())
+        m_liquid->addItem(QString::fromUtf8(m.name.data(), static_cast<qsizetype>(m.name.size())));
+    m_liquid->setToolTip(QStringLiteral("What the drop is made of: water, or a glass to compare"));
+    auto* liquidLabel = new QLabel(QStringLiteral("&Liquid:"), box);
+    liquidLabel->setBuddy(m_liquid);
+    m_liquid->setAccessibleName(QStringLiteral("Liquid"));
+    form->addRow(liquidLabel, m_liquid);
+
+    auto* orders = new QWidget(box);
+    auto* orderRow = new QGridLayout(orders);
+    orderRow->setContentsMargins(0, 0, 0, 0);
+    const QString captions[5] = {QStringLiteral("1 (primary)"), QStringLiteral("2 (secondary)"),
+                                 QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")};
+    for (int k = 0; k < 5; ++k) {
+        auto* check = new QCheckBox(captions[k], orders);
+        check->setObjectName(QStringLiteral("order%1Check").arg(k + 1));
+        check->setChecked(k < 2);
+        check->setAccessibleName(QStringLiteral("Show light leaving after %1 internal reflection%2")
+                                     .arg(k + 1)
+                                     .arg(k == 0 ? QString() : QStringLiteral("s")));
+        check->setToolTip(QStringLiteral("%1 bow: light leaving after %2 reflection%3 inside the "
+                                         "drop")
+                              .arg(orderName(k + 1))
+                              .arg(k + 1)
+                              .arg(k == 0 ? QString() : QStringLiteral("s")));
+        orderRow->addWidget(check, k < 2 ? 0 : 1, k < 2 ? k : k - 2);
+        connect(check, &QCheckBox::toggled, this, &RainbowColoursWindow::orderCheck_Change);
+        m_orders[static_cast<std::size_t>(k)] = check;
+    }
+    auto* ordersLabel = new QLabel(QStringLiteral("&Internal reflections:"), box);
+    ordersLabel->setBuddy(m_orders[0]);
+    form->addRow(ordersLabel, orders);
+
+    auto* count = new QWidget(box);
+    auto* countRow = new QHBoxLayout(count);
+    countRow->setContentsMargins(0, 0, 0, 0);
+    m_countSlider = new QSlider(Qt::Horizontal, count);
+    m_countSlider->setObjectName(QStringLiteral("countSlider"));
+    m_countSlider->setRange(kMinWavelengths, kMaxWavelengths);
+    m_countSlider->setValue(kDefaultWavelengths);
+    m_countSlider->setTracking(true);
+    m_countSlider->setToolTip(QStringLiteral("How many colours, evenly from 400 to 700 nm"));
+    m_countSpin = new QSpinBox(count);
+    m_countSpin->setObjectName(QStringLiteral("countSpin"));
+    m_countSpin->setRange(kMinWavelengths, kMaxWavelengths);
+    m_countSpin->setValue(kDefaultWavelengths);
+    m_countSpin->setToolTip(m_countSlider->toolTip());
+    countRow->addWidget(m_countSlider, 1);
+    countRow->addWidget(m_countSpin);
+    auto* countLabel = new QLabel(QStringLiteral("&Wavelengths N (400\u2013700 nm):"), box);
+    countLabel->setBuddy(m_countSlider);
+    m_countSlider->setAccessibleName(QStringLiteral("Wavelengths N (400\u2013700 nm)"));
+    m_countSpin->setAccessibleName(m_countSlider->accessibleName());
+    form->addRow(countLabel, count);
+
+    connect(m_liquid, &QComboBox::currentIndexChanged, this,
+            &RainbowColoursWindow::liquidList_Change);
+    connect(m_countSlider, &QSlider::valueChanged, this, &RainbowColoursWindow::countSlider_Change);
+    connect(m_countSpin, &QSpinBox::valueChanged, this, &RainbowColoursWindow::countSpin_Change);
+    return box;
+}
+
+QLineEdit* RainbowColoursWindow::addReadout(QFormLayout* form, const QString& label,
+                                            const QString& name, QLabel** labelOut)
+{
+    auto* text = new QLabel(label, form->parentWidget());
+    auto* field = new QLineEdit(form->parentWidget());
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    field->setAccessibleName(withoutColon(label));
+    field->setMinimumWidth(90);
+    text->setBuddy(field);
+    form->addRow(text, field);
+    if (labelOut)
+        *labelOut = text;
+    return field;
+}
+
+QWidget* RainbowColoursWindow::buildReadouts()
+{
+    auto* box = new QGroupBox(QStringLiteral("Rainbow angles from the antisolar point"), this);
+    auto* form = new QFormLayout(box);
+    for (int k = 1; k <= kMaxOrder; ++k) {
+        BowReadouts& r = m_bowReadouts[static_cast<std::size_t>(k - 1)];
+        const QString bow = orderName(k) + QStringLiteral(" bow");
+        r.fields[0] = addReadout(form, bow + QStringLiteral(", red (700 nm):"),
+                                 QStringLiteral("bow%1Red").arg(k), &r.labels[0]);
+        r.fields[1] = addReadout(form, bow + QStringLiteral(", violet (400 nm):"),
+                                 QStringLiteral("bow%1Violet").arg(k), &r.labels[1]);
+        r.fields[2] = addReadout(form, bow + QStringLiteral(" width:"),
+                                 QStringLiteral("bow%1Width").arg(k), &r.labels[2]);
+    }
+    m_darkBand = addReadout(form, QStringLiteral("Alexander's dark band width:"),
+                            QStringLiteral("darkBandWidth"));
+    m_darkBand->setToolTip(QStringLiteral("The secondary bow's inner edge minus the primary "
+                                          "bow's outer edge"));
+    m_agreement = addReadout(form, QStringLiteral("Curve minima against closed form:"),
+                             QStringLiteral("curveAgreement"));
+    m_agreement->setToolTip(QStringLiteral("The largest difference between a plotted curve's "
+                                           "least deviation, found numerically, and the closed "
+                                           "form cos\u00b2 i = (n\u00b2 \u2212 1) / (k(k + 2))"));
+    return box;
+}
+
+unsigned RainbowColoursWindow::chosenOrders() const
+{
+    unsigned orders = 0;
+    for (int k = 1; k <= kMaxOrder; ++k)
+        if (m_orders[static_cast<std::size_t>(k - 1)]->isChecked())
+            orders |= orderBit(k);
+    return orders;
+}
+
+void RainbowColoursWindow::redraw()
+{
+    const auto materials = dispersiveMaterials();
+    const int index =
+        std::clamp(m_liquid->currentIndex(), 0, static_cast<int>(materials.size()) - 1);
+    const unsigned orders = chosenOrders();
+    auto scene = std::make_shared<const RainbowScene>(
+        buildScene(materials[static_cast<std::size_t>(index)], orders, m_countSpin->value()));
+    m_chart->setScene(scene);
+    m_drop->setScene(scene);
+    m_sky->setScene(scene);
+
+    for (int k = 1; k <= kMaxOrder; ++k) {
+        BowReadouts& r = m_bowReadouts[static_cast<std::size_t>(k - 1)];
+        const bool shown = orders & orderBit(k);
+        const Bow* bow = nullptr;
+        for (const Bow& b : scene->bows)
+            if (b.order == k)
+                bow = &b;
+        for (int j = 0; j < 3; ++j) {
+            r.labels[j]->setVisible(shown);
+            r.fields[j]->setVisible(shown);
+        }
+        r.fields[0]->setText(bow ? degreesText(bow->red) : QString());
+        r.fields[1]->setText(bow ? degreesText(bow->violet) : QString());
+        r.fields[2]->setText(bow ? degreesText(bow->width()) : QString());
+    }
+    m_darkBand->setText(scene->darkBand ? degreesText(*scene->darkBand) : QString());
+    m_agreement->setText(scene->orders.empty() ? QString()
+                                               : exponentText(scene->largestDisagreement));
+}
+
+void RainbowColoursWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        hide();
+        return;
+    }
+    LabWindow::keyPressEvent(event);
+}
+
+void RainbowColoursWindow::liquidList_Change(int)
+{
+    redraw();
+}
+
+void RainbowColoursWindow::orderCheck_Change()
+{
+    redraw();
+}
+
+void RainbowColoursWindow::countSlider_Change(int value)
+{
+    const QSignalBlocker block(m_countSpin);
+    m_countSpin->setValue(value);
+    redraw();
+}
+
+void RainbowColoursWindow::countSpin_Change(int value)
+{
+    const QSignalBlocker block(m_countSlider);
+    m_countSlider->setValue(value);
+    redraw();
+}
+
+QWidget* createRainbowColoursWindow()
+{
+    return new RainbowColoursWindow;
+}
+
+} // namespace lumenary

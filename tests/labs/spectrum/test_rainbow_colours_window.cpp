@@ -1,0 +1,146 @@
+#include "dispersion.h"
+#include "rainbow_colours.h"
+#include "rainbow_colours_window.h"
+#include "window_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
+#include <QtTest>
+
+#include <memory>
+
+using namespace lumenary;
+using lumenary::test::child;
+
+namespace
+{
+
+// An angle read-out's value, or NaN when it is not "<number>°".
+double angleOf(const QLineEdit* field)
+{
+    QString text = field->text();
+    if (!text.endsWith(QChar(0x00b0)))
+        return std::nan("");
+    text.chop(1);
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    return ok ? v : std::nan("");
+}
+
+} // namespace
+
+class TestRainbowColoursWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void opensWithWaterBows();
+    void switchingLiquids_data();
+    void switchingLiquids();
+    void ordersAndCountFollowTheControls();
+
+private:
+    std::unique_ptr<QWidget> m_window;
+};
+
+void TestRainbowColoursWindow::init()
+{
+    m_window.reset(createRainbowColoursWindow());
+    m_window->show();
+}
+
+void TestRainbowColoursWindow::cleanup()
+{
+    m_window.reset();
+}
+
+void TestRainbowColoursWindow::opensWithWaterBows()
+{
+    QWidget* w = m_window.get();
+    QCOMPARE(w->windowTitle(), QStringLiteral("Rainbow Colours"));
+    QCOMPARE(child<QComboBox>(w, "liquidList")->currentText(),
+             QStringLiteral("Water (21.5 \u00b0C)"));
+    QCOMPARE(child<QSpinBox>(w, "countSpin")->value(), 40);
+    auto* red = child<QLineEdit>(w, "bow1Red");
+    QCOMPARE(red->accessibleName(), QStringLiteral("Primary bow, red (700 nm)"));
+    QCOMPARE(red->text(), QStringLiteral("42.460\u00b0"));
+    QCOMPARE(child<QLineEdit>(w, "bow1Violet")->text(), QStringLiteral("40.588\u00b0"));
+    QCOMPARE(child<QLineEdit>(w, "bow2Red")->text(), QStringLiteral("50.202\u00b0"));
+    QCOMPARE(child<QLineEdit>(w, "bow2Violet")->text(), QStringLiteral("53.583\u00b0"));
+    QCOMPARE(child<QLineEdit>(w, "darkBandWidth")->text(), QStringLiteral("7.741\u00b0"));
+    QVERIFY(!child<QLineEdit>(w, "bow3Red")->isVisible());
+}
+
+void TestRainbowColoursWindow::switchingLiquids_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < static_cast<int>(dispersiveMaterials().size()); ++i)
+        QTest::newRow(std::string(dispersiveMaterials()[static_cast<std::size_t>(i)].name).c_str())
+            << i;
+}
+
+void TestRainbowColoursWindow::switchingLiquids()
+{
+    QFETCH(int, index);
+    QWidget* w = m_window.get();
+    auto* list = child<QComboBox>(w, "liquidList");
+    // From another material, so that every row is a change.
+    list->setCurrentIndex((index + 1) % list->count());
+    list->setCurrentIndex(index);
+    const auto& m = dispersiveMaterials()[static_cast<std::size_t>(index)];
+    for (int k = 1; k <= 2; ++k) {
+        const auto bow = rainbow::bowOf(m, k);
+        QVERIFY(bow);
+        const double red =
+            angleOf(child<QLineEdit>(w, qPrintable(QStringLiteral("bow%1Red").arg(k))));
+        const double violet =
+            angleOf(child<QLineEdit>(w, qPrintable(QStringLiteral("bow%1Violet").arg(k))));
+        const double width =
+            angleOf(child<QLineEdit>(w, qPrintable(QStringLiteral("bow%1Width").arg(k))));
+        QVERIFY(std::fabs(red - bow->red) < 0.0006 && std::fabs(violet - bow->violet) < 0.0006);
+        QVERIFY(std::fabs(width - std::fabs(red - violet)) < 0.0011);
+        // Red outside on the primary, inside on the secondary.
+        QCOMPARE(red > violet, k == 1);
+    }
+    const double band = angleOf(child<QLineEdit>(w, "darkBandWidth"));
+    QVERIFY(std::fabs(band - *rainbow::darkBandWidth(m)) < 0.0006);
+    bool ok = false;
+    QString agreement = child<QLineEdit>(w, "curveAgreement")->text();
+    agreement.chop(1);
+    QVERIFY(agreement.toDouble(&ok) < 1e-6 && ok);
+}
+
+void TestRainbowColoursWindow::ordersAndCountFollowTheControls()
+{
+    QWidget* w = m_window.get();
+    child<QCheckBox>(w, "order1Check")->setChecked(false);
+    child<QCheckBox>(w, "order5Check")->setChecked(true);
+    QVERIFY(!child<QLineEdit>(w, "bow1Red")->isVisible());
+    auto* fifth = child<QLineEdit>(w, "bow5Red");
+    QVERIFY(fifth->isVisible());
+    QVERIFY(fifth->text().endsWith(QChar(0x00b0)));
+    // The dark band is the liquid's, whichever bows are shown.
+    QCOMPARE(child<QLineEdit>(w, "darkBandWidth")->text(), QStringLiteral("7.741\u00b0"));
+
+    child<QSlider>(w, "countSlider")->setValue(400);
+    QCOMPARE(child<QSpinBox>(w, "countSpin")->value(), 400);
+    QVERIFY(child<QWidget>(w, "skyView")
+                ->accessibleDescription()
+                .contains(QStringLiteral("secondary bow")));
+    QVERIFY(child<QWidget>(w, "deviationChart")
+                ->accessibleDescription()
+                .contains(QStringLiteral("400 colours")));
+    child<QSpinBox>(w, "countSpin")->setValue(3);
+    QCOMPARE(child<QSlider>(w, "countSlider")->value(), 3);
+    QVERIFY(child<QWidget>(w, "dropView")
+                ->accessibleDescription()
+                .startsWith(QStringLiteral("Rays of 3 colours")));
+}
+
+QTEST_MAIN(TestRainbowColoursWindow)
+#include "test_rainbow_colours_window.moc"
