@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
     fonts-liberation
     libbenchmark-dev
     clang libclang-rt-dev python3
