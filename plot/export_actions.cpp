@@ -58,10 +58,14 @@ void reportByMessageBox(QWidget* parent, const QString& message)
 }
 
 // Where the file dialog opens: the folder of the last picture saved in this run, else the
-// user's documents.
+// user's documents folder where there is one, else the home folder.
 QString& lastFolder()
 {
-    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    static QString folder = [] {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        return QDir(documents).exists() ? documents : QDir::homePath();
+    }();
     return folder;
 }
 
@@ -89,8 +93,9 @@ ExportActions::ExportActions(QWidget* window, std::unique_ptr<PictureSource> sou
     connect(menuKey, &QAction::triggered, this, &ExportActions::showMenuAtSurface);
     window->addAction(menuKey);
 
-    m_source->surface()->installEventFilter(this);
-    window->installEventFilter(this);
+    // On the application, not the window: the platform follows the Menu key with a menu request
+    // of its own, to whichever widget has the focus.
+    qApp->installEventFilter(this);
 }
 
 ExportActions::~ExportActions() = default;
@@ -175,9 +180,12 @@ bool ExportActions::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::ContextMenu) {
         auto* menuEvent = static_cast<QContextMenuEvent*>(event);
-        // The keys are shortcuts of their own; a press of the right button over the surface
-        // waits for its release.
-        if (menuEvent->reason() != QContextMenuEvent::Mouse || watched == m_source->surface())
+        auto* widget = qobject_cast<QWidget*>(watched);
+        // The keys are this window's shortcuts, even where a field has a menu of its own.
+        if (menuEvent->reason() != QContextMenuEvent::Mouse)
+            return widget && widget->window() == m_window;
+        // A press of the right button over the surface waits for its release.
+        if (watched == m_source->surface())
             return true;
         if (watched == m_window) {
             showMenu(menuEvent->globalPos());
