@@ -18,6 +18,7 @@
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 using namespace lumenary;
 using namespace lumenary::bench;
@@ -406,6 +407,26 @@ void PictureExportPrismFan10000(benchmark::State& state)
     control<QLineEdit>(w, "NRay")->setText(QStringLiteral("30"));
 }
 BENCHMARK(PictureExportPrismFan10000)->Unit(benchmark::kMillisecond);
+
+// What the plot's record adds to each primitive: the bound's worth of chords kept, then the
+// record erased, as a drop trace or a fan does at each step.
+void PictureRecordChords(benchmark::State& state)
+{
+    std::vector<Point> ends;
+    double phi = 0.5;
+    for (int i = 0; i <= state.range(0); ++i, phi += 2.3)
+        ends.push_back(Point{std::cos(phi), std::sin(phi)});
+    PictureRecord record;
+    record.scale(-2, 2, 2, -2);
+    for (auto _ : state) {
+        for (std::size_t i = 1; i < ends.size(); ++i)
+            record.line(ends[i - 1], ends[i], palette(4), false);
+        benchmark::DoNotOptimize(record.size());
+        record.clear();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(PictureRecordChords)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

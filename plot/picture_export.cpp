@@ -91,7 +91,7 @@ PictureFormat formatForFile(const QString& fileName)
 QImage pictureImage(const PictureSource& source, int scale)
 {
     const QSize size = source.size();
-    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * scale, QImage::Format_RGB32); // opaque: PNG stores no alpha
     image.fill(Qt::white);
     const int dotsPerMetre = static_cast<int>(std::lround(kScreenDpi * scale * kInchesPerMetre));
     image.setDotsPerMeterX(dotsPerMetre);
