@@ -11,6 +11,8 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -102,6 +104,19 @@ QColor toQColor(Rgb c)
     return QColor(c.r, c.g, c.b);
 }
 
+// A picture painted by its own paintEvent, as the custom-painted pictures are.
+class PaintedPicture : public QWidget
+{
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::black);
+        p.setPen(QPen(Qt::yellow, 2));
+        p.drawLine(10, 10, width() - 10, height() - 10);
+    }
+};
+
 } // namespace
 
 class TestPictureExport : public QObject
@@ -121,6 +136,8 @@ private slots:
     void pastTheBoundTheDrawingIsAnImage_data();
     void pastTheBoundTheDrawingIsAnImage();
     void printsToPdf();
+    void otherSurfacesStayVectors_data();
+    void otherSurfacesStayVectors();
 
 private:
     ExportActions* actions() { return m_window->findChild<ExportActions*>(); }
@@ -353,6 +370,35 @@ void TestPictureExport::printsToPdf()
     const QByteArray pdf = file.readAll();
     QVERIFY(pdf.startsWith("%PDF-"));
     QVERIFY(pdf.size() > 2000);
+}
+
+void TestPictureExport::otherSurfacesStayVectors_data()
+{
+    QTest::addColumn<bool>("chart");
+    QTest::newRow("graphics view") << true;
+    QTest::newRow("custom painted") << false;
+}
+
+void TestPictureExport::otherSurfacesStayVectors()
+{
+    QFETCH(bool, chart);
+    QGraphicsScene scene(0, 0, 180, 80);
+    scene.setBackgroundBrush(Qt::black);
+    scene.addLine(10, 10, 170, 70, QPen(Qt::yellow, 2));
+    std::unique_ptr<QWidget> surface;
+    if (chart)
+        surface = std::make_unique<QGraphicsView>(&scene);
+    else
+        surface = std::make_unique<PaintedPicture>();
+    surface->resize(180, 80);
+    surface->show();
+    QVERIFY(QTest::qWaitForWindowExposed(surface.get()));
+    const WidgetPicture picture(surface.get());
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    QVERIFY(writePicture(picture, PictureFormat::Svg, svg, QStringLiteral("picture")));
+    QVERIFY(!svg.data().contains("<image"));
+    QVERIFY(svg.data().contains("stroke=\"#ffff00\""));
 }
 
 QTEST_MAIN(TestPictureExport)
