@@ -1,10 +1,13 @@
 // Typical events and heavy cases of each lab, handler plus rasterisation plus the repaint the
 // event leaves pending, on the real windows under the offscreen platform.
 #include "bench_support.h"
+#include "export_actions.h"
 #include "instructions_viewer.h"
+#include "picture_export.h"
 #include "plot_widget.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +18,7 @@
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 using namespace lumenary;
 using namespace lumenary::bench;
@@ -356,6 +360,73 @@ void PlotChords(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(PlotChords)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// --- Copy and save -------------------------------------------------------------------------
+
+// The picture of a window written as a file would be (into memory, so the disk is not timed),
+// or put on the clipboard with the values.
+void PictureExport(benchmark::State& state, const char* windowName, int format)
+{
+    QWidget* w = window(QString::fromLatin1(windowName));
+    auto* actions = w->findChild<ExportActions*>();
+    if (!actions)
+        qFatal("%s has no export actions", windowName);
+    if (QString::fromLatin1(windowName) == QLatin1String("ThinLens"))
+        control<QPushButton>(w, "Batch")->click();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        if (format < 0) {
+            actions->copy();
+            continue;
+        }
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!writePicture(actions->picture(), PictureFormat(format), buffer, w->windowTitle()))
+            qFatal("the picture was not written");
+        bytes = buffer.size();
+    }
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK_CAPTURE(PictureExport, ThinLensSvg, "ThinLens", int(PictureFormat::Svg))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PictureExport, ThinLensPdf, "ThinLens", int(PictureFormat::Pdf))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PictureExport, ThinLensPng, "ThinLens", int(PictureFormat::Png))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PictureExport, ThinLensCopy, "ThinLens", -1)->Unit(benchmark::kMillisecond);
+
+// The largest fan a student is likely to save: 10,000 rays as vectors.
+void PictureExportPrismFan10000(benchmark::State& state)
+{
+    QWidget* w = window(QStringLiteral("Prism"));
+    control<QLineEdit>(w, "NRay")->setText(QStringLiteral("10000"));
+    control<PlotWidget>(w, "Plot2")->clear();
+    scrollStep(w, "HScroll1", 0);
+    settle();
+    PictureExport(state, "Prism", int(PictureFormat::Svg));
+    control<QLineEdit>(w, "NRay")->setText(QStringLiteral("30"));
+}
+BENCHMARK(PictureExportPrismFan10000)->Unit(benchmark::kMillisecond);
+
+// What the plot's record adds to each primitive: the bound's worth of chords kept, then the
+// record erased, as a drop trace or a fan does at each step.
+void PictureRecordChords(benchmark::State& state)
+{
+    std::vector<Point> ends;
+    double phi = 0.5;
+    for (int i = 0; i <= state.range(0); ++i, phi += 2.3)
+        ends.push_back(Point{std::cos(phi), std::sin(phi)});
+    PictureRecord record;
+    record.scale(-2, 2, 2, -2);
+    for (auto _ : state) {
+        for (std::size_t i = 1; i < ends.size(); ++i)
+            record.line(ends[i - 1], ends[i], palette(4), false);
+        benchmark::DoNotOptimize(record.size());
+        record.clear();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(PictureRecordChords)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

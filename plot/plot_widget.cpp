@@ -237,13 +237,15 @@ void PlotWidget::plotPixels(QPointF a, QPointF b, Rgb colour)
                static_cast<int>(m_layer.devicePixelRatio()));
 }
 
-void PlotWidget::onScale(double, double, double, double)
+void PlotWidget::onScale(double left, double top, double right, double bottom)
 {
+    m_record.scale(left, top, right, bottom);
     update();
 }
 
 void PlotWidget::onClear()
 {
+    m_record.clear();
     endPainting();
     ensureLayer();
     m_layer.fill(Qt::transparent);
@@ -263,6 +265,7 @@ void PlotWidget::onLine(Point a, Point b, Rgb colour, bool dotted)
     QPointF pb(ub.x, ub.y);
     if (!clipSegment(pa, pb, -kGuard, size.width() + kGuard, size.height() + kGuard))
         return;
+    m_record.line(a, b, colour, dotted);
     ensureLayerFor(size);
     if (!dotted && rasterDirectly()) {
         plotPixels(pa, pb, colour);
@@ -286,6 +289,7 @@ void PlotWidget::onBox(Point a, Point b, Rgb colour, bool filled)
                        std::clamp(q.y(), -kGuard, size.height() + kGuard));
     };
     const QRectF rect = QRectF(clampPoint(toLayer(a)), clampPoint(toLayer(b))).normalized();
+    m_record.box(a, b, colour, filled);
     QPainter& p = layerPainter();
     p.setPen(onePixelPen(toQColor(colour), Qt::SolidLine));
     p.setBrush(filled ? QBrush(toQColor(colour)) : Qt::NoBrush);
@@ -302,6 +306,7 @@ void PlotWidget::onCircle(Point centre, double radius, Rgb colour)
     if (!std::isfinite(r) || r > kGuard * 16 || c.x() + r < -kGuard || c.y() + r < -kGuard ||
         c.x() - r > size.width() + kGuard || c.y() - r > size.height() + kGuard)
         return;
+    m_record.circle(centre, radius, colour);
     QPainter& p = layerPainter();
     p.setPen(onePixelPen(toQColor(colour), Qt::SolidLine));
     p.setBrush(Qt::NoBrush);
@@ -315,6 +320,7 @@ void PlotWidget::onPoint(Point p, Rgb colour)
     const QSize size = contentsRect().size();
     if (q.x() < -1 || q.y() < -1 || q.x() > size.width() + 1 || q.y() > size.height() + 1)
         return;
+    m_record.point(p, colour);
     ensureLayer();
     if (rasterDirectly()) {
         plotPixels(q, q, colour);

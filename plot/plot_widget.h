@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas.h"
+#include "picture_record.h"
 
 #include <QImage>
 #include <QPainter>
@@ -66,6 +67,10 @@ public:
     // The crosshair's position in user units, as assistive technology reads it.
     QString crosshairText() const;
 
+    // What was drawn since the last erase, in user units, and the shapes: for vector copies.
+    const PictureRecord& record() const { return m_record; }
+    const std::vector<PlotShape>& shapes() const { return m_shapes; }
+
 signals:
     void mouseDown(double x, double y);
     void mouseMove(double x, double y);
@@ -120,6 +125,7 @@ private:
     std::unique_ptr<QPainter> m_painter;
     std::vector<PlotShape> m_shapes;
     Rgb m_background{255, 255, 255};
+    PictureRecord m_record;
 };
 
 } // namespace lumenary

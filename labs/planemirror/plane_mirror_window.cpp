@@ -1,6 +1,7 @@
 #include "plane_mirror_window.h"
 
 #include "controls.h"
+#include "export_actions.h"
 #include "plot_widget.h"
 
 #include <QCheckBox>
@@ -72,6 +73,7 @@ PlaneMirrorWindow::PlaneMirrorWindow(QWidget* parent)
     connect(m_alpha, &QLineEdit::textChanged, this, &PlaneMirrorWindow::alpha_Change);
     connect(m_plot, &PlotWidget::mouseMove, this, &PlaneMirrorWindow::plot1_MouseMove);
     connect(m_plot, &PlotWidget::mouseUp, this, &PlaneMirrorWindow::Plot1_MouseUp);
+    installExportActions(this, m_plot, RightButton::Acts); // any release draws
 }
 
 std::string PlaneMirrorWindow::alphaText() const

@@ -1,6 +1,7 @@
 #include "prism_window.h"
 
 #include "controls.h"
+#include "export_actions.h"
 #include "plot_widget.h"
 
 #include <QCheckBox>
@@ -79,6 +80,9 @@ PrismWindow::PrismWindow(QWidget* parent)
     connect(m_phi, &QLineEdit::textChanged, this, &PrismWindow::Phi_Change);
     connect(test, &QPushButton::clicked, this, &PrismWindow::Test_Click);
     connect(quit, &QPushButton::clicked, this, &PrismWindow::Quit_Click);
+    installExportActions(
+        this, m_plot, RightButton::Free,
+        {"angle", "theta12", "theta1p2", "theta22", "theta2p2", "theta2b2", "theta2pb2", "Dev"});
 }
 
 void PrismWindow::addReadouts()

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "drop_trace.h"
+#include "export_actions.h"
 #include "material_lists.h"
 #include "plot_widget.h"
 
@@ -83,6 +84,7 @@ RainbowWindow::RainbowWindow(QWidget* parent)
     connect(clear, &QPushButton::clicked, this, &RainbowWindow::Clear_Click);
     connect(quit, &QPushButton::clicked, this, &RainbowWindow::Quit_Click);
     // The surface has no mouse interaction: its mouse signals stay unconnected.
+    installExportActions(this, m_plot);
 }
 
 void RainbowWindow::Form_Load()

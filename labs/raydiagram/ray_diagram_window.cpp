@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "convex_mirror.h"
 #include "diagram_description.h"
+#include "export_actions.h"
 #include "plot_widget.h"
 #include "thin_lens.h"
 
@@ -100,6 +101,7 @@ RayDiagramWindow::RayDiagramWindow(RayDiagramDescription description, QWidget* p
     connect(m_plot, &PlotWidget::mouseDown, this, &RayDiagramWindow::plot1_MouseDown);
     connect(m_plot, &PlotWidget::mouseUp, this, &RayDiagramWindow::Plot1_MouseUp);
     connect(m_plot, &PlotWidget::mouseMove, this, &RayDiagramWindow::plot1_MouseMove);
+    installExportActions(this, m_plot);
 }
 
 void RayDiagramWindow::DrawDiagram(bool setup)

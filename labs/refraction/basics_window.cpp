@@ -2,6 +2,7 @@
 
 #include "asset_path.h"
 #include "controls.h"
+#include "export_actions.h"
 #include "external_open.h"
 #include "material_lists.h"
 #include "plot_widget.h"
@@ -96,6 +97,7 @@ BasicsWindow::BasicsWindow(QWidget* parent)
     connect(command1, &QPushButton::clicked, this, &BasicsWindow::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &BasicsWindow::Command2_Click);
     connect(quit, &QPushButton::clicked, this, &BasicsWindow::Quit_Click);
+    installExportActions(this, m_plot, RightButton::Acts); // any press draws
 }
 
 void BasicsWindow::Form_Load()

@@ -2,6 +2,7 @@
 
 #include "apparent_depth.h"
 #include "controls.h"
+#include "export_actions.h"
 #include "material_lists.h"
 #include "plot_widget.h"
 #include "refraction_shapes.h"
@@ -78,6 +79,7 @@ DepthWindow::DepthWindow(QWidget* parent)
     connect(m_medium2.list, &QComboBox::activated, this, &DepthWindow::refraction2_Click);
     connect(clear, &QPushButton::clicked, this, &DepthWindow::Clear_Click);
     connect(quit, &QPushButton::clicked, this, &DepthWindow::Quit_Click);
+    installExportActions(this, m_plot, RightButton::Acts); // any press draws
 }
 
 void DepthWindow::Form_Load()

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QIODevice;
+class QPrinter;
+class QWidget;
+
+namespace lumenary
+{
+
+class PictureSource;
+
+// The file types a picture is saved as; a name whose type is none of these is saved as PNG.
+enum class PictureFormat { Png, Svg, Pdf };
+PictureFormat formatForFile(const QString& fileName);
+
+// The picture as an image, scale times its on-screen size, its resolution set to match (so a
+// word processor shows it at the on-screen size).
+QImage pictureImage(const PictureSource& source, int scale = 2);
+
+// The picture written to device as SVG or PDF (vectors) or PNG (twice the on-screen size).
+// title names the drawing in the file; a partly raster picture says so in its description.
+bool writePicture(const PictureSource& source, PictureFormat format, QIODevice& device,
+                  const QString& title);
+
+// Saves the picture to fileName, in the type its name gives, through a temporary file beside
+// it, so that a failure leaves any file of that name as it was. Returns the reason on failure.
+std::optional<QString> savePicture(const PictureSource& source, const QString& fileName,
+                                   const QString& title);
+
+// Prints the picture scaled to the page, the title above it and the values below as a caption.
+// False when the printer could not be started.
+bool printPicture(const PictureSource& source, QPrinter& printer, const QString& title,
+                  const QString& values);
+
+// The window's values as text: a first line naming the lab (the window title) and its
+// settings (editable fields, lists, check boxes and scroll bars, "name = value" separated by
+// "; "), then one "label<TAB>value" line per read-out (read-only fields, and the editable
+// fields named in readouts). Labels are the controls' accessible names; a label that occurs
+// twice is preceded by the heading above its field. Hidden controls are left out.
+QString windowValues(const QWidget* window, const QStringList& readouts = {});
+
+} // namespace lumenary

@@ -1,0 +1,122 @@
+#include "picture_export.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <vector>
+
+namespace lumenary
+{
+
+namespace
+{
+
+struct Entry {
+    const QWidget* control;
+    QString name;
+    QString value;
+    bool readout;
+};
+
+// A name or value on one line, without the tabs that separate the columns.
+QString oneLine(QString text)
+{
+    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text.trimmed();
+}
+
+QString nameOf(const QWidget* control)
+{
+    const QString name = oneLine(control->accessibleName());
+    return name.isEmpty() ? control->objectName() : name;
+}
+
+QRect inWindow(const QWidget* w, const QWidget* window)
+{
+    return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+}
+
+// The nearest label without a field of its own above the control and its label, sharing some
+// of their width: the heading of the group the control belongs to.
+QString headingAbove(const Entry& entry, const QWidget* window)
+{
+    QRect span = inWindow(entry.control, window);
+    const QList<QLabel*> labels = window->findChildren<QLabel*>();
+    for (const QLabel* label : labels)
+        if (label->buddy() == entry.control)
+            span = span.united(inWindow(label, window));
+    const QLabel* best = nullptr;
+    int bestBottom = 0;
+    for (const QLabel* label : labels) {
+        const QRect at = inWindow(label, window);
+        if (label->buddy() || !label->isVisible() || at.bottom() > span.top() ||
+            at.right() < span.left() || at.left() > span.right())
+            continue;
+        if (!best || at.bottom() > bestBottom) {
+            best = label;
+            bestBottom = at.bottom();
+        }
+    }
+    return best ? oneLine(best->text()) : QString();
+}
+
+std::optional<Entry> entryFor(const QWidget* w, const QStringList& readouts)
+{
+    // The text part of a list or a spin box belongs to its control.
+    const QWidget* parent = w->parentWidget();
+    if (qobject_cast<const QComboBox*>(parent) || qobject_cast<const QAbstractSpinBox*>(parent))
+        return std::nullopt;
+    if (auto* field = qobject_cast<const QLineEdit*>(w))
+        return Entry{w, nameOf(w), oneLine(field->text()),
+                     field->isReadOnly() || readouts.contains(w->objectName())};
+    if (auto* list = qobject_cast<const QComboBox*>(w))
+        return Entry{w, nameOf(w), oneLine(list->currentText()), false};
+    if (auto* spin = qobject_cast<const QAbstractSpinBox*>(w))
+        return Entry{w, nameOf(w), oneLine(spin->text()), false};
+    if (auto* slider = qobject_cast<const QAbstractSlider*>(w))
+        return Entry{w, nameOf(w), QString::number(slider->value()), false};
+    if (auto* button = qobject_cast<const QAbstractButton*>(w); button && button->isCheckable())
+        return Entry{w, nameOf(w),
+                     button->isChecked() ? QStringLiteral("on") : QStringLiteral("off"), false};
+    return std::nullopt;
+}
+
+} // namespace
+
+QString windowValues(const QWidget* window, const QStringList& readouts)
+{
+    std::vector<Entry> entries;
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window || !w->isVisibleTo(window))
+            continue;
+        if (auto entry = entryFor(w, readouts))
+            entries.push_back(*entry);
+    }
+    QStringList settings;
+    QStringList lines;
+    for (const Entry& e : entries) {
+        QString name = e.name;
+        const auto same = std::count_if(entries.begin(), entries.end(),
+                                        [&](const Entry& o) { return o.name == e.name; });
+        if (same > 1) {
+            const QString heading = headingAbove(e, window);
+            if (!heading.isEmpty())
+                name = heading + QStringLiteral(": ") + name;
+        }
+        if (e.readout)
+            lines << name + QLatin1Char('\t') + e.value;
+        else
+            settings << name + QStringLiteral(" = ") + e.value;
+    }
+    lines.prepend(oneLine(window->windowTitle()) + QLatin1Char('\t') +
+                  settings.join(QStringLiteral("; ")));
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+} // namespace lumenary
