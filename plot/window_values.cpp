@@ -104,7 +104,11 @@ QString windowValues(const QWidget* window, const QStringList& readouts)
         QString name = e.name;
         const auto same = std::count_if(entries.begin(), entries.end(),
                                         [&](const Entry& o) { return o.name == e.name; });
-        if (same > 1) {
+        const QString told = oneLine(e.control->accessibleDescription());
+        if (same > 1 && !told.isEmpty()) {
+            // Fields that share a label are told apart by their descriptions ("left edge").
+            name += QStringLiteral(" (") + told + QLatin1Char(')');
+        } else if (same > 1) {
             const QString heading = headingAbove(e, window);
             if (!heading.isEmpty())
                 name = heading + QStringLiteral(": ") + name;

@@ -283,8 +283,10 @@ void TestPictureExport::clipboardCarriesPictureAndValues()
     QCOMPARE(qvariant_cast<QImage>(data->imageData()).size(),
              onScreen(m_window->plot()).size() * 2);
     const QStringList lines = data->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(lines.value(0), QStringLiteral("Thin Lenses\tObject Position = 0; xmin = -40; "
-                                            "xmax = 40; ymin = -20; ymax = 20; f = 10; h = 5"));
+    QCOMPARE(lines.value(0),
+             QStringLiteral("Thin Lenses\tObject Position = 0; x-range (left edge) = -40; "
+                            "x-range (right edge) = 40; y-range (bottom edge) = "
+                            "-20; y-range (top edge) = 20; f = 10; h = 5"));
     const QString d = child<QLineEdit>(m_window.get(), "d")->text();
     const QString i = child<QLineEdit>(m_window.get(), "xi")->text();
     QCOMPARE(lines.mid(1), QStringList({"d\t" + d, "i\t" + i, "x\t0", "y\t0"}));
@@ -300,7 +302,7 @@ void TestPictureExport::prismValuesNameTheirSurface()
          {"\nLeft Surface: Angle of Incidence\t",
           "\nRight Surface: Angle of "
           "Refraction\t",
-          "\nBottom Surface: Angle of Incidence\t", "\nDeviation\t", "\nangle\t"})
+          "\nBottom Surface: Angle of Incidence\t", "\nDeviation\t", "\nRotation angle\t"})
         QVERIFY2(values.contains(QLatin1String(line)), line);
     QVERIFY(values.startsWith(QStringLiteral("Prism\t")));
     QVERIFY(values.section('\n', 0, 0).contains(QStringLiteral("Apex Angle = 60")));
