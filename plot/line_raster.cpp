@@ -18,6 +18,18 @@ constexpr std::uint64_t kBias = std::uint64_t(1) << 15;
 
 } // namespace
 
+QPointF clampToGuard(QPointF p, double w, double h)
+{
+    return QPointF(std::clamp(p.x(), -kDrawGuard, w + kDrawGuard),
+                   std::clamp(p.y(), -kDrawGuard, h + kDrawGuard));
+}
+
+bool circleWithinGuard(QPointF c, double r, double w, double h)
+{
+    return std::isfinite(r) && r <= kDrawGuard * 16 && c.x() + r >= -kDrawGuard &&
+           c.y() + r >= -kDrawGuard && c.x() - r <= w + kDrawGuard && c.y() - r <= h + kDrawGuard;
+}
+
 bool clipSegment(QPointF& a, QPointF& b, double lo, double hiX, double hiY)
 {
     double t0 = 0.0;

@@ -10,6 +10,14 @@ namespace lumenary
 // nothing is left or the clipped ends are not finite.
 bool clipSegment(QPointF& a, QPointF& b, double lo, double hiX, double hiY);
 
+// How far outside a surface of w x h pixels a primitive is still handed to a painter: the
+// screen and every copy of the picture cull the same way.
+constexpr double kDrawGuard = 4096.0;
+// A box corner moved to within the guard.
+QPointF clampToGuard(QPointF p, double w, double h);
+// Whether a circle is finite, not huge (over 16 guards) and reaches into the guarded surface.
+bool circleWithinGuard(QPointF centre, double radius, double w, double h);
+
 // A one-pixel solid line written straight into a 32-bit image, without a painter: the segment
 // is clipped to the image, its ends truncated to pixels, and the pixels between are chosen by
 // Bresenham's rule (both ends included). The image must be of a 32-bit format.

@@ -1,6 +1,7 @@
 #include "picture_record.h"
 
 #include "line_raster.h"
+#include "qt_colour.h"
 
 #include <QPainter>
 #include <QSizeF>
@@ -10,18 +11,6 @@
 
 namespace lumenary
 {
-
-namespace
-{
-
-constexpr double kGuard = 4096.0; // a circle larger than 16 of these is not drawn, as on screen
-
-QColor toQColor(Rgb c)
-{
-    return QColor(c.r, c.g, c.b);
-}
-
-} // namespace
 
 void PictureRecord::scale(double left, double top, double right, double bottom)
 {
@@ -91,8 +80,11 @@ void PictureRecord::replay(QPainter& painter, const QSizeF& size) const
 {
     const double w = size.width();
     const double h = size.height();
-    double left = 0, top = 0, sx = 1, sy = 1;
-    auto map = [&](const double* p) { return QPointF((p[0] - left) * sx, (p[1] - top) * sy); };
+    Viewport view = Viewport().resized(w, h);
+    auto map = [&](const double* p) {
+        const Point q = view.toPixels(Point{p[0], p[1]});
+        return QPointF(q.x, q.y);
+    };
 
     painter.save();
     painter.setClipRect(QRectF(0, 0, w, h), Qt::IntersectClip);
@@ -102,10 +94,7 @@ void PictureRecord::replay(QPainter& painter, const QSizeF& size) const
         QPen pen(colour, 1, item.kind == Kind::DottedLine ? Qt::DotLine : Qt::SolidLine);
         switch (item.kind) {
         case Kind::Scale:
-            left = item.a[0];
-            top = item.a[1];
-            sx = w / (item.b[0] - left);
-            sy = h / (item.b[1] - top);
+            view.setWindow(item.a[0], item.a[1], item.b[0], item.b[1]);
             break;
         case Kind::Line:
         case Kind::DottedLine: {
@@ -120,21 +109,18 @@ void PictureRecord::replay(QPainter& painter, const QSizeF& size) const
         }
         case Kind::Box:
         case Kind::FilledBox: {
-            const auto clamp = [&](QPointF q) {
-                return QPointF(std::clamp(q.x(), -kGuard, w + kGuard),
-                               std::clamp(q.y(), -kGuard, h + kGuard));
-            };
             painter.setPen(pen);
             painter.setBrush(item.kind == Kind::FilledBox ? QBrush(colour) : QBrush());
-            painter.drawRect(QRectF(clamp(map(item.a)), clamp(map(item.b))).normalized());
+            painter.drawRect(
+                QRectF(clampToGuard(map(item.a), w, h), clampToGuard(map(item.b), w, h))
+                    .normalized());
             painter.setBrush(QBrush());
             break;
         }
         case Kind::Circle: {
             const QPointF c = map(item.a);
-            const double r = item.b[0] * std::fabs(sx);
-            if (!std::isfinite(r) || r > kGuard * 16 || c.x() + r < -kGuard ||
-                c.y() + r < -kGuard || c.x() - r > w + kGuard || c.y() - r > h + kGuard)
+            const double r = item.b[0] * std::fabs(view.scaleX());
+            if (!circleWithinGuard(c, r, w, h))
                 break;
             painter.setPen(pen);
             painter.drawEllipse(c, r, r);

@@ -8,16 +8,6 @@
 namespace lumenary
 {
 
-namespace
-{
-
-QColor toQColor(Rgb c)
-{
-    return QColor(c.r, c.g, c.b);
-}
-
-} // namespace
-
 QWidget* PlotPicture::surface() const
 {
     return m_plot;
@@ -33,8 +23,7 @@ void PlotPicture::paint(QPainter& painter) const
     const QSize area = size();
     painter.save();
     painter.setClipRect(QRect(QPoint(0, 0), area), Qt::IntersectClip);
-    painter.fillRect(QRect(QPoint(0, 0), area), toQColor(m_plot->background()));
-    paintShapes(painter);
+    m_plot->paintBase(painter, area, false);
     if (m_plot->record().overflowed()) {
         // The screen's pixels, each made four, so that viewers show them sharp, not smoothed.
         const QImage layer = m_plot->drawingLayer();
@@ -53,39 +42,6 @@ void PlotPicture::paint(QPainter& painter) const
                            QWidget::DrawWindowBackground | QWidget::DrawChildren);
     }
     painter.restore();
-}
-
-void PlotPicture::paintShapes(QPainter& painter) const
-{
-    // As the plot draws them under its drawing, with pens that scale with the picture.
-    const QSize area = size();
-    const double sx = area.width() / (m_plot->right() - m_plot->left());
-    const double sy = area.height() / (m_plot->bottom() - m_plot->top());
-    auto map = [&](Point p) {
-        return QPointF((p.x - m_plot->left()) * sx, (p.y - m_plot->top()) * sy);
-    };
-    for (const PlotShape& s : m_plot->shapes()) {
-        if (!s.visible)
-            continue;
-        painter.setPen(QPen(toQColor(s.pen), s.penWidth, s.dotted ? Qt::DotLine : Qt::SolidLine));
-        painter.setBrush(s.filled ? QBrush(toQColor(s.fill)) : Qt::NoBrush);
-        const QRectF box = QRectF(map(s.a), map(s.b)).normalized();
-        const double half = s.penWidth / 2.0;
-        switch (s.kind) {
-        case PlotShape::Kind::Rect:
-            painter.drawRect(box);
-            break;
-        case PlotShape::Kind::Ellipse:
-            painter.setRenderHint(QPainter::Antialiasing, true);
-            painter.drawEllipse(box.adjusted(half, half, -half, -half));
-            painter.setRenderHint(QPainter::Antialiasing, false);
-            break;
-        case PlotShape::Kind::Line:
-            painter.drawLine(map(s.a), map(s.b));
-            break;
-        }
-    }
-    painter.setBrush(Qt::NoBrush);
 }
 
 QString PlotPicture::rasterNote() const

@@ -42,7 +42,6 @@ public:
     QString rasterNote() const override;
 
 private:
-    void paintShapes(QPainter& painter) const;
     PlotWidget* m_plot;
 };
 

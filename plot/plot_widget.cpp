@@ -1,6 +1,7 @@
 #include "plot_widget.h"
 
 #include "line_raster.h"
+#include "qt_colour.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -15,12 +16,16 @@ namespace lumenary
 namespace
 {
 
-constexpr int kBorder = 2;        // a sunken frame around the surface, as plots have
-constexpr double kGuard = 4096.0; // how far outside the surface a line is still handed over
+constexpr int kBorder = 2; // a sunken frame around the surface, as plots have
 
-QColor toQColor(Rgb c)
+QPen linePen(QColor colour, Qt::PenStyle style, int width, bool cosmetic)
 {
-    return QColor(c.r, c.g, c.b);
+    QPen pen(colour, width, style);
+    pen.setCosmetic(cosmetic);
+    // Dots of one pixel: a square cap would lengthen each by a pixel and close the gaps.
+    if (!cosmetic && style != Qt::SolidLine)
+        pen.setCapStyle(Qt::FlatCap);
+    return pen;
 }
 
 } // namespace
@@ -147,34 +152,43 @@ void PlotWidget::ensureUnder()
     p.setPen(QColor(255, 255, 255));
     p.drawLine(0, height() - 1, width() - 1, height() - 1);
     p.drawLine(width() - 1, 0, width() - 1, height() - 1);
-    p.fillRect(area, toQColor(m_background));
-
-    p.setClipRect(area);
     p.translate(area.topLeft());
+    paintBase(p, area.size(), devicePixelRatioF() == 1.0);
+}
+
+void PlotWidget::paintBase(QPainter& painter, QSize area, bool cosmeticPens) const
+{
+    const Viewport view = viewport().resized(area.width(), area.height());
+    auto at = [&](Point user) {
+        const Point p = view.toPixels(user);
+        return QPointF(p.x, p.y);
+    };
+    painter.save();
+    painter.setClipRect(QRect(QPoint(0, 0), area), Qt::IntersectClip);
+    painter.fillRect(QRect(QPoint(0, 0), area), toQColor(m_background));
     for (const PlotShape& s : m_shapes) {
         if (!s.visible)
             continue;
-        QPen pen = onePixelPen(toQColor(s.pen), s.dotted ? Qt::DotLine : Qt::SolidLine);
-        pen.setWidth(std::max(1, s.penWidth));
-        p.setPen(pen);
-        p.setBrush(s.filled ? QBrush(toQColor(s.fill)) : Qt::NoBrush);
-        const QPointF a = toLayer(s.a);
-        const QPointF b = toLayer(s.b);
+        painter.setPen(linePen(toQColor(s.pen), s.dotted ? Qt::DotLine : Qt::SolidLine,
+                               std::max(1, s.penWidth), cosmeticPens));
+        painter.setBrush(s.filled ? QBrush(toQColor(s.fill)) : Qt::NoBrush);
+        const QRectF box = QRectF(at(s.a), at(s.b)).normalized();
+        const double half = s.penWidth / 2.0;
         switch (s.kind) {
         case PlotShape::Kind::Rect:
-            p.drawRect(QRectF(a, b).normalized());
+            painter.drawRect(box);
             break;
         case PlotShape::Kind::Ellipse:
-            p.setRenderHint(QPainter::Antialiasing, true);
-            p.drawEllipse(QRectF(a, b).normalized().adjusted(s.penWidth / 2.0, s.penWidth / 2.0,
-                                                             -s.penWidth / 2.0, -s.penWidth / 2.0));
-            p.setRenderHint(QPainter::Antialiasing, false);
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            painter.drawEllipse(box.adjusted(half, half, -half, -half));
+            painter.setRenderHint(QPainter::Antialiasing, false);
             break;
         case PlotShape::Kind::Line:
-            p.drawLine(a, b);
+            painter.drawLine(at(s.a), at(s.b));
             break;
         }
     }
+    painter.restore();
 }
 
 QPainter& PlotWidget::layerPainter()
@@ -220,12 +234,7 @@ QPen PlotWidget::onePixelPen(QColor colour, Qt::PenStyle style) const
 {
     // One logical pixel wide, dots spaced in logical pixels: on a high-density layer a
     // cosmetic pen would draw a hairline one device pixel wide.
-    QPen pen(colour, 1, style);
-    pen.setCosmetic(devicePixelRatioF() == 1.0);
-    // Dots of one pixel: a square cap would lengthen each by a pixel and close the gaps.
-    if (!pen.isCosmetic() && style != Qt::SolidLine)
-        pen.setCapStyle(Qt::FlatCap);
-    return pen;
+    return linePen(colour, style, 1, devicePixelRatioF() == 1.0);
 }
 
 void PlotWidget::plotPixels(QPointF a, QPointF b, Rgb colour)
@@ -263,7 +272,7 @@ void PlotWidget::onLine(Point a, Point b, Rgb colour, bool dotted)
     const Point ub = view.toPixels(b);
     QPointF pa(ua.x, ua.y);
     QPointF pb(ub.x, ub.y);
-    if (!clipSegment(pa, pb, -kGuard, size.width() + kGuard, size.height() + kGuard))
+    if (!clipSegment(pa, pb, -kDrawGuard, size.width() + kDrawGuard, size.height() + kDrawGuard))
         return;
     m_record.line(a, b, colour, dotted);
     ensureLayerFor(size);
@@ -284,11 +293,9 @@ void PlotWidget::onLine(Point a, Point b, Rgb colour, bool dotted)
 void PlotWidget::onBox(Point a, Point b, Rgb colour, bool filled)
 {
     const QSize size = contentsRect().size();
-    auto clampPoint = [&](QPointF q) {
-        return QPointF(std::clamp(q.x(), -kGuard, size.width() + kGuard),
-                       std::clamp(q.y(), -kGuard, size.height() + kGuard));
-    };
-    const QRectF rect = QRectF(clampPoint(toLayer(a)), clampPoint(toLayer(b))).normalized();
+    const QRectF rect = QRectF(clampToGuard(toLayer(a), size.width(), size.height()),
+                               clampToGuard(toLayer(b), size.width(), size.height()))
+                            .normalized();
     m_record.box(a, b, colour, filled);
     QPainter& p = layerPainter();
     p.setPen(onePixelPen(toQColor(colour), Qt::SolidLine));
@@ -303,8 +310,7 @@ void PlotWidget::onCircle(Point centre, double radius, Rgb colour)
     const QPointF c = toLayer(centre);
     const double r = radius * std::fabs(surface().scaleX());
     const QSize size = contentsRect().size();
-    if (!std::isfinite(r) || r > kGuard * 16 || c.x() + r < -kGuard || c.y() + r < -kGuard ||
-        c.x() - r > size.width() + kGuard || c.y() - r > size.height() + kGuard)
+    if (!circleWithinGuard(c, r, size.width(), size.height()))
         return;
     m_record.circle(centre, radius, colour);
     QPainter& p = layerPainter();

@@ -67,9 +67,13 @@ public:
     // The crosshair's position in user units, as assistive technology reads it.
     QString crosshairText() const;
 
-    // What was drawn since the last erase, in user units, and the shapes: for vector copies.
+    // What was drawn since the last erase, in user units: for vector copies.
     const PictureRecord& record() const { return m_record; }
-    const std::vector<PlotShape>& shapes() const { return m_shapes; }
+    // Paints the background and the shapes into (0, 0)-area at the current coordinate window,
+    // clipped there: the screen's cached layer and every copy of the picture use this alone.
+    // Cosmetic pens draw one device pixel per pixel (the screen at ratio 1); otherwise pens
+    // scale with the painter, so that a scaled or printed picture keeps its line weights.
+    void paintBase(QPainter& painter, QSize area, bool cosmeticPens) const;
 
 signals:
     void mouseDown(double x, double y);

@@ -84,6 +84,8 @@ private slots:
     void chosenSegments_data();
     void chosenSegments();
     void drawsOnTopOfWhatIsThere();
+    void circlesCulledAtTheGuard_data();
+    void circlesCulledAtTheGuard();
 };
 
 // Every pair of pixel centres in a 13 x 13 grid: all octants, slopes and ties of short lines.
@@ -182,6 +184,34 @@ void TestLineRaster::drawsOnTopOfWhatIsThere()
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
             QCOMPARE(image.pixel(x, y), y == 3 ? qRgb(255, 255, 0) : qRgb(0, 0, 128));
+}
+
+void TestLineRaster::circlesCulledAtTheGuard_data()
+{
+    QTest::addColumn<QPointF>("centre");
+    QTest::addColumn<double>("radius");
+    QTest::addColumn<bool>("drawn");
+    const double g = kDrawGuard;
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("on the surface") << QPointF(50, 40) << 10.0 << true;
+    QTest::newRow("touches the left guard") << QPointF(-g - 5, 40) << 5.0 << true;
+    QTest::newRow("past the left guard") << QPointF(-g - 6, 40) << 5.0 << false;
+    QTest::newRow("past the top guard") << QPointF(50, -g - 6) << 5.0 << false;
+    QTest::newRow("touches the right guard") << QPointF(100 + g + 5, 40) << 5.0 << true;
+    QTest::newRow("past the bottom guard") << QPointF(50, 80 + g + 6) << 5.0 << false;
+    QTest::newRow("huge") << QPointF(50, 40) << g * 16 + 1 << false;
+    QTest::newRow("infinite") << QPointF(50, 40) << inf << false;
+    QTest::newRow("not a number") << QPointF(50, 40) << std::nan("") << false;
+}
+
+void TestLineRaster::circlesCulledAtTheGuard()
+{
+    QFETCH(QPointF, centre);
+    QFETCH(double, radius);
+    QFETCH(bool, drawn);
+    QCOMPARE(circleWithinGuard(centre, radius, 100, 80), drawn);
+    // Box corners far out are brought to the guard on both sides, not beyond.
+    QCOMPARE(clampToGuard(QPointF(-1e300, 1e300), 100, 80), QPointF(-kDrawGuard, 80 + kDrawGuard));
 }
 
 QTEST_APPLESS_MAIN(TestLineRaster)
