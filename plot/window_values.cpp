@@ -79,8 +79,13 @@ std::optional<Entry> entryFor(const QWidget* w, const QStringList& readouts)
         return Entry{w, nameOf(w), oneLine(list->currentText()), false};
     if (auto* spin = qobject_cast<const QAbstractSpinBox*>(w))
         return Entry{w, nameOf(w), oneLine(spin->text()), false};
-    if (auto* slider = qobject_cast<const QAbstractSlider*>(w))
-        return Entry{w, nameOf(w), QString::number(slider->value()), false};
+    if (auto* slider = qobject_cast<const QAbstractSlider*>(w)) {
+        // A slider whose steps are not its unit (tenths of a degree) gives its value as text.
+        const QVariant shown = w->property("valueText");
+        return Entry{w, nameOf(w),
+                     shown.isValid() ? oneLine(shown.toString()) : QString::number(slider->value()),
+                     false};
+    }
     if (auto* button = qobject_cast<const QAbstractButton*>(w); button && button->isCheckable())
         return Entry{w, nameOf(w),
                      button->isChecked() ? QStringLiteral("on") : QStringLiteral("off"), false};
