@@ -6,6 +6,7 @@
 class QComboBox;
 class QFormLayout;
 class QLabel;
+class QLineEdit;
 class QSlider;
 class QSpinBox;
 
@@ -30,6 +31,9 @@ public:
     // The settings the controls show now.
     PrismSpectrumSettings settings() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private slots:
     // Traces, charts and reads out again after any control changes.
     void refresh();
@@ -37,30 +41,32 @@ private slots:
 private:
     QWidget* buildControls();
     QWidget* buildReadouts();
-    QLabel* addReadout(QFormLayout* form, const char* name, const QString& caption);
+    QLineEdit* addReadout(QFormLayout* form, const char* name, const QString& caption);
     void writeReadouts(const PrismSpectrumReadings& r);
     void describePictures(const PrismSpectrumReadings& r);
 
     QComboBox* m_material = nullptr;
     QSlider* m_apex = nullptr;
-    QLabel* m_apexValue = nullptr;
+    QLineEdit* m_apexValue = nullptr;
     QSlider* m_incidence = nullptr;
-    QLabel* m_incidenceValue = nullptr;
+    QLineEdit* m_incidenceValue = nullptr;
     QSpinBox* m_count = nullptr;
     QComboBox* m_beam = nullptr;
     SpectrumPicture* m_picture = nullptr;
     DeviationChart* m_chart = nullptr;
-    QLabel* m_indexD = nullptr;
-    QLabel* m_indexF = nullptr;
-    QLabel* m_indexC = nullptr;
-    QLabel* m_abbe = nullptr;
-    QLabel* m_deviationD = nullptr;
-    QLabel* m_deviationF = nullptr;
-    QLabel* m_deviationC = nullptr;
-    QLabel* m_minimum = nullptr;
-    QLabel* m_minimumIncidence = nullptr;
-    QLabel* m_spread = nullptr;
-    QLabel* m_measured = nullptr;
+    QLineEdit* m_indexD = nullptr;
+    QLineEdit* m_indexF = nullptr;
+    QLineEdit* m_indexC = nullptr;
+    QLineEdit* m_abbe = nullptr;
+    QLineEdit* m_deviationD = nullptr;
+    QLineEdit* m_deviationF = nullptr;
+    QLineEdit* m_deviationC = nullptr;
+    QLineEdit* m_minimum = nullptr;
+    QLineEdit* m_minimumIncidence = nullptr;
+    QLineEdit* m_spread = nullptr;
+    QLineEdit* m_measured = nullptr;
+    QList<QWidget*> m_tabChain; // reading order, set on the first show
+    bool m_shown = false;
 };
 
 // The Prism Spectrum window, as the launcher shows it.
