@@ -72,6 +72,11 @@ std::optional<Entry> entryFor(const QWidget* w, const QStringList& readouts)
     const QWidget* parent = w->parentWidget();
     if (qobject_cast<const QComboBox*>(parent) || qobject_cast<const QAbstractSpinBox*>(parent))
         return std::nullopt;
+    // A label that carries its caption (laid-out windows) is a read-out.
+    if (const QVariant caption = w->property("caption");
+        caption.isValid() && qobject_cast<const QLabel*>(w))
+        return Entry{w, oneLine(caption.toString()), oneLine(static_cast<const QLabel*>(w)->text()),
+                     true};
     if (auto* field = qobject_cast<const QLineEdit*>(w))
         return Entry{w, nameOf(w), oneLine(field->text()),
                      field->isReadOnly() || readouts.contains(w->objectName())};

@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
@@ -72,15 +71,31 @@ void addRow(QFormLayout* form, const QString& caption, QWidget* control)
     form->addRow(label, control);
 }
 
+// A read-out: a label whose caption names it in the copied values, and which tells assistive
+// technology "caption: value" (a new name is announced).
+QLabel* readoutLabel(const char* name, const QString& caption)
+{
+    auto* value = new QLabel;
+    value->setObjectName(QLatin1String(name));
+    value->setProperty("caption", caption);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return value;
+}
+
+void writeReadout(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->setAccessibleName(label->property("caption").toString() + QStringLiteral(": ") + text);
+}
+
 // A slider with its value shown beside it, as a read-out named by caption.
-QWidget* sliderWithValue(QSlider* slider, QLineEdit** value, const char* name,
-                         const QString& caption)
+QWidget* sliderWithValue(QSlider* slider, QLabel** value, const char* name, const QString& caption)
 {
     auto* box = new QWidget;
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(slider, 1);
-    *value = addLaidOutReadout(box, name, caption);
+    *value = readoutLabel(name, caption);
     (*value)->setFixedWidth(
         (*value)->fontMetrics().horizontalAdvance(QStringLiteral("000.00\u00b0")) + 12);
     row->addWidget(*value);
@@ -123,11 +138,7 @@ PrismSpectrumWindow::PrismSpectrumWindow(QWidget* parent)
     layout->addLayout(views, 1);
 
     // Reading order: the settings column top to bottom, then the pictures, then Close.
-    m_tabChain = {m_material, m_apex, m_apexValue, m_incidence, m_incidenceValue, m_count, m_beam};
-    for (QLineEdit* field : {m_indexD, m_indexF, m_indexC, m_abbe, m_deviationD, m_deviationF,
-                             m_deviationC, m_spread, m_minimum, m_minimumIncidence, m_measured})
-        m_tabChain << field;
-    m_tabChain << m_picture << m_chart << close;
+    m_tabChain = {m_material, m_apex, m_incidence, m_count, m_beam, m_picture, m_chart, close};
 
     connect(m_material, &QComboBox::currentIndexChanged, this, &PrismSpectrumWindow::refresh);
     connect(m_apex, &QSlider::valueChanged, this, &PrismSpectrumWindow::refresh);
@@ -202,15 +213,12 @@ QWidget* PrismSpectrumWindow::buildControls()
     return group;
 }
 
-QLineEdit* PrismSpectrumWindow::addReadout(QFormLayout* form, const char* name,
-                                           const QString& caption)
+QLabel* PrismSpectrumWindow::addReadout(QFormLayout* form, const char* name, const QString& caption)
 {
-    QLineEdit* value = addLaidOutReadout(form->parentWidget(), name, caption);
+    auto* value = readoutLabel(name, caption);
     // Wide enough for the longest text, so that the layout keeps still as values change.
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(kNoMinimum) + 12);
-    auto* label = new QLabel(caption + QLatin1Char(':'));
-    label->setBuddy(value);
-    form->addRow(label, value);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(kNoMinimum) + 4);
+    form->addRow(new QLabel(caption + QLatin1Char(':')), value);
     return value;
 }
 
@@ -253,8 +261,8 @@ void PrismSpectrumWindow::refresh()
     const PrismSpectrumSettings s = settings();
     const QString apex = fixed(s.apex, 1) + QStringLiteral("\u00b0");
     const QString incidence = fixed(s.incidence, 1) + QStringLiteral("\u00b0");
-    showText(m_apexValue, apex);
-    showText(m_incidenceValue, incidence);
+    writeReadout(m_apexValue, apex);
+    writeReadout(m_incidenceValue, incidence);
     // The sliders step in tenths; copied values give their angles.
     m_apex->setProperty("valueText", apex);
     m_incidence->setProperty("valueText", incidence);
@@ -267,7 +275,7 @@ void PrismSpectrumWindow::refresh()
 
 void PrismSpectrumWindow::writeReadouts(const PrismSpectrumReadings& r)
 {
-    const auto write = [](QLineEdit* field, const QString& text) { showText(field, text); };
+    const auto write = [](QLabel* label, const QString& text) { writeReadout(label, text); };
     write(m_indexD, fixed(r.indexD, 5));
     write(m_indexF, fixed(r.indexF, 5));
     write(m_indexC, fixed(r.indexC, 5));

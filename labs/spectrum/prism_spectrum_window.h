@@ -6,7 +6,6 @@
 class QComboBox;
 class QFormLayout;
 class QLabel;
-class QLineEdit;
 class QSlider;
 class QSpinBox;
 
@@ -41,30 +40,30 @@ private slots:
 private:
     QWidget* buildControls();
     QWidget* buildReadouts();
-    QLineEdit* addReadout(QFormLayout* form, const char* name, const QString& caption);
+    QLabel* addReadout(QFormLayout* form, const char* name, const QString& caption);
     void writeReadouts(const PrismSpectrumReadings& r);
     void describePictures(const PrismSpectrumReadings& r);
 
     QComboBox* m_material = nullptr;
     QSlider* m_apex = nullptr;
-    QLineEdit* m_apexValue = nullptr;
+    QLabel* m_apexValue = nullptr;
     QSlider* m_incidence = nullptr;
-    QLineEdit* m_incidenceValue = nullptr;
+    QLabel* m_incidenceValue = nullptr;
     QSpinBox* m_count = nullptr;
     QComboBox* m_beam = nullptr;
     SpectrumPicture* m_picture = nullptr;
     DeviationChart* m_chart = nullptr;
-    QLineEdit* m_indexD = nullptr;
-    QLineEdit* m_indexF = nullptr;
-    QLineEdit* m_indexC = nullptr;
-    QLineEdit* m_abbe = nullptr;
-    QLineEdit* m_deviationD = nullptr;
-    QLineEdit* m_deviationF = nullptr;
-    QLineEdit* m_deviationC = nullptr;
-    QLineEdit* m_minimum = nullptr;
-    QLineEdit* m_minimumIncidence = nullptr;
-    QLineEdit* m_spread = nullptr;
-    QLineEdit* m_measured = nullptr;
+    QLabel* m_indexD = nullptr;
+    QLabel* m_indexF = nullptr;
+    QLabel* m_indexC = nullptr;
+    QLabel* m_abbe = nullptr;
+    QLabel* m_deviationD = nullptr;
+    QLabel* m_deviationF = nullptr;
+    QLabel* m_deviationC = nullptr;
+    QLabel* m_minimum = nullptr;
+    QLabel* m_minimumIncidence = nullptr;
+    QLabel* m_spread = nullptr;
+    QLabel* m_measured = nullptr;
     QList<QWidget*> m_tabChain; // reading order, set on the first show
     bool m_shown = false;
 };

@@ -208,12 +208,17 @@ void TestKeyboardWalk::exploreTask()
     QVERIFY(tabTo(lab->findChild<QWidget*>(control)));
     for (int k : keys)
         key(k);
-    QLineEdit* field = nullptr;
-    for (auto* f : lab->findChildren<QLineEdit*>())
-        if (f->accessibleName() == readout)
-            field = f;
-    QVERIFY(field);
-    const QString heard = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Value);
+    // A read-out field has its caption for a name and its text for a value; a read-out label
+    // says both in its name.
+    QString heard;
+    for (QWidget* w : lab->findChildren<QWidget*>()) {
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(w);
+        const QString name = read->text(QAccessible::Name);
+        if (name == readout)
+            heard = read->text(QAccessible::Value);
+        else if (name.startsWith(readout + QStringLiteral(": ")))
+            heard = name.mid(readout.size() + 2);
+    }
     QVERIFY2(heard == shows, qPrintable(heard));
     // The picture is reached by Tab, and tells what it shows.
     QVERIFY(tabTo(lab->findChild<QWidget*>(picture)));
