@@ -3,6 +3,7 @@
 #include "picture_export.h"
 #include "picture_source.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -55,6 +56,13 @@ bool choosePrinterByDialog(QWidget* parent, QPrinter& printer)
 void reportByMessageBox(QWidget* parent, const QString& message)
 {
     QMessageBox::warning(parent, QStringLiteral("Varnel Lumenary"), message);
+}
+
+// Whether watched takes the surface's mouse: the surface, or a chart's (a scroll area's) viewport.
+bool takesMouseOf(const QObject* watched, const QWidget* surface)
+{
+    const auto* area = qobject_cast<const QAbstractScrollArea*>(surface);
+    return watched == surface || (area && watched == area->viewport());
 }
 
 // Where the file dialog opens: the folder of the last picture saved in this run, else the
@@ -185,18 +193,18 @@ bool ExportActions::eventFilter(QObject* watched, QEvent* event)
         if (menuEvent->reason() != QContextMenuEvent::Mouse)
             return widget && widget->window() == m_window;
         // A press of the right button over the surface waits for its release.
-        if (watched == m_source->surface())
+        if (takesMouseOf(watched, m_source->surface()))
             return true;
         if (watched == m_window) {
             showMenu(menuEvent->globalPos());
             return true;
         }
     }
-    if (watched == m_source->surface() && event->type() == QEvent::MouseButtonRelease) {
+    if (event->type() == QEvent::MouseButtonRelease && takesMouseOf(watched, m_source->surface())) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        const QWidget* surface = m_source->surface();
+        const auto* under = static_cast<const QWidget*>(watched);
         if (mouse->button() == Qt::RightButton && m_options.rightButton == RightButton::Free &&
-            surface->rect().contains(mouse->position().toPoint())) {
+            under->rect().contains(mouse->position().toPoint())) {
             const QPoint at = mouse->globalPosition().toPoint();
             // After the surface's own release handling.
             QMetaObject::invokeMethod(

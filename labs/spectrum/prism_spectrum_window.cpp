@@ -2,6 +2,8 @@
 
 #include "controls.h"
 #include "dispersion.h"
+#include "explore_access.h"
+#include "export_actions.h"
 #include "prism_spectrum_views.h"
 
 #include <QComboBox>
@@ -69,15 +71,34 @@ void addRow(QFormLayout* form, const QString& caption, QWidget* control)
     form->addRow(label, control);
 }
 
-// A slider with its value shown beside it.
-QWidget* sliderWithValue(QSlider* slider, QLabel* value)
+// A read-out: a label whose caption names it in the copied values, and which tells assistive
+// technology "caption: value" (a new name is announced).
+QLabel* readoutLabel(const char* name, const QString& caption)
+{
+    auto* value = new QLabel;
+    value->setObjectName(QLatin1String(name));
+    value->setProperty("caption", caption);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return value;
+}
+
+void writeReadout(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->setAccessibleName(label->property("caption").toString() + QStringLiteral(": ") + text);
+}
+
+// A slider with its value shown beside it, as a read-out named by caption.
+QWidget* sliderWithValue(QSlider* slider, QLabel** value, const char* name, const QString& caption)
 {
     auto* box = new QWidget;
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(slider, 1);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00.00\u00b0")));
-    row->addWidget(value);
+    *value = readoutLabel(name, caption);
+    (*value)->setFixedWidth(
+        (*value)->fontMetrics().horizontalAdvance(QStringLiteral("000.00\u00b0")) + 12);
+    row->addWidget(*value);
     return box;
 }
 
@@ -94,9 +115,11 @@ PrismSpectrumWindow::PrismSpectrumWindow(QWidget* parent)
     m_picture = new SpectrumPicture;
     m_picture->setObjectName(QStringLiteral("pictureView"));
     m_picture->setAccessibleName(QStringLiteral("White light through the prism"));
+    makeFocusablePicture(m_picture);
     m_chart = new DeviationChart;
     m_chart->setObjectName(QStringLiteral("deviationChart"));
     m_chart->setAccessibleName(QStringLiteral("Deviation against the angle of incidence"));
+    makeFocusablePicture(m_chart);
 
     auto* side = new QVBoxLayout;
     side->addWidget(buildControls());
@@ -114,11 +137,8 @@ PrismSpectrumWindow::PrismSpectrumWindow(QWidget* parent)
     layout->addLayout(side, 0);
     layout->addLayout(views, 1);
 
-    setTabOrder(m_material, m_apex);
-    setTabOrder(m_apex, m_incidence);
-    setTabOrder(m_incidence, m_count);
-    setTabOrder(m_count, m_beam);
-    setTabOrder(m_beam, close);
+    // Reading order: the settings column top to bottom, then the pictures, then Close.
+    m_tabChain = {m_material, m_apex, m_incidence, m_count, m_beam, m_picture, m_chart, close};
 
     connect(m_material, &QComboBox::currentIndexChanged, this, &PrismSpectrumWindow::refresh);
     connect(m_apex, &QSlider::valueChanged, this, &PrismSpectrumWindow::refresh);
@@ -129,6 +149,23 @@ PrismSpectrumWindow::PrismSpectrumWindow(QWidget* parent)
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::hide);
     refresh();
+
+    auto pictures = std::make_unique<PictureChoice>();
+    pictures->add(m_picture,
+                  [this](QPainter& p, const QRectF& at) { m_picture->paintPicture(p, at); });
+    pictures->add(m_chart, [this](QPainter& p, const QRectF& at) { m_chart->paintPicture(p, at); });
+    installExportActions(this, std::move(pictures));
+}
+
+void PrismSpectrumWindow::showEvent(QShowEvent* event)
+{
+    const bool first = !m_shown;
+    LabWindow::showEvent(event);
+    if (first) {
+        m_shown = true;
+        setTabChain(m_tabChain);
+        m_material->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 QWidget* PrismSpectrumWindow::buildControls()
@@ -148,18 +185,16 @@ QWidget* PrismSpectrumWindow::buildControls()
 
     m_apex = angleSlider("apexSlider", kSpectrumApexMin, kSpectrumApexMax, start.apex,
                          QStringLiteral("The angle between the two faces the light crosses"));
-    m_apexValue = new QLabel;
-    m_apexValue->setObjectName(QStringLiteral("apexValue"));
-    addRow(form, QStringLiteral("Apex angle (\u00b0)"), sliderWithValue(m_apex, m_apexValue));
+    addRow(form, QStringLiteral("Apex angle (\u00b0)"),
+           sliderWithValue(m_apex, &m_apexValue, "apexValue", QStringLiteral("Apex angle")));
     m_apex->setAccessibleName(QStringLiteral("Apex angle (\u00b0)"));
 
     m_incidence = angleSlider("incidenceSlider", 0.0, kSpectrumIncidenceMax, start.incidence,
                               QStringLiteral("The angle between the incoming light and the normal "
                                              "to the first face"));
-    m_incidenceValue = new QLabel;
-    m_incidenceValue->setObjectName(QStringLiteral("incidenceValue"));
     addRow(form, QStringLiteral("Angle of incidence (\u00b0)"),
-           sliderWithValue(m_incidence, m_incidenceValue));
+           sliderWithValue(m_incidence, &m_incidenceValue, "incidenceValue",
+                           QStringLiteral("Angle of incidence")));
     m_incidence->setAccessibleName(QStringLiteral("Angle of incidence (\u00b0)"));
 
     m_count = new QSpinBox;
@@ -180,10 +215,7 @@ QWidget* PrismSpectrumWindow::buildControls()
 
 QLabel* PrismSpectrumWindow::addReadout(QFormLayout* form, const char* name, const QString& caption)
 {
-    auto* value = new QLabel;
-    value->setObjectName(QLatin1String(name));
-    value->setProperty("caption", caption);
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* value = readoutLabel(name, caption);
     // Wide enough for the longest text, so that the layout keeps still as values change.
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(kNoMinimum) + 4);
     form->addRow(new QLabel(caption + QLatin1Char(':')), value);
@@ -227,8 +259,13 @@ PrismSpectrumSettings PrismSpectrumWindow::settings() const
 void PrismSpectrumWindow::refresh()
 {
     const PrismSpectrumSettings s = settings();
-    m_apexValue->setText(fixed(s.apex, 1) + QStringLiteral("\u00b0"));
-    m_incidenceValue->setText(fixed(s.incidence, 1) + QStringLiteral("\u00b0"));
+    const QString apex = fixed(s.apex, 1) + QStringLiteral("\u00b0");
+    const QString incidence = fixed(s.incidence, 1) + QStringLiteral("\u00b0");
+    writeReadout(m_apexValue, apex);
+    writeReadout(m_incidenceValue, incidence);
+    // The sliders step in tenths; copied values give their angles.
+    m_apex->setProperty("valueText", apex);
+    m_incidence->setProperty("valueText", incidence);
     const PrismSpectrumReadings r = prismSpectrumReadings(s);
     m_picture->setScene(traceSpectrum(s));
     m_chart->setCurves(deviationCurves(s, 180), s.incidence);
@@ -238,11 +275,7 @@ void PrismSpectrumWindow::refresh()
 
 void PrismSpectrumWindow::writeReadouts(const PrismSpectrumReadings& r)
 {
-    const auto write = [](QLabel* label, const QString& text) {
-        label->setText(text);
-        label->setAccessibleName(label->property("caption").toString() + QStringLiteral(": ") +
-                                 text);
-    };
+    const auto write = [](QLabel* label, const QString& text) { writeReadout(label, text); };
     write(m_indexD, fixed(r.indexD, 5));
     write(m_indexF, fixed(r.indexF, 5));
     write(m_indexC, fixed(r.indexC, 5));

@@ -30,6 +30,9 @@ public:
     // The settings the controls show now.
     PrismSpectrumSettings settings() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private slots:
     // Traces, charts and reads out again after any control changes.
     void refresh();
@@ -61,6 +64,8 @@ private:
     QLabel* m_minimumIncidence = nullptr;
     QLabel* m_spread = nullptr;
     QLabel* m_measured = nullptr;
+    QList<QWidget*> m_tabChain; // reading order, set on the first show
+    bool m_shown = false;
 };
 
 // The Prism Spectrum window, as the launcher shows it.

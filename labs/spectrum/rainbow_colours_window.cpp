@@ -1,6 +1,8 @@
 #include "rainbow_colours_window.h"
 
 #include "dispersion.h"
+#include "explore_access.h"
+#include "export_actions.h"
 #include "rainbow_colours_scene.h"
 #include "rainbow_colours_views.h"
 
@@ -62,6 +64,7 @@ RainbowColoursWindow::RainbowColoursWindow(QWidget* parent)
     left->addWidget(buildReadouts());
     left->addStretch(1);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
+    m_close = close;
     close->setObjectName(QStringLiteral("closeButton"));
     close->setToolTip(QStringLiteral("Hide the window; it opens again as you left it (Esc)"));
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
@@ -94,6 +97,34 @@ RainbowColoursWindow::RainbowColoursWindow(QWidget* parent)
     root->addLayout(left, 0);
     root->addLayout(pictures, 1);
     redraw();
+
+    auto choice = std::make_unique<PictureChoice>();
+    for (PictureView* view : {static_cast<PictureView*>(m_chart), static_cast<PictureView*>(m_drop),
+                              static_cast<PictureView*>(m_sky)}) {
+        makeFocusablePicture(view);
+        choice->add(view, [view](QPainter& p, const QRectF& at) { view->paintPicture(p, at); });
+    }
+    installExportActions(this, std::move(choice));
+}
+
+void RainbowColoursWindow::showEvent(QShowEvent* event)
+{
+    const bool first = !m_shown;
+    LabWindow::showEvent(event);
+    if (!first)
+        return;
+    m_shown = true;
+    // Reading order: the settings column top to bottom, then the pictures, then Close.
+    QList<QWidget*> chain{m_liquid};
+    for (QCheckBox* check : m_orders)
+        chain << check;
+    chain << m_countSlider << m_countSpin;
+    for (const BowReadouts& r : m_bowReadouts)
+        for (QLineEdit* field : r.fields)
+            chain << field;
+    chain << m_darkBand << m_agreement << m_chart << m_drop << m_sky << m_close;
+    setTabChain(chain);
+    m_liquid->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* RainbowColoursWindow::buildControls()
@@ -169,10 +200,8 @@ QLineEdit* RainbowColoursWindow::addReadout(QFormLayout* form, const QString& la
                                             const QString& name, QLabel** labelOut)
 {
     auto* text = new QLabel(label, form->parentWidget());
-    auto* field = new QLineEdit(form->parentWidget());
-    field->setObjectName(name);
-    field->setReadOnly(true);
-    field->setAccessibleName(withoutColon(label));
+    QLineEdit* field =
+        addLaidOutReadout(form->parentWidget(), name.toLatin1().constData(), withoutColon(label));
     field->setMinimumWidth(90);
     text->setBuddy(field);
     form->addRow(text, field);

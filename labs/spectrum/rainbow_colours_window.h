@@ -36,6 +36,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private slots:
     void liquidList_Change(int index);
@@ -65,6 +66,8 @@ private:
     rainbow::DeviationChart* m_chart = nullptr;
     rainbow::DropView* m_drop = nullptr;
     rainbow::SkyView* m_sky = nullptr;
+    QWidget* m_close = nullptr;
+    bool m_shown = false;
 };
 
 // The window, without a parent, for the registry.

@@ -28,6 +28,8 @@ private slots:
     void cleanup();
     void labTask_data();
     void labTask();
+    void exploreTask_data();
+    void exploreTask();
     void instructionsReadWithoutMarkers();
 
 private:
@@ -57,7 +59,9 @@ void TestKeyboardWalk::cleanup()
 
 void TestKeyboardWalk::key(int combination)
 {
-    QWidget* to = QApplication::focusWidget();
+    // An open menu takes the keys, as it grabs the keyboard.
+    QWidget* to = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                    : QApplication::focusWidget();
     QTest::keyClick(to ? to : QApplication::activeWindow(), Qt::Key(combination & ~Qt::SHIFT),
                     (combination & Qt::SHIFT) ? Qt::ShiftModifier : Qt::NoModifier);
 }
@@ -158,6 +162,69 @@ void TestKeyboardWalk::labTask()
     const QString heard = QAccessible::queryAccessibleInterface(lab->findChild<PlotWidget*>())
                               ->text(QAccessible::Description);
     QVERIFY2(heard.contains(said), qPrintable(heard));
+    key(Qt::Key_Escape);
+    QVERIFY(!lab->isVisible());
+}
+
+void TestKeyboardWalk::exploreTask_data()
+{
+    QTest::addColumn<int>("entry");       // in the launcher's Explore menu
+    QTest::addColumn<QString>("control"); // where the task starts
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("readout"); // its accessible name
+    QTest::addColumn<QString>("shows");   // its value, as a screen reader reads it
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("said"); // the picture's description contains this
+
+    QTest::newRow("prism spectrum: step the incidence")
+        << 0 << "incidenceSlider" << QList<int>{Qt::Key_Right} << "Deviation (d line)"
+        << "38.6558\u00b0"
+        << "pictureView"
+        << "at 50.1000\u00b0 incidence";
+    QTest::newRow("rainbow colours: change the liquid")
+        << 1 << "liquidList" << QList<int>{Qt::Key_Down} << "Primary bow, red (700 nm)"
+        << "27.140\u00b0"
+        << "skyView"
+        << "primary bow";
+}
+
+void TestKeyboardWalk::exploreTask()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, control);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, readout);
+    QFETCH(QString, shows);
+    QFETCH(QString, picture);
+    QFETCH(QString, said);
+    // Alt to the menu bar, Right past About and Instructions to Explore, Down into it.
+    for (int k : {Qt::Key_Alt, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
+        key(k);
+    for (int i = 0; i < entry; ++i)
+        key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    QWidget* lab = shownWindow();
+    QVERIFY(lab);
+    QVERIFY(tabTo(lab->findChild<QWidget*>(control)));
+    for (int k : keys)
+        key(k);
+    // A read-out field has its caption for a name and its text for a value; a read-out label
+    // says both in its name.
+    QString heard;
+    for (QWidget* w : lab->findChildren<QWidget*>()) {
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(w);
+        const QString name = read->text(QAccessible::Name);
+        if (name == readout)
+            heard = read->text(QAccessible::Value);
+        else if (name.startsWith(readout + QStringLiteral(": ")))
+            heard = name.mid(readout.size() + 2);
+    }
+    QVERIFY2(heard == shows, qPrintable(heard));
+    // The picture is reached by Tab, and tells what it shows.
+    QVERIFY(tabTo(lab->findChild<QWidget*>(picture)));
+    const QString described = QAccessible::queryAccessibleInterface(QApplication::focusWidget())
+                                  ->text(QAccessible::Description);
+    QVERIFY2(described.contains(said), qPrintable(described));
     key(Qt::Key_Escape);
     QVERIFY(!lab->isVisible());
 }
