@@ -36,7 +36,15 @@ std::uint64_t MemoryCheck::afterEvent(std::uint64_t eventsDone, bool warm)
             m_baseline = *now;
         return 0;
     }
-    return *now > *m_baseline + m_allowance ? *now - *m_baseline - m_allowance : 0;
+    // A picture's buffers come and go with a window's size: memory that rises past the allowance
+    // and falls back is not growth. Growth is memory that stays over for several readings.
+    if (*now <= *m_baseline + m_allowance) {
+        m_readingsOver = 0;
+        return 0;
+    }
+    if (++m_readingsOver < kReadingsOverToFail)
+        return 0;
+    return *now - *m_baseline - m_allowance;
 }
 
 } // namespace lumenary::soak

@@ -19,16 +19,20 @@ public:
     {
     }
     // Called after each event; warm is whether every window has been shown. Returns how far
-    // over the allowance memory has grown, in bytes, or 0.
+    // over the allowance memory has grown, in bytes, once it has stayed over for
+    // kReadingsOverToFail readings (a hundred events apart) in a row; otherwise 0.
     std::uint64_t afterEvent(std::uint64_t eventsDone, bool warm);
     std::optional<std::uint64_t> baseline() const { return m_baseline; }
     std::uint64_t peak() const { return m_peak; }
+
+    static constexpr int kReadingsOverToFail = 5;
 
 private:
     std::uint64_t m_warmUpEvents;
     std::uint64_t m_allowance;
     std::optional<std::uint64_t> m_baseline;
     std::uint64_t m_peak = 0;
+    int m_readingsOver = 0;
 };
 
 } // namespace lumenary::soak
