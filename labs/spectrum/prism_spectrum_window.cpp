@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "dispersion.h"
 #include "prism_spectrum_views.h"
+#include "window_frame.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -86,10 +87,7 @@ QWidget* sliderWithValue(QSlider* slider, QLabel* value)
 PrismSpectrumWindow::PrismSpectrumWindow(QWidget* parent)
     : LabWindow(QStringLiteral("PrismSpectrum"), QStringLiteral("Prism Spectrum"), parent)
 {
-    // Unlike the fixed labs, this window grows and its pictures with it.
-    setMinimumSize(720, 520);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(1180, 760);
+    growWithFrame(this, {1180, 760});
 
     m_picture = new SpectrumPicture;
     m_picture->setObjectName(QStringLiteral("pictureView"));
