@@ -1,5 +1,7 @@
 #include "line_raster.h"
 
+#include "segment_clip.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -32,31 +34,12 @@ bool circleWithinGuard(QPointF c, double r, double w, double h)
 
 bool clipSegment(QPointF& a, QPointF& b, double lo, double hiX, double hiY)
 {
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - lo, hiX - a.x(), a.y() - lo, hiY - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const QPointF start = a;
-    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
-    return std::isfinite(a.x()) && std::isfinite(a.y()) && std::isfinite(b.x()) &&
-           std::isfinite(b.y());
+    Point from{a.x(), a.y()};
+    Point to{b.x(), b.y()};
+    const bool kept = clipSegment(from, to, lo, hiX, hiY);
+    a = QPointF(from.x, from.y);
+    b = QPointF(to.x, to.y);
+    return kept;
 }
 
 void rasterLine(QImage& image, QPointF a, QPointF b, QRgb pixel)

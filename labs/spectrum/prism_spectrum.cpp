@@ -1,6 +1,7 @@
 #include "prism_spectrum.h"
 
 #include "dispersion.h"
+#include "golden_section.h"
 
 #include <algorithm>
 #include <cmath>
@@ -202,30 +203,8 @@ std::optional<DeviationMinimum> findMinimumDeviation(double n, double apex)
     const auto first = firstEmergingIncidence(n, apex);
     if (!first)
         return std::nullopt;
-    const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
     const auto at = [&](double x) { return prismDeviation(n, apex, x).value_or(INFINITY); };
-    double a = *first;
-    double b = kSpectrumIncidenceMax;
-    double c = b - ratio * (b - a);
-    double d = a + ratio * (b - a);
-    double fc = at(c);
-    double fd = at(d);
-    while (b - a > 1e-9) {
-        if (fc < fd) {
-            b = d;
-            d = c;
-            fd = fc;
-            c = b - ratio * (b - a);
-            fc = at(c);
-        } else {
-            a = c;
-            c = d;
-            fc = fd;
-            d = a + ratio * (b - a);
-            fd = at(d);
-        }
-    }
-    const double x = (a + b) / 2.0;
+    const double x = goldenSectionMinimum(at, *first, kSpectrumIncidenceMax, 1e-9);
     // A minimum pressed against either end of the range is not one the student can reach.
     if (kSpectrumIncidenceMax - x < 1e-4 || x - *first < 1e-4)
         return std::nullopt;

@@ -1,7 +1,7 @@
 #include "prism_spectrum_views.h"
 
 #include "dispersion.h"
-#include "prism_spectrum_raster.h"
+#include "light_image.h"
 
 #include <QLineSeries>
 #include <QPainter>
@@ -60,12 +60,12 @@ QImage SpectrumPicture::renderLight(QSize size) const
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         return image;
-    LightBuffer buffer(size.width(), size.height());
+    LightImage buffer(size.width(), size.height());
     const SceneMap map(size);
     const auto line = [&](Point a, Point b, LinearRgb light) {
         const QPointF p = map(a);
         const QPointF q = map(b);
-        buffer.addLine(p.x(), p.y(), q.x(), q.y(), light);
+        buffer.addSmoothLine({p.x(), p.y()}, {q.x(), q.y()}, light);
     };
     for (const auto& segment : m_scene.incoming)
         line(segment[0], segment[1], m_scene.white);

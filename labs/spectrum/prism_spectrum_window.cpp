@@ -5,6 +5,7 @@
 #include "explore_access.h"
 #include "export_actions.h"
 #include "prism_spectrum_views.h"
+#include "window_frame.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -107,10 +108,7 @@ QWidget* sliderWithValue(QSlider* slider, QLabel** value, const char* name, cons
 PrismSpectrumWindow::PrismSpectrumWindow(QWidget* parent)
     : LabWindow(QStringLiteral("PrismSpectrum"), QStringLiteral("Prism Spectrum"), parent)
 {
-    // Unlike the fixed labs, this window grows and its pictures with it.
-    setMinimumSize(720, 520);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(1180, 760);
+    growWithFrame(this, {1180, 760});
 
     m_picture = new SpectrumPicture;
     m_picture->setObjectName(QStringLiteral("pictureView"));

@@ -1,5 +1,7 @@
 #include "rainbow_colours.h"
 
+#include "golden_section.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -98,30 +100,10 @@ RainbowRay minimumOfSamples(double n, int k, std::span<const double> values)
         static_cast<int>(std::min_element(values.begin(), values.end()) - values.begin());
     // Golden-section search between the smallest sample's neighbours, to well below what the
     // read-outs show (D is flat there, so b need not be found as closely as D).
-    double lo = std::max(0, best - 1) * step;
-    double hi = std::min(samples - 1, best + 1) * step;
-    const double g = (std::sqrt(5.0) - 1.0) / 2.0;
-    double x1 = hi - g * (hi - lo);
-    double x2 = lo + g * (hi - lo);
-    double f1 = deviation(n, k, x1);
-    double f2 = deviation(n, k, x2);
-    while (hi - lo > 1e-7) {
-        if (f1 < f2) {
-            hi = x2;
-            x2 = x1;
-            f2 = f1;
-            x1 = hi - g * (hi - lo);
-            f1 = deviation(n, k, x1);
-        } else {
-            lo = x1;
-            x1 = x2;
-            f1 = f2;
-            x2 = lo + g * (hi - lo);
-            f2 = deviation(n, k, x2);
-        }
-    }
+    const double lo = std::max(0, best - 1) * step;
+    const double hi = std::min(samples - 1, best + 1) * step;
     RainbowRay ray;
-    ray.impact = 0.5 * (lo + hi);
+    ray.impact = goldenSectionMinimum([&](double b) { return deviation(n, k, b); }, lo, hi, 1e-7);
     ray.deviation = deviation(n, k, ray.impact);
     ray.incidence = std::asin(ray.impact) / kDegree;
     ray.refraction = std::asin(ray.impact / n) / kDegree;

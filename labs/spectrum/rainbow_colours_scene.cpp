@@ -16,6 +16,31 @@ int skyRaysPerBranch(int wavelengths)
     return std::clamp(12000 / std::max(wavelengths, 1), 24, 128);
 }
 
+LinearRgb hue(double nm)
+{
+    const LinearRgb c = spectralColour(nm);
+    const double top = std::max({c.r, c.g, c.b});
+    return top > 0.0 ? LinearRgb{c.r / top, c.g / top, c.b / top} : LinearRgb{};
+}
+
+// The per-primary weights that make the hues of the band add up to white.
+LinearRgb whiteBalance()
+{
+    static const LinearRgb balance = [] {
+        LinearRgb sum;
+        const std::vector<double> nm = bandWavelengths(kMaxWavelengths);
+        for (double lambda : nm) {
+            const LinearRgb c = hue(lambda);
+            sum.r += c.r;
+            sum.g += c.g;
+            sum.b += c.b;
+        }
+        const auto count = static_cast<double>(nm.size());
+        return LinearRgb{count / sum.r, count / sum.g, count / sum.b};
+    }();
+    return balance;
+}
+
 } // namespace
 
 RainbowScene buildScene(const SellmeierMaterial& material, unsigned orders, int wavelengths)
@@ -49,6 +74,13 @@ RainbowScene buildScene(const SellmeierMaterial& material, unsigned orders, int 
     scene.sky = skyProfile(material, orders, static_cast<int>(scene.wavelengths.size()), kSkyExtent,
                            0.05, skyRaysPerBranch(wavelengths));
     return scene;
+}
+
+LinearRgb lineColour(double nanometres)
+{
+    const LinearRgb c = hue(nanometres);
+    const LinearRgb w = whiteBalance();
+    return {c.r * w.r, c.g * w.g, c.b * w.b};
 }
 
 } // namespace lumenary::rainbow

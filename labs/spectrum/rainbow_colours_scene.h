@@ -3,6 +3,7 @@
 #include "dispersion.h"
 #include "rainbow_colours.h"
 #include "rainbow_colours_sky.h"
+#include "spectral_colour.h"
 
 #include <optional>
 #include <vector>
@@ -44,5 +45,11 @@ inline constexpr double kSkyExtent = 60.0;
 
 // Builds the scene for a material, a set of orders (orderBit values) and a count of colours.
 RainbowScene buildScene(const SellmeierMaterial& material, unsigned orders, int wavelengths);
+
+// The colour of a line of one wavelength in the pictures: its hue at full brightness, weighted
+// per primary so that equal amounts of every colour from 400 to 700 nm add up to neutral white.
+// The eye's dimness at the ends of the spectrum is left out here so that a violet or a deep red
+// line stays visible; the sky keeps it.
+LinearRgb lineColour(double nanometres);
 
 } // namespace lumenary::rainbow

@@ -1,6 +1,6 @@
 #include "rainbow_colours_views.h"
 
-#include "rainbow_colours_light.h"
+#include "light_image.h"
 
 #include <QLocale>
 #include <QPaintEvent>
@@ -21,6 +21,25 @@ const QColor kText(210, 210, 220);
 
 // The most lines drawn for one curve or one ray across the spectrum.
 constexpr std::size_t kDistinctLines = 100;
+
+Point pixel(QPointF p)
+{
+    return {p.x(), p.y()};
+}
+
+PixelRect pixels(const QRectF& r)
+{
+    return {r.left(), r.top(), r.width(), r.height()};
+}
+
+QImage toImage(const LightImage& light)
+{
+    QImage image(light.width(), light.height(), QImage::Format_RGB32);
+    if (!image.isNull())
+        light.encode(reinterpret_cast<std::uint32_t*>(image.bits()),
+                     static_cast<int>(image.bytesPerLine() / 4));
+    return image;
+}
 
 LinearRgb times(LinearRgb c, double k)
 {
@@ -156,7 +175,7 @@ QImage DeviationChart::render(QSize size) const
                 for (int j = 1; j < n; ++j) {
                     const QPointF next =
                         at(static_cast<double>(j) / (n - 1), c.values[static_cast<std::size_t>(j)]);
-                    light.addLine(prev, next, colour, r);
+                    light.addLine(pixel(prev), pixel(next), colour, pixels(r));
                     prev = next;
                 }
             });
@@ -164,13 +183,13 @@ QImage DeviationChart::render(QSize size) const
             for (const ColourCurve& c : o.colours) {
                 const QPointF m = at(c.minimum.impact, c.minimum.deviation);
                 const LinearRgb mark = times(lineColour(c.nanometres), 2.0 * weight);
-                light.addLine(m - QPointF(4, 0), m + QPointF(4, 0), mark, r);
-                light.addLine(m - QPointF(0, 4), m + QPointF(0, 4), mark, r);
+                light.addLine(pixel(m - QPointF(4, 0)), pixel(m + QPointF(4, 0)), mark, pixels(r));
+                light.addLine(pixel(m - QPointF(0, 4)), pixel(m + QPointF(0, 4)), mark, pixels(r));
             }
             panels.push_back(panel);
         }
     }
-    QImage image = light.toImage(1.0);
+    QImage image = toImage(light);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QFont font = painter.font();
@@ -266,7 +285,7 @@ QImage DropView::render(QSize size) const
             // Sunlight from the left, white: every colour's incoming ray is the same line.
             auto incoming = [&](double b, double k, int thickness) {
                 const QPointF entry = at({-std::sqrt(1.0 - b * b), side * b});
-                light.addWideLine(QPointF(0.0, entry.y()), entry, {k, k, k}, thickness);
+                light.addWideLine({0.0, entry.y()}, pixel(entry), {k, k, k}, thickness);
             };
             for (double b : impacts)
                 incoming(b, thin * count, 1);
@@ -280,13 +299,13 @@ QImage DropView::render(QSize size) const
                     return;
                 const LinearRgb colour = times(hue, k);
                 for (int j = 1; j < path.count; ++j)
-                    light.addWideLine(at(path.points[static_cast<std::size_t>(j - 1)]),
-                                      at(path.points[static_cast<std::size_t>(j)]), colour,
+                    light.addWideLine(pixel(at(path.points[static_cast<std::size_t>(j - 1)])),
+                                      pixel(at(path.points[static_cast<std::size_t>(j)])), colour,
                                       thickness);
                 const Point end = path.points[static_cast<std::size_t>(path.count - 1)];
                 const Point far{end.x + reach * path.exitDirection.x,
                                 end.y + reach * path.exitDirection.y};
-                light.addWideLine(at(end), at(far), colour, thickness);
+                light.addWideLine(pixel(at(end)), pixel(at(far)), colour, thickness);
             };
             forEachLine(o.colours, [&](const ColourCurve& c, LinearRgb hue) {
                 for (double b : impacts)
@@ -295,7 +314,7 @@ QImage DropView::render(QSize size) const
             });
         }
     }
-    QImage image = light.toImage(1.0);
+    QImage image = toImage(light);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(110, 150, 210), 1.5));

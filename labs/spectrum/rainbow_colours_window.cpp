@@ -5,6 +5,7 @@
 #include "export_actions.h"
 #include "rainbow_colours_scene.h"
 #include "rainbow_colours_views.h"
+#include "window_frame.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,10 +55,7 @@ QString exponentText(double degrees)
 RainbowColoursWindow::RainbowColoursWindow(QWidget* parent)
     : LabWindow(QStringLiteral("RainbowColours"), QStringLiteral("Rainbow Colours"), parent)
 {
-    // Unlike the classic labs, this window is laid out and grows with its frame.
-    setMinimumSize(720, 520);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(1240, 800);
+    growWithFrame(this, {1240, 800});
 
     auto* left = new QVBoxLayout;
     left->addWidget(buildControls());

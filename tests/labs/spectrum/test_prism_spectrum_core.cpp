@@ -1,6 +1,5 @@
 #include "dispersion.h"
 #include "prism_spectrum.h"
-#include "prism_spectrum_raster.h"
 
 #include <QtTest>
 
@@ -60,7 +59,6 @@ private slots:
     void pictureFollowsTheDeviation();
     void totalReflectionAndLimits_data();
     void totalReflectionAndLimits();
-    void lightAddsUp();
 };
 
 void TestPrismSpectrumCore::minimumDeviation_data()
@@ -180,36 +178,6 @@ void TestPrismSpectrumCore::totalReflectionAndLimits()
     for (const DeviationCurve& curve : deviationCurves(s, 200))
         for (const Point p : curve.points)
             QVERIFY(finite(p));
-}
-
-void TestPrismSpectrumCore::lightAddsUp()
-{
-    LightBuffer buffer(20, 10);
-    const LinearRgb red{0.5, 0.0, 0.0};
-    const LinearRgb green{0.0, 0.25, 0.0};
-    buffer.addLine(-5.0, 4.5, 30.0, 4.5, red); // cut at both sides, shared between rows 4 and 5
-    buffer.addLine(0.0, 4.0, 19.0, 4.0, green);
-    buffer.addLine(0.0, 0.0, qInf(), 3.0, red);  // not drawn
-    buffer.addLine(-9.0, -1.0, -1.0, -9.0, red); // wholly outside
-    const LinearRgb c = buffer.at(7, 4);
-    QVERIFY(std::fabs(c.r - 0.25) < 1e-6 && std::fabs(c.g - 0.25) < 1e-6 && c.b == 0.0);
-    QVERIFY(std::fabs(buffer.at(19, 5).r - 0.25) < 1e-6);
-    QCOMPARE(buffer.at(0, 0).r, 0.0);
-
-    buffer.addLine(3.2, 0.0, 5.7, 9.0, {0.0, 0.0, 2.0}); // steep, overbright
-    std::vector<std::uint32_t> pixels(200);
-    buffer.encode(pixels.data(), 20);
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 20; ++x) {
-            const Rgb e = encodeSrgb(buffer.at(x, y));
-            QCOMPARE(pixels[std::size_t(y * 20 + x)], 0xff000000u | (e.r << 16) | (e.g << 8) | e.b);
-        }
-    // Overbright light keeps its hue: scaled down as a whole.
-    LightBuffer bright(1, 1);
-    bright.addLine(0.0, 0.0, 0.0, 0.0, {8.0, 4.0, 0.0});
-    bright.encode(pixels.data(), 1);
-    const Rgb hue = encodeSrgb({1.0, 0.5, 0.0});
-    QCOMPARE(pixels[0], 0xff000000u | (hue.r << 16) | (hue.g << 8) | hue.b);
 }
 
 QTEST_APPLESS_MAIN(TestPrismSpectrumCore)

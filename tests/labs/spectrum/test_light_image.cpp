@@ -1,5 +1,6 @@
+#include "light_image.h"
 #include "rainbow_colours.h"
-#include "rainbow_colours_light.h"
+#include "rainbow_colours_scene.h"
 
 #include <QtTest>
 
@@ -9,7 +10,7 @@
 using namespace lumenary;
 using namespace lumenary::rainbow;
 
-class TestRainbowColoursLight : public QObject
+class TestLightImage : public QObject
 {
     Q_OBJECT
 
@@ -17,13 +18,34 @@ private slots:
     void polylineLightsEachPixelOnce_data();
     void polylineLightsEachPixelOnce();
     void crossingLinesAddUp();
+    void smoothLinesShareLightAcross();
     void linesOutsideLightNothing_data();
     void linesOutsideLightNothing();
+    void encodesEachPixelByTheColourRule();
+    void overbrightKeepsItsHue_data();
     void overbrightKeepsItsHue();
     void bandOfLineColoursIsWhite();
 };
 
-void TestRainbowColoursLight::polylineLightsEachPixelOnce_data()
+namespace
+{
+
+std::vector<std::uint32_t> encoded(const LightImage& light, double exposure = 1.0)
+{
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(light.width()) *
+                                      static_cast<std::size_t>(light.height()));
+    light.encode(pixels.data(), light.width(), exposure);
+    return pixels;
+}
+
+std::uint32_t argb(Rgb c)
+{
+    return 0xff000000u | (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | c.b;
+}
+
+} // namespace
+
+void TestLightImage::polylineLightsEachPixelOnce_data()
 {
     QTest::addColumn<QList<QPointF>>("points");
     QTest::newRow("flat, fractional joints")
@@ -35,13 +57,13 @@ void TestRainbowColoursLight::polylineLightsEachPixelOnce_data()
 
 // A curve is drawn as many short segments: every pixel it passes gets its light once, with
 // neither a gap nor a doubled joint.
-void TestRainbowColoursLight::polylineLightsEachPixelOnce()
+void TestLightImage::polylineLightsEachPixelOnce()
 {
     QFETCH(QList<QPointF>, points);
     LightImage light(40, 40);
     const LinearRgb one{0.25, 0.5, 0.125};
     for (qsizetype j = 1; j < points.size(); ++j)
-        light.addLine(points[j - 1], points[j], one);
+        light.addLine({points[j - 1].x(), points[j - 1].y()}, {points[j].x(), points[j].y()}, one);
     int lit = 0;
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x) {
@@ -62,7 +84,7 @@ void TestRainbowColoursLight::polylineLightsEachPixelOnce()
              qPrintable(QString::number(lit)));
 }
 
-void TestRainbowColoursLight::crossingLinesAddUp()
+void TestLightImage::crossingLinesAddUp()
 {
     LightImage light(21, 21);
     light.addLine({0.5, 10.5}, {20.5, 10.5}, {0.5, 0.0, 0.0});
@@ -73,7 +95,23 @@ void TestRainbowColoursLight::crossingLinesAddUp()
     QCOMPARE(light.at(4, 10).b, 0.0);
 }
 
-void TestRainbowColoursLight::linesOutsideLightNothing_data()
+// A smooth line's light is shared between the two pixels it passes between, up to the last
+// column and row of the picture.
+void TestLightImage::smoothLinesShareLightAcross()
+{
+    LightImage light(20, 10);
+    const LinearRgb red{0.5, 0.0, 0.0};
+    light.addSmoothLine({-5.0, 4.5}, {30.0, 4.5}, red); // cut at both sides, rows 4 and 5
+    light.addSmoothLine({0.0, 4.0}, {19.0, 4.0}, {0.0, 0.25, 0.0});
+    const LinearRgb c = light.at(7, 4);
+    QVERIFY(std::fabs(c.r - 0.25) < 1e-6 && std::fabs(c.g - 0.25) < 1e-6 && c.b == 0.0);
+    QVERIFY(std::fabs(light.at(19, 5).r - 0.25) < 1e-6);
+    QCOMPARE(light.at(0, 0).r, 0.0);
+    light.addSmoothLine({9.0, 0.0}, {9.0, 9.0}, {0.0, 0.0, 1.0}); // steep, along the last row too
+    QVERIFY(std::fabs(light.at(9, 9).b - 1.0) < 1e-6);
+}
+
+void TestLightImage::linesOutsideLightNothing_data()
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -83,36 +121,59 @@ void TestRainbowColoursLight::linesOutsideLightNothing_data()
     QTest::newRow("below") << QPointF(3, 25) << QPointF(9, 1e9);
     QTest::newRow("NaN end") << QPointF(nan, 5) << QPointF(8, 8);
     QTest::newRow("infinite end") << QPointF(2, 2) << QPointF(inf, 8);
+    QTest::newRow("outside the clip rectangle") << QPointF(2, 12) << QPointF(18, 13);
 }
 
-void TestRainbowColoursLight::linesOutsideLightNothing()
+void TestLightImage::linesOutsideLightNothing()
 {
     QFETCH(QPointF, a);
     QFETCH(QPointF, b);
     LightImage light(20, 20);
-    light.addLine(a, b, {1, 1, 1});
-    light.addWideLine(a, b, {1, 1, 1}, 3);
-    light.addLine(a, b, {1, 1, 1}, QRectF(0, 0, 20, 20));
-    const QImage image = light.toImage(1.0);
-    for (int y = 0; y < 20; ++y)
+    const Point p{a.x(), a.y()};
+    const Point q{b.x(), b.y()};
+    const bool inside = a.x() >= 0 && a.x() < 20 && a.y() >= 0 && a.y() < 20;
+    if (!inside) {
+        light.addLine(p, q, {1, 1, 1});
+        light.addWideLine(p, q, {1, 1, 1}, 3);
+        light.addSmoothLine(p, q, {1, 1, 1});
+    }
+    light.addLine(p, q, {1, 1, 1}, PixelRect{0, 0, 20, 10});
+    for (std::uint32_t pixel : encoded(light))
+        QCOMPARE(pixel, 0xff000000u);
+}
+
+// Every pixel is encoded as the colour core encodes its light, within its gamma table's step.
+void TestLightImage::encodesEachPixelByTheColourRule()
+{
+    LightImage light(20, 10);
+    light.addSmoothLine({3.2, 0.0}, {5.7, 9.0}, {0.0, 0.3, 0.7});
+    light.addLine({0.0, 2.5}, {20.0, 7.5}, {0.6, 0.1, 0.0});
+    const std::vector<std::uint32_t> pixels = encoded(light);
+    for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 20; ++x)
-            QCOMPARE(image.pixel(x, y), qRgb(0, 0, 0));
+            QCOMPARE(pixels[std::size_t(y * 20 + x)], argb(encodeSrgb(light.at(x, y))));
+}
+
+void TestLightImage::overbrightKeepsItsHue_data()
+{
+    QTest::addColumn<double>("light");
+    QTest::addColumn<double>("exposure");
+    QTest::newRow("bright light") << 8.0 << 1.0;
+    QTest::newRow("bright exposure") << 1.0 << 4.0;
 }
 
 // Brighter than white is brought down as a whole: twice as much red as green stays orange.
-void TestRainbowColoursLight::overbrightKeepsItsHue()
+void TestLightImage::overbrightKeepsItsHue()
 {
-    LightImage light(1, 1);
-    light.addPixel(0, 0, {1.0, 0.5, 0.0});
-    const QRgb bright = light.toImage(4.0).pixel(0, 0);
-    const Rgb expected = encodeSrgb({1.0, 0.5, 0.0});
-    QCOMPARE(qRed(bright), int(expected.r));
-    QVERIFY(std::abs(qGreen(bright) - int(expected.g)) <= 1);
-    QCOMPARE(qBlue(bright), 0);
+    QFETCH(double, light);
+    QFETCH(double, exposure);
+    LightImage bright(1, 1);
+    bright.addPixel(0, 0, {light, light / 2, 0.0});
+    QCOMPARE(encoded(bright, exposure)[0], argb(encodeSrgb({1.0, 0.5, 0.0})));
 }
 
 // Every colour of the band drawn once, equally, adds up to neutral white.
-void TestRainbowColoursLight::bandOfLineColoursIsWhite()
+void TestLightImage::bandOfLineColoursIsWhite()
 {
     LinearRgb sum;
     const std::vector<double> nm = bandWavelengths(kMaxWavelengths);
@@ -129,5 +190,5 @@ void TestRainbowColoursLight::bandOfLineColoursIsWhite()
     QVERIFY(lineColour(450.0).b > lineColour(450.0).g);
 }
 
-QTEST_MAIN(TestRainbowColoursLight)
-#include "test_rainbow_colours_light.moc"
+QTEST_APPLESS_MAIN(TestLightImage)
+#include "test_light_image.moc"

@@ -1,0 +1,216 @@
+#include "light_image.h"
+
+#include "segment_clip.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace lumenary
+{
+
+namespace
+{
+
+// Gamma encoding by table: 4096 steps of linear light are finer than 8-bit output can show.
+constexpr int kSteps = 4096;
+
+const std::array<std::uint8_t, kSteps + 1>& gammaTable()
+{
+    static const auto table = [] {
+        std::array<std::uint8_t, kSteps + 1> t{};
+        for (int i = 0; i <= kSteps; ++i) {
+            const double step = static_cast<double>(i) / kSteps;
+            t[static_cast<std::size_t>(i)] = encodeSrgb({step, step, step}).r;
+        }
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
+// One spare column and row beyond the picture take the far half of a smooth line along its
+// last column or row, so that drawing needs no test per pixel.
+LightImage::LightImage(int width, int height)
+    : m_width(std::max(width, 0)), m_height(std::max(height, 0)), m_stride((m_width + 1) * 3),
+      m_light(static_cast<std::size_t>(m_stride) * static_cast<std::size_t>(m_height + 1), 0.0f)
+{
+}
+
+std::size_t LightImage::index(int x, int y) const
+{
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_stride) +
+           static_cast<std::size_t>(x) * 3;
+}
+
+void LightImage::addPixel(int x, int y, LinearRgb light)
+{
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return;
+    float* p = &m_light[index(x, y)];
+    p[0] += static_cast<float>(light.r);
+    p[1] += static_cast<float>(light.g);
+    p[2] += static_cast<float>(light.b);
+}
+
+LinearRgb LightImage::at(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return {};
+    const float* p = &m_light[index(x, y)];
+    return {p[0], p[1], p[2]};
+}
+
+void LightImage::addLine(Point a, Point b, LinearRgb light)
+{
+    if (m_width > 0 && m_height > 0 && clipSegment(a, b, 0.0, m_width - 1e-6, m_height - 1e-6))
+        addInside(a, b, light);
+}
+
+void LightImage::addLine(Point a, Point b, LinearRgb light, const PixelRect& within)
+{
+    // Most segments of a clipped curve lie wholly above or below; skip them cheaply.
+    const double bottom = within.top + within.height;
+    if ((a.y < within.top && b.y < within.top) || (a.y > bottom && b.y > bottom))
+        return;
+    // The part of the rectangle (either way round) inside the picture.
+    const double x1 = within.left + within.width;
+    const double left = std::max(std::min(within.left, x1), 0.0);
+    const double top = std::max(std::min(within.top, bottom), 0.0);
+    const double right = std::min(std::max(within.left, x1), m_width - 1e-6);
+    const double lower = std::min(std::max(within.top, bottom), m_height - 1e-6);
+    if (!(right > left && lower > top))
+        return;
+    a = {a.x - left, a.y - top};
+    b = {b.x - left, b.y - top};
+    if (clipSegment(a, b, 0.0, right - left, lower - top))
+        addInside({a.x + left, a.y + top}, {b.x + left, b.y + top}, light);
+}
+
+void LightImage::addInside(Point a, Point b, LinearRgb light)
+{
+    // One pixel per whole column (or row, for a steep line) from a's up to b's, b's left out so
+    // that the next segment of a polyline lights it; the other coordinate is the line's at the
+    // column's centre.
+    const bool steep = std::fabs(b.y - a.y) > std::fabs(b.x - a.x);
+    const double major0 = steep ? a.y : a.x;
+    const double major1 = steep ? b.y : b.x;
+    const double minor0 = steep ? a.x : a.y;
+    const double minor1 = steep ? b.x : b.y;
+    const auto first = static_cast<int>(major0);
+    const auto last = static_cast<int>(major1);
+    const int direction = last >= first ? 1 : -1;
+    const int count = std::max(std::abs(last - first), 1);
+    const double slope = major1 != major0 ? (minor1 - minor0) / (major1 - major0) : 0.0;
+    const int maxMajor = (steep ? m_height : m_width) - 1;
+    const int maxMinor = (steep ? m_width : m_height) - 1;
+    const auto r = static_cast<float>(light.r);
+    const auto g = static_cast<float>(light.g);
+    const auto bl = static_cast<float>(light.b);
+    float* base = m_light.data();
+    for (int t = 0; t < count; ++t) {
+        const int major = std::clamp(first + t * direction, 0, maxMajor);
+        const double minor = minor0 + (major + 0.5 - major0) * slope;
+        const int m = std::clamp(static_cast<int>(minor), 0, maxMinor);
+        const int x = steep ? m : major;
+        const int y = steep ? major : m;
+        float* p = base + static_cast<std::ptrdiff_t>(y) * m_stride + x * 3;
+        p[0] += r;
+        p[1] += g;
+        p[2] += bl;
+    }
+}
+
+void LightImage::addWideLine(Point a, Point b, LinearRgb light, int thickness)
+{
+    const bool steep = std::fabs(b.y - a.y) > std::fabs(b.x - a.x);
+    for (int j = 0; j < thickness; ++j) {
+        const double offset = j - 0.5 * (thickness - 1);
+        const Point across = steep ? Point{offset, 0.0} : Point{0.0, offset};
+        addLine({a.x + across.x, a.y + across.y}, {b.x + across.x, b.y + across.y}, light);
+    }
+}
+
+void LightImage::addSmoothLine(Point a, Point b, LinearRgb light)
+{
+    if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
+        return;
+    if (m_width == 0 || m_height == 0 || !clipSegment(a, b, 0.0, m_width - 1.0, m_height - 1.0))
+        return;
+    double x0 = a.x;
+    double y0 = a.y;
+    double x1 = b.x;
+    double y1 = b.y;
+    const float rgb[3] = {static_cast<float>(light.r), static_cast<float>(light.g),
+                          static_cast<float>(light.b)};
+    // Step along the longer axis one pixel at a time; across it, the light is shared between
+    // the two pixels the line passes between.
+    const bool steep = std::fabs(y1 - y0) > std::fabs(x1 - x0);
+    if (steep) {
+        std::swap(x0, y0);
+        std::swap(x1, y1);
+    }
+    if (x0 > x1) {
+        std::swap(x0, x1);
+        std::swap(y0, y1);
+    }
+    const double slope = x1 > x0 ? (y1 - y0) / (x1 - x0) : 0.0;
+    const int first = static_cast<int>(std::lround(x0));
+    const int last = static_cast<int>(std::lround(x1));
+    // Along and across, in floats of the buffer: a pixel's step and its neighbour across.
+    const std::ptrdiff_t along = steep ? m_stride : 3;
+    const std::ptrdiff_t across = steep ? 3 : m_stride;
+    // Across, in single precision: over a few thousand steps it drifts far less than a pixel.
+    const auto step = static_cast<float>(slope);
+    auto y = static_cast<float>(y0 + slope * (first - x0));
+    const auto edge = static_cast<float>((steep ? m_width : m_height) - 1);
+    for (int x = first; x <= last; ++x, y += step) {
+        // Inside the buffer after clipping; a rounding error of the clip is held to its edge.
+        const float held = std::clamp(y, 0.0f, edge);
+        const int row = static_cast<int>(held);
+        const float f = held - static_cast<float>(row);
+        float* p = m_light.data() + x * along + row * across;
+        float* q = p + across;
+        const float near = 1.0f - f;
+        p[0] += near * rgb[0];
+        p[1] += near * rgb[1];
+        p[2] += near * rgb[2];
+        q[0] += f * rgb[0];
+        q[1] += f * rgb[1];
+        q[2] += f * rgb[2];
+    }
+}
+
+void LightImage::encode(std::uint32_t* pixels, int rowStride, double exposure) const
+{
+    const auto& table = gammaTable();
+    const auto e = static_cast<float>(std::isfinite(exposure) ? exposure : 0.0);
+    const auto step = [](float v) {
+        return static_cast<std::size_t>(std::clamp(v, 0.0f, 1.0f) * kSteps + 0.5f);
+    };
+    for (int y = 0; y < m_height; ++y) {
+        const float* p = &m_light[index(0, y)];
+        std::uint32_t* out = pixels + static_cast<std::ptrdiff_t>(y) * rowStride;
+        for (int x = 0; x < m_width; ++x, p += 3) {
+            float r = p[0] * e;
+            float g = p[1] * e;
+            float b = p[2] * e;
+            const float top = std::max({r, g, b});
+            if (!(top > 0.0f)) { // most of the picture is dark
+                out[x] = 0xff000000u;
+                continue;
+            }
+            if (top > 1.0f) {
+                r /= top;
+                g /= top;
+                b /= top;
+            }
+            out[x] = 0xff000000u | (std::uint32_t{table[step(r)]} << 16) |
+                     (std::uint32_t{table[step(g)]} << 8) | table[step(b)];
+        }
+    }
+}
+
+} // namespace lumenary
