@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace lumenary
 {
@@ -157,6 +158,9 @@ DeviationChart::DeviationChart(QWidget* parent) : QChartView(parent)
         s->attachAxis(m_x);
         s->attachAxis(m_y);
     }
+    // The view starts with an empty chart of its own and lets go of it when given another:
+    // it is ours to delete.
+    std::unique_ptr<QChart> empty(this->chart());
     setChart(chart);
     setRenderHint(QPainter::Antialiasing);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
