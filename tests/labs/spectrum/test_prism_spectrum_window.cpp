@@ -1,5 +1,6 @@
 #include "prism_spectrum_views.h"
 #include "prism_spectrum_window.h"
+#include "window_support.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,17 +11,10 @@
 #include <memory>
 
 using namespace lumenary;
+using lumenary::test::child;
 
 namespace
 {
-
-template <typename T> T* child(QWidget* w, const char* name)
-{
-    auto* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
 
 // The number at the start of a read-out such as "38.6467°".
 double leadingNumber(const QString& text)
