@@ -420,7 +420,7 @@ void PictureRecordChords(benchmark::State& state)
     record.scale(-2, 2, 2, -2);
     for (auto _ : state) {
         for (std::size_t i = 1; i < ends.size(); ++i)
-            record.line(ends[i - 1], ends[i], palette(4), false);
+            record.add({Primitive::Kind::Line, ends[i - 1], ends[i], 0, palette(4), false, false});
         benchmark::DoNotOptimize(record.size());
         record.clear();
     }

@@ -3,61 +3,71 @@
 #include "canvas.h"
 
 #include <cstddef>
-#include <cstdint>
+#include <limits>
 #include <vector>
-
-class QPainter;
-class QSizeF;
 
 namespace lumenary
 {
 
-// What a plot drew since its last erase, in user units, so that a vector copy of the picture
-// replays it exactly. Each primitive is kept with the coordinate window it was drawn in (a
-// window changes between primitives without an erase: the ray diagrams set theirs on every
-// mouse move). The list is bounded: a student can draw a million chords, and past the bound
-// the record only remembers that it is incomplete.
+// One primitive as a lab handed it to the canvas, in user units.
+struct Primitive {
+    enum class Kind { Line, Box, Circle, Point };
+    Kind kind = Kind::Line;
+    Point a;           // line start, box corner, circle centre, the point
+    Point b;           // line end, other box corner
+    double radius = 0; // circles
+    Rgb colour;
+    bool dotted = false; // lines
+    bool filled = false; // boxes
+};
+
+// A user coordinate window and the first primitive drawn in it.
+struct RecordedWindow {
+    std::size_t first = 0;
+    double left = 0, top = 0, right = 1, bottom = 1;
+};
+
+// What was drawn since the last erase, in user units: the primitives in drawing order, and the
+// coordinate window each was drawn in (a window can change between primitives without an
+// erase: the ray diagrams set theirs on every mouse move). A plot keeps one so that a vector
+// copy replays its drawing exactly; tests and benchmarks read one to see what a lab drew.
+// The record may be bounded: past the bound it frees its list and only remembers that it is
+// incomplete.
+//
+//     PictureRecord record;
+//     record.scale(-10, 10, 10, -10);
+//     record.add({Primitive::Kind::Line, {0, 0}, {5, 5}, 0, palette(4)});
+//     for (const Primitive& p : record.primitives()) ...
 class PictureRecord
 {
 public:
-    // The most primitives kept: about 4 MB a plot.
+    // The most primitives a plot keeps: about 5 MB.
     static constexpr std::size_t kMaxPrimitives = 100000;
+    static constexpr std::size_t kUnbounded = std::numeric_limits<std::size_t>::max();
+
+    explicit PictureRecord(std::size_t bound = kMaxPrimitives) : m_bound(bound) {}
 
     // The coordinate window that later primitives are drawn in.
     void scale(double left, double top, double right, double bottom);
-    // Forgets everything: the plot was erased.
+    // Forgets everything: the drawing was erased.
     void clear();
-    void line(Point a, Point b, Rgb colour, bool dotted);
-    void box(Point a, Point b, Rgb colour, bool filled);
-    void circle(Point centre, double radius, Rgb colour);
-    void point(Point p, Rgb colour);
+    void add(const Primitive& primitive);
 
-    // Primitives kept (scale changes not counted).
-    std::size_t size() const { return m_primitives; }
+    const std::vector<Primitive>& primitives() const { return m_primitives; }
+    // The windows that primitives were drawn in, by the index of their first primitive.
+    const std::vector<RecordedWindow>& windows() const { return m_windows; }
+    // Primitives kept.
+    std::size_t size() const { return m_primitives.size(); }
     // True when more was drawn than the bound keeps.
     bool overflowed() const { return m_overflowed; }
 
-    // Paints the kept primitives onto painter, user windows mapped onto 0..size, clipped to
-    // it. Lines and outlines are one unit wide, so they follow the painter's scale.
-    void replay(QPainter& painter, const QSizeF& size) const;
-
 private:
-    enum class Kind : std::uint8_t { Scale, Line, DottedLine, Box, FilledBox, Circle, Point };
-    struct Item {
-        double a[2]; // first point; a scale's left and top
-        double b[2]; // second point; a scale's right and bottom; a circle's radius in b[0]
-        Rgb colour;
-        Kind kind;
-    };
-
-    bool room();
-    void add(Kind kind, Point a, Point b, Rgb colour);
-
-    std::vector<Item> m_items;
-    std::size_t m_primitives = 0;
+    std::size_t m_bound;
+    std::vector<Primitive> m_primitives;
+    std::vector<RecordedWindow> m_windows;
     bool m_overflowed = false;
     bool m_scaleChanged = true;
-    double m_scale[4] = {0, 0, 1, 1};
+    RecordedWindow m_scale;
 };
 
 } // namespace lumenary

@@ -4,6 +4,7 @@
 #include "dispersion.h"
 #include "explore_access.h"
 #include "export_actions.h"
+#include "picture_choice.h"
 #include "prism_spectrum_views.h"
 #include "window_frame.h"
 

@@ -8,22 +8,8 @@
 #include <functional>
 #include <vector>
 
-class QLineEdit;
-
 namespace lumenary
 {
-
-// A read-out of a laid-out window: a read-only field named by its caption for assistive
-// technology, which refuses edits from it, announces each new text and shows a text too long
-// for its box whole in its tooltip.
-QLineEdit* addLaidOutReadout(QWidget* parent, const char* name, const QString& caption);
-
-// Lets a picture take the focus by Tab (never by a click) and shows a focus frame over it
-// while it has the focus.
-void makeFocusablePicture(QWidget* picture);
-
-// Sets the tab order to the given chain of controls.
-void setTabChain(const QList<QWidget*>& chain);
 
 // The pictures of a window with several: copy, save and print take the picture that last had
 // the keyboard focus or a press of a mouse button, at first the first one added.

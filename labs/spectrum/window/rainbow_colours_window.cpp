@@ -3,6 +3,7 @@
 #include "dispersion.h"
 #include "explore_access.h"
 #include "export_actions.h"
+#include "picture_choice.h"
 #include "rainbow_colours_scene.h"
 #include "rainbow_colours_views.h"
 #include "window_frame.h"

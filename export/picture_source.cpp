@@ -1,5 +1,6 @@
 #include "picture_source.h"
 
+#include "picture_replay.h"
 #include "plot_widget.h"
 
 #include <QGraphicsView>
@@ -31,7 +32,7 @@ void PlotPicture::paint(QPainter& painter) const
             QRectF(QPointF(0, 0), area),
             layer.scaled(layer.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     } else {
-        m_plot->record().replay(painter, area);
+        replayRecord(m_plot->record(), painter, area);
     }
     // Pictures placed on the plot lie above the drawing, as on screen.
     const QPoint origin = m_plot->contentsRect().topLeft();

@@ -274,7 +274,7 @@ void PlotWidget::onLine(Point a, Point b, Rgb colour, bool dotted)
     QPointF pb(ub.x, ub.y);
     if (!clipSegment(pa, pb, -kDrawGuard, size.width() + kDrawGuard, size.height() + kDrawGuard))
         return;
-    m_record.line(a, b, colour, dotted);
+    m_record.add({Primitive::Kind::Line, a, b, 0, colour, dotted, false});
     ensureLayerFor(size);
     if (!dotted && rasterDirectly()) {
         plotPixels(pa, pb, colour);
@@ -296,7 +296,7 @@ void PlotWidget::onBox(Point a, Point b, Rgb colour, bool filled)
     const QRectF rect = QRectF(clampToGuard(toLayer(a), size.width(), size.height()),
                                clampToGuard(toLayer(b), size.width(), size.height()))
                             .normalized();
-    m_record.box(a, b, colour, filled);
+    m_record.add({Primitive::Kind::Box, a, b, 0, colour, false, filled});
     QPainter& p = layerPainter();
     p.setPen(onePixelPen(toQColor(colour), Qt::SolidLine));
     p.setBrush(filled ? QBrush(toQColor(colour)) : Qt::NoBrush);
@@ -312,7 +312,7 @@ void PlotWidget::onCircle(Point centre, double radius, Rgb colour)
     const QSize size = contentsRect().size();
     if (!circleWithinGuard(c, r, size.width(), size.height()))
         return;
-    m_record.circle(centre, radius, colour);
+    m_record.add({Primitive::Kind::Circle, centre, centre, radius, colour, false, false});
     QPainter& p = layerPainter();
     p.setPen(onePixelPen(toQColor(colour), Qt::SolidLine));
     p.setBrush(Qt::NoBrush);
@@ -326,7 +326,7 @@ void PlotWidget::onPoint(Point p, Rgb colour)
     const QSize size = contentsRect().size();
     if (q.x() < -1 || q.y() < -1 || q.x() > size.width() + 1 || q.y() > size.height() + 1)
         return;
-    m_record.point(p, colour);
+    m_record.add({Primitive::Kind::Point, p, p, 0, colour, false, false});
     ensureLayer();
     if (rasterDirectly()) {
         plotPixels(q, q, colour);
