@@ -27,7 +27,12 @@ struct LabEntry {
 };
 
 // Every window the launcher opens: the buttons in tab order, then the menu entries in menu
-// order. Adding a window is adding its row.
+// order. Adding a window is adding its row; the launcher makes its control and the registry
+// creates the window the first time it is shown:
+//
+//     {"PrismSpectrum", "PrismSpectrum", "Prism Spectrum", LaunchPlace::Explore, {},
+//      createPrismSpectrumWindow},
+//     {"Prism", "PrismPlotter", "Prism", LaunchPlace::Button, {7020, 3375}, createPrismWindow},
 const std::vector<LabEntry>& labTable();
 
 // Makes every window of the table known to the registry under its name.

@@ -10,7 +10,16 @@ namespace lumenary
 // The drawing vocabulary every lab draws with. It speaks in user units and keeps the state a
 // plotting surface has: the user coordinate window, the current position and the line style.
 // Primitives with a non-finite coordinate are dropped here, so no NaN or infinity ever reaches
-// an implementation. Implementations only rasterise (or record) what they are handed.
+// an implementation. Implementations only rasterise (or record) what they are handed: the plot
+// widget on screen (ui/plot_widget.h), RecordingCanvas in tests.
+//
+//     void drawAxis(Canvas& canvas)
+//     {
+//         canvas.setScale(-10, 10, 10, -10);          // y grows upwards
+//         canvas.line({-10, 0}, {10, 0}, palette(0)); // a black axis
+//         canvas.setDotted(true);
+//         canvas.lineTo({10, 5}, palette(4));         // continues from (10, 0)
+//     }
 class Canvas
 {
 public:
