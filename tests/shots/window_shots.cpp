@@ -1,6 +1,7 @@
 // Saves a picture of the launcher and of every window of the table of labs, at its start and
 // after a fixed set of presses, drags and slider steps, so that two builds can be compared pixel
 // for pixel (window_shots OUTDIR; run twice with QT_SCALE_FACTOR 1 and 2).
+#include "app_style.h"
 #include "launcher.h"
 #include "window_catalog.h"
 #include "window_registry.h"
@@ -55,9 +56,13 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setCursorFlashTime(0);
+    setUpApplication();
     QApplication::setQuitOnLastWindowClosed(false);
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+    const QString dir = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots"))
+                            .absolutePath();
     QDir().mkpath(dir);
+    // The program's working folder in the build, where it finds its instructions document.
+    QDir::setCurrent(QStringLiteral(LUMENARY_APP_DIR));
 
     WindowRegistry registry;
     registerWindows(registry);
