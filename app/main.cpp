@@ -1,6 +1,7 @@
 #include "app_style.h"
 #include "external_open.h"
 #include "launcher.h"
+#include "memory_policy.h"
 #include "window_catalog.h"
 #include "window_registry.h"
 
@@ -8,6 +9,7 @@
 
 int main(int argc, char* argv[])
 {
+    lumenary::returnLargeBlocksToSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumenary"));
     QApplication::setApplicationVersion(QStringLiteral(LUMENARY_VERSION));

@@ -4,11 +4,13 @@
 
 #include "app_style.h"
 #include "launcher.h"
+#include "memory_policy.h"
 #include "window_catalog.h"
 #include "window_registry.h"
 
 int main(int argc, char** argv)
 {
+    lumenary::returnLargeBlocksToSystem();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     lumenary::setUpApplication();

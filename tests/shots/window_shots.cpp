@@ -58,8 +58,8 @@ int main(int argc, char* argv[])
     QApplication::setCursorFlashTime(0);
     setUpApplication();
     QApplication::setQuitOnLastWindowClosed(false);
-    const QString dir = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots"))
-                            .absolutePath();
+    const QString dir =
+        QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots")).absolutePath();
     QDir().mkpath(dir);
     // The program's working folder in the build, where it finds its instructions document.
     QDir::setCurrent(QStringLiteral(LUMENARY_APP_DIR));

@@ -6,6 +6,7 @@
 // (4 unless given; 0 turns the check off) once the program has warmed up.
 #include "launcher.h"
 #include "memory_check.h"
+#include "memory_policy.h"
 #include "soak_driver.h"
 #include "watchdog.h"
 #include "window_catalog.h"
@@ -121,6 +122,7 @@ int main(int argc, char* argv[])
                              "[--trace-from K] [--memory-mb A]\n");
         return 2;
     }
+    lumenary::returnLargeBlocksToSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumenary"));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace lumenary
+{
+
+// Makes memory that pictures free go back to the system. glibc raises its threshold for
+// serving a large block from its own heap each time such a block is freed, so after the first
+// window closes or resizes, picture buffers of a few hundred kilobytes to megabytes come from
+// the heap; one of them left near its top keeps all the memory below it resident, and resident
+// memory climbs in steps over a long day. A fixed threshold maps every large block on its own
+// and unmaps it when freed. Call once at start, before any window.
+void returnLargeBlocksToSystem();
+
+} // namespace lumenary
