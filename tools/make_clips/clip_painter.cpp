@@ -165,7 +165,7 @@ QImage ClipPainter::frame(double phase) const
         const bool upper = m_setup.mirror;
         for (const Wavelet& w : f.wavelets) {
             QColor c = kWavelet;
-            c.setAlphaF(0.9 * (1.0 - w.age));
+            c.setAlphaF(static_cast<float>(0.9 * (1.0 - w.age)));
             p.setPen(QPen(c, 1.3));
             const QPointF centre = toPixels(w.centre);
             const QRectF box(centre.x() - w.radius, centre.y() - w.radius, 2 * w.radius,
