@@ -77,13 +77,18 @@ Rgb encodeSrgb(LinearRgb c)
             static_cast<std::uint8_t>(encodeComponent(c.b))};
 }
 
-Rgb wavelengthColour(double nm)
+LinearRgb spectralHue(double nm)
 {
     const LinearRgb c = spectralColour(nm);
     const double top = largest(c);
     if (!(top > 0.0))
         return {};
-    return encodeSrgb(scaled(c, 1.0 / top));
+    return scaled(c, 1.0 / top);
+}
+
+Rgb wavelengthColour(double nm)
+{
+    return encodeSrgb(spectralHue(nm));
 }
 
 } // namespace lumenary

@@ -37,12 +37,16 @@ LinearRgb intoGamut(LinearRgb colour);
 // over wavelengths are sums of light: spread evenly over the visible range they give white.
 LinearRgb spectralColour(double nanometres);
 
+// The hue of a wavelength at full brightness, in linear light: spectralColour scaled so that
+// its largest component is 1; black where the wavelength gives no light.
+LinearRgb spectralHue(double nanometres);
+
 // Linear light to 8-bit sRGB: a colour brighter than the display's white is scaled down as a
 // whole (hue kept), then each component is gamma-encoded and rounded.
 Rgb encodeSrgb(LinearRgb colour);
 
-// The hue of a wavelength at the display's full brightness: spectralColour scaled so that its
-// largest component is 1, encoded. For drawing a single ray of one colour.
+// The hue of a wavelength at the display's full brightness: spectralHue, encoded. For drawing a
+// single ray of one colour.
 Rgb wavelengthColour(double nanometres);
 
 } // namespace lumenary

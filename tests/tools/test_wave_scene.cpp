@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 
+using namespace lumenary;
 using namespace lumenary::tools;
 
 // Huygens' construction for a beam meeting a mirror or an interface, as the clips draw it.
@@ -84,7 +85,7 @@ void addSetups()
 // Distance from p to the infinite line through a segment.
 double distanceToLine(Vec2 p, const Segment& s)
 {
-    const Vec2 along = normalized(s.b - s.a);
+    const Vec2 along = unit(s.b - s.a);
     return std::fabs(dot(p - s.a, perpendicular(along)));
 }
 
@@ -286,8 +287,8 @@ void TestWaveScene::raysMeetTheBoundaryTogether()
         const double expectedX =
             setup.hitX + (static_cast<double>(i) - 1.0) * 0.5 * setup.beamWidth / cosIn;
         QVERIFY(near(in.b.x, expectedX, 1e-6));
-        QVERIFY(near(normalized(in.b - in.a), incidentDirection(setup), 1e-9));
-        QVERIFY(near(normalized(leave.b - leave.a), *out, 1e-9));
+        QVERIFY(near(unit(in.b - in.a), incidentDirection(setup), 1e-9));
+        QVERIFY(near(unit(leave.b - leave.a), *out, 1e-9));
         QVERIFY(insideView(setup, in.a) && insideView(setup, leave.b));
     }
 }

@@ -1,10 +1,11 @@
 #include "clip_painter.h"
 
+#include "optics_constants.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cmath>
-#include <numbers>
 
 namespace lumenary::tools
 {
@@ -19,11 +20,6 @@ const QColor kReflected(200, 44, 40);
 const QColor kRefracted(0, 128, 72);
 const QColor kRay(35, 35, 35);
 const QColor kWavelet(70, 70, 70);
-
-double degrees(double radians)
-{
-    return radians * 180.0 / std::numbers::pi;
-}
 
 QFont labelFont(double points, bool italic = false)
 {
@@ -130,7 +126,7 @@ void ClipPainter::paintRaysAndAngles(QImage& image) const
     auto arc = [&](double fromDeg, double spanDeg, const QString& label) {
         p.drawArc(arcBox, static_cast<int>(std::lround(fromDeg * 16)),
                   static_cast<int>(std::lround(spanDeg * 16)));
-        const double mid = (fromDeg + spanDeg / 2.0) * std::numbers::pi / 180.0;
+        const double mid = (fromDeg + spanDeg / 2.0) * kDegree;
         const double r = radius + 12.0;
         const QRectF box(hit.x() + r * std::cos(mid) - 20, hit.y() - r * std::sin(mid) - 10, 40,
                          20);
@@ -148,9 +144,9 @@ void ClipPainter::paintRaysAndAngles(QImage& image) const
     p.setFont(labelFont(11, true));
     p.setPen(QPen(QColor(20, 20, 20), 1.2));
     const double upNormal = 90.0;
-    const double inAngle = degrees(std::atan2(-k1.y, -k1.x)); // towards where the light comes from
+    const double inAngle = std::atan2(-k1.y, -k1.x) / kDegree; // towards where the light comes from
     arc(upNormal, inAngle - upNormal, m_text.angleIn);
-    const double outAngle = degrees(std::atan2(out->y, out->x));
+    const double outAngle = std::atan2(out->y, out->x) / kDegree;
     const double outNormal = out->y > 0 ? 90.0 : -90.0;
     arc(outNormal, outAngle - outNormal, m_text.angleOut);
 }
@@ -165,7 +161,7 @@ QImage ClipPainter::frame(double phase) const
         const bool upper = m_setup.mirror;
         for (const Wavelet& w : f.wavelets) {
             QColor c = kWavelet;
-            c.setAlphaF(0.9 * (1.0 - w.age));
+            c.setAlphaF(static_cast<float>(0.9 * (1.0 - w.age)));
             p.setPen(QPen(c, 1.3));
             const QPointF centre = toPixels(w.centre);
             const QRectF box(centre.x() - w.radius, centre.y() - w.radius, 2 * w.radius,

@@ -1,9 +1,10 @@
 #include "ray_optics.h"
 
+#include "interface.h"
+#include "optics_constants.h"
+
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <numbers>
 
 namespace lumenary::tools
 {
@@ -13,21 +14,16 @@ namespace
 
 constexpr double kMinDistance = 1e-9;
 
-double degrees(double radians)
-{
-    return radians * 180.0 / std::numbers::pi;
-}
-
 // Where a ray first meets a segment, beyond kMinDistance: distance along the ray.
 std::optional<double> segmentHit(Vec2 origin, Vec2 d, Vec2 a, Vec2 b)
 {
     const Vec2 edge = b - a;
-    const double denominator = d.x * edge.y - d.y * edge.x;
+    const double denominator = cross(d, edge);
     if (std::fabs(denominator) < 1e-12)
         return std::nullopt;
     const Vec2 w = a - origin;
-    const double t = (w.x * edge.y - w.y * edge.x) / denominator;
-    const double s = (w.x * d.y - w.y * d.x) / denominator;
+    const double t = cross(w, edge) / denominator;
+    const double s = cross(w, d) / denominator;
     if (t <= kMinDistance || s < 0.0 || s > 1.0)
         return std::nullopt;
     return t;
@@ -54,59 +50,20 @@ std::optional<FaceHit> nearestFace(const std::array<Vec2, 3>& c, Vec2 origin, Ve
 
 Vec2 faceNormal(const std::array<Vec2, 3>& c, int face)
 {
-    return normalized(perpendicular(c[(face + 1) % 3] - c[face]));
+    return unit(perpendicular(c[(face + 1) % 3] - c[face]));
 }
 
 } // namespace
-
-double dot(Vec2 a, Vec2 b)
-{
-    return a.x * b.x + a.y * b.y;
-}
-
-double length(Vec2 a)
-{
-    return std::hypot(a.x, a.y);
-}
-
-Vec2 normalized(Vec2 a)
-{
-    const double l = length(a);
-    if (!(l > 0.0))
-        return {};
-    return {a.x / l, a.y / l};
-}
-
-Vec2 perpendicular(Vec2 a)
-{
-    return {-a.y, a.x};
-}
 
 Vec2 direction(double radians)
 {
     return {std::cos(radians), std::sin(radians)};
 }
 
-Vec2 reflect(Vec2 d, Vec2 normal)
+std::optional<Vec2> refractBetween(Vec2 d, Vec2 normal, double n1, double n2)
 {
-    return d - 2.0 * dot(d, normal) * normal;
-}
-
-std::optional<Vec2> refract(Vec2 d, Vec2 normal, double n1, double n2)
-{
-    // Work with the normal facing the arriving light.
-    Vec2 m = normal;
-    double cosIn = -dot(d, m);
-    if (cosIn < 0) {
-        m = -1.0 * m;
-        cosIn = -cosIn;
-    }
-    const double eta = n1 / n2;
-    const double sinOut2 = eta * eta * (1.0 - cosIn * cosIn);
-    if (!(sinOut2 <= 1.0))
-        return std::nullopt;
-    const double cosOut = std::sqrt(1.0 - sinOut2);
-    return normalized(eta * d + (eta * cosIn - cosOut) * m);
+    const Vec2 facing = dot(d, normal) > 0.0 ? -normal : normal;
+    return refracted(d, facing, n1 / n2);
 }
 
 std::optional<std::array<double, 2>> circleHits(Vec2 origin, Vec2 d, Vec2 centre, double radius)
@@ -137,7 +94,7 @@ std::optional<RayPath> tracePrimaryRainbow(Vec2 centre, double radius, double im
     if (!entering)
         return std::nullopt;
     const Vec2 entry = start + (*entering)[0] * along;
-    const auto inside = refract(along, normalized(entry - centre), 1.0, n);
+    const auto inside = refractBetween(along, unit(entry - centre), 1.0, n);
     if (!inside)
         return std::nullopt;
     // From a point on the circle, the far hit is the other end of the chord.
@@ -145,12 +102,12 @@ std::optional<RayPath> tracePrimaryRainbow(Vec2 centre, double radius, double im
     if (!toBack)
         return std::nullopt;
     const Vec2 back = entry + (*toBack)[1] * *inside;
-    const Vec2 bounced = reflect(*inside, normalized(back - centre));
+    const Vec2 bounced = reflected(*inside, unit(back - centre));
     const auto toExit = circleHits(back, bounced, centre, radius);
     if (!toExit)
         return std::nullopt;
     const Vec2 exit = back + (*toExit)[1] * bounced;
-    const auto leaving = refract(bounced, normalized(exit - centre), n, 1.0);
+    const auto leaving = refractBetween(bounced, unit(exit - centre), n, 1.0);
     if (!leaving)
         return std::nullopt;
     return RayPath{{start, entry, back, exit}, *leaving};
@@ -160,7 +117,7 @@ double rainbowDeviationDegrees(double impact, double n)
 {
     const double incidence = std::asin(impact);
     const double refraction = std::asin(impact / n);
-    return 180.0 - degrees(4.0 * refraction - 2.0 * incidence);
+    return 180.0 - (4.0 * refraction - 2.0 * incidence) / kDegree;
 }
 
 std::optional<RayPath> tracePrism(const std::array<Vec2, 3>& corners, Vec2 origin, Vec2 d, double n)
@@ -171,14 +128,14 @@ std::optional<RayPath> tracePrism(const std::array<Vec2, 3>& corners, Vec2 origi
     if (!first)
         return std::nullopt;
     const Vec2 entry = origin + first->t * d;
-    const auto inside = refract(d, faceNormal(corners, first->face), 1.0, n);
+    const auto inside = refractBetween(d, faceNormal(corners, first->face), 1.0, n);
     if (!inside)
         return std::nullopt;
     const auto second = nearestFace(corners, entry, *inside, first->face);
     if (!second)
         return std::nullopt;
     const Vec2 exit = entry + second->t * *inside;
-    const auto leaving = refract(*inside, faceNormal(corners, second->face), n, 1.0);
+    const auto leaving = refractBetween(*inside, faceNormal(corners, second->face), n, 1.0);
     if (!leaving)
         return std::nullopt;
     return RayPath{{origin, entry, exit}, *leaving};
@@ -186,8 +143,8 @@ std::optional<RayPath> tracePrism(const std::array<Vec2, 3>& corners, Vec2 origi
 
 double deviationDegrees(Vec2 arriving, Vec2 leaving)
 {
-    const double c = dot(normalized(arriving), normalized(leaving));
-    return degrees(std::acos(std::clamp(c, -1.0, 1.0)));
+    const double c = dot(unit(arriving), unit(leaving));
+    return std::acos(std::clamp(c, -1.0, 1.0)) / kDegree;
 }
 
 } // namespace lumenary::tools

@@ -1,40 +1,23 @@
 #pragma once
 
+#include "vec2.h"
+
 #include <array>
 #include <optional>
 #include <vector>
 
+// Rays through the pictures' drop and prism, traced in any direction with the core's vectors
+// and Snell's law (vec2.h, interface.h); what the core lacks for that lives here.
 namespace lumenary::tools
 {
 
-// A point or direction in the plane.
-struct Vec2 {
-    double x = 0;
-    double y = 0;
-    friend Vec2 operator+(Vec2 a, Vec2 b) { return {a.x + b.x, a.y + b.y}; }
-    friend Vec2 operator-(Vec2 a, Vec2 b) { return {a.x - b.x, a.y - b.y}; }
-    friend Vec2 operator*(double s, Vec2 a) { return {s * a.x, s * a.y}; }
-    friend bool operator==(Vec2, Vec2) = default;
-};
-
-// Dot product.
-double dot(Vec2 a, Vec2 b);
-// Euclidean length.
-double length(Vec2 a);
-// The vector scaled to unit length (a zero vector stays zero).
-Vec2 normalized(Vec2 a);
-// The vector turned a quarter turn anticlockwise (y up).
-Vec2 perpendicular(Vec2 a);
 // The unit vector at an angle (radians) anticlockwise from +x.
 Vec2 direction(double radians);
 
-// Mirror reflection of a direction at a surface with the given unit normal.
-Vec2 reflect(Vec2 d, Vec2 normal);
-
-// Snell's law in vector form: the unit direction after passing from a medium of index n1 into
-// one of index n2 through a surface with the given unit normal (either orientation). Nothing
-// when the light is totally reflected.
-std::optional<Vec2> refract(Vec2 d, Vec2 normal, double n1, double n2);
+// Snell's law from a medium of index n1 into one of index n2 at a surface whose unit normal may
+// face either way: the core's `refracted` with the normal turned towards the arriving light.
+// Nothing when the light is totally reflected.
+std::optional<Vec2> refractBetween(Vec2 d, Vec2 normal, double n1, double n2);
 
 // Distances t > 1e-9 along a ray (origin, unit direction) at which it meets a circle, nearer
 // first; nothing if the ray misses it or only grazes it.

@@ -1,9 +1,11 @@
 #include "wave_scene.h"
 
+#include "interface.h"
+#include "optics_constants.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace lumenary::tools
 {
@@ -51,7 +53,7 @@ void addStrip(std::vector<HalfPlane>& planes, Vec2 through, Vec2 along, double h
 {
     const Vec2 across = perpendicular(along);
     planes.push_back({across, dot(across, through) + half});
-    planes.push_back({-1.0 * across, -dot(across, through) + half});
+    planes.push_back({-across, -dot(across, through) + half});
 }
 
 bool usable(const WaveSetup& s)
@@ -88,7 +90,7 @@ std::pair<long, long> crestRange(const WaveSetup& s, Vec2 k1, double phase)
 
 Vec2 incidentDirection(const WaveSetup& setup)
 {
-    const double a = setup.incidenceDeg * std::numbers::pi / 180.0;
+    const double a = setup.incidenceDeg * kDegree;
     return {std::sin(a), -std::cos(a)};
 }
 
@@ -97,9 +99,10 @@ std::optional<Vec2> outgoingDirection(const WaveSetup& setup)
     if (!usable(setup))
         return std::nullopt;
     const Vec2 k1 = incidentDirection(setup);
+    // The boundary's normal {0, 1} faces the arriving light.
     if (setup.mirror)
-        return reflect(k1, {0, 1});
-    return refract(k1, {0, 1}, setup.n1, setup.n2);
+        return reflected(k1, {0, 1});
+    return refracted(k1, {0, 1}, setup.n1 / setup.n2);
 }
 
 WaveFrame waveFrame(const WaveSetup& setup, double phase)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ray_optics.h"
+#include "vec2.h"
 
 #include <optional>
 #include <vector>

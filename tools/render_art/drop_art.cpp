@@ -3,9 +3,9 @@
 // downwards to the left, red leaving at a larger angle than violet. The dispersion is drawn
 // several times stronger than water's so the colours part visibly at this size.
 #include "art.h"
-#include "light_buffer.h"
+#include "art_materials.h"
+#include "glow_light.h"
 #include "ray_optics.h"
-#include "spectrum.h"
 
 #include <array>
 #include <cmath>
@@ -34,13 +34,6 @@ Vec2 toPixels(Vec2 p)
     return {p.x, -p.y};
 }
 
-// The index used for a wavelength: water's, with its spread about the middle enlarged.
-double drawnIndex(double nm)
-{
-    const double middle = kWater.index(kMiddleNm);
-    return middle + kDispersionScale * (kWater.index(nm) - middle);
-}
-
 // The point where a ray leaving from p along d meets the edge of the picture.
 Vec2 toEdge(Vec2 p, Vec2 d)
 {
@@ -56,14 +49,14 @@ Vec2 toEdge(Vec2 p, Vec2 d)
     return p + t * d;
 }
 
-void addGlowingSegment(LightBuffer& light, Vec2 a, Vec2 b, Colour3 c, double strength)
+void addGlowingSegment(LightImage& light, Vec2 a, Vec2 b, LinearRgb c, double strength)
 {
-    light.addSegment(a, b, {c.r * strength, c.g * strength, c.b * strength}, 0.6);
+    addGlowLine(light, a, b, {c.r * strength, c.g * strength, c.b * strength}, 0.6);
     const double halo = 0.06 * strength;
-    light.addSegment(a, b, {c.r * halo, c.g * halo, c.b * halo}, 2.2);
+    addGlowLine(light, a, b, {c.r * halo, c.g * halo, c.b * halo}, 2.2);
 }
 
-void drawDrop(LightBuffer& light)
+void drawDrop(LightImage& light)
 {
     // A faint body of water and a brighter rim, as a lit drop shows them.
     for (int y = 0; y < kHeight; ++y) {
@@ -81,8 +74,8 @@ void drawDrop(LightBuffer& light)
         const double a1 = 2.0 * std::numbers::pi * (i + 1) / kSteps;
         const Vec2 p0 = kCentre + kRadius * direction(a0);
         const Vec2 p1 = kCentre + kRadius * direction(a1);
-        light.addSegment(p0, p1, {0.06, 0.10, 0.17}, 0.6);
-        light.addSegment(p0, p1, {0.004, 0.007, 0.012}, 2.5);
+        addGlowLine(light, p0, p1, {0.06, 0.10, 0.17}, 0.6);
+        addGlowLine(light, p0, p1, {0.004, 0.007, 0.012}, 2.5);
     }
 }
 
@@ -90,13 +83,14 @@ void drawDrop(LightBuffer& light)
 
 QImage renderDrop()
 {
-    LightBuffer light(kWidth, kHeight);
+    LightImage light(kWidth, kHeight);
     drawDrop(light);
 
     const Vec2 centre = toPixels(kCentre);
     bool whiteDrawn = false;
     for (double nm : kWavelengths) {
-        const auto path = tracePrimaryRainbow(centre, kRadius, kImpact, drawnIndex(nm));
+        const auto n = drawnIndex(kDropMaterial, nm, kMiddleNm, kDispersionScale);
+        const auto path = n ? tracePrimaryRainbow(centre, kRadius, kImpact, *n) : std::nullopt;
         if (!path)
             continue;
         const Vec2 entry = toPixels(path->points[1]);
@@ -108,12 +102,12 @@ QImage renderDrop()
             addGlowingSegment(light, {-5.0, entry.y}, entry, {1.0, 1.0, 1.0}, 1.3);
             whiteDrawn = true;
         }
-        const Colour3 c = saturatedWavelengthColour(nm);
+        const LinearRgb c = spectralHue(nm);
         addGlowingSegment(light, entry, back, c, 0.45);
         addGlowingSegment(light, back, exit, c, 0.45);
         addGlowingSegment(light, exit, toEdge(exit, leaving), c, 0.8);
     }
-    return light.expose(2.2);
+    return exposeFilm(light, 2.2);
 }
 
 } // namespace lumenary::tools

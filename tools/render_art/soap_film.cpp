@@ -3,12 +3,10 @@
 // colours run in horizontal bands that crowd together towards the bottom, stirred by the slow
 // swirls of a draining film.
 #include "art.h"
-#include "light_buffer.h"
-#include "spectrum.h"
+#include "thin_film.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace lumenary::tools
 {
@@ -22,13 +20,13 @@ constexpr double kCentreX = 100.0;
 constexpr double kCentreY = 79.0;
 constexpr double kRing = 66.0; // radius of the wire's centre line
 constexpr double kWire = 2.4;  // half the wire's thickness
-constexpr double kWaterIndex = 1.33;
+constexpr double kFilmIndex = 1.33;
 constexpr int kSamples = 4; // per pixel side
 
 // Peak reflectance of a soap film (a quarter-wave film), used to expose the colours.
 double peakReflectance()
 {
-    const double r = (kWaterIndex - 1.0) / (kWaterIndex + 1.0);
+    const double r = (kFilmIndex - 1.0) / (kFilmIndex + 1.0);
     return 4.0 * r * r / ((1.0 + r * r) * (1.0 + r * r));
 }
 
@@ -51,11 +49,11 @@ double thickness(double x, double y)
 }
 
 // The film's colour, linear light.
-Colour3 filmColour(double x, double y)
+LinearRgb filmColour(double x, double y)
 {
-    const Colour3 c = thinFilmColour(thickness(x, y), kWaterIndex);
+    const LinearRgb c = thinFilmColour(thickness(x, y), kFilmIndex);
     const double gain = 1.05 / peakReflectance();
-    Colour3 v{c.r * gain, c.g * gain, c.b * gain};
+    LinearRgb v{c.r * gain, c.g * gain, c.b * gain};
     // A little extra saturation, as a photograph of a film shows it.
     const double grey = (v.r + v.g + v.b) / 3.0;
     const double boost = 1.8;
@@ -67,7 +65,7 @@ Colour3 filmColour(double x, double y)
 }
 
 // The dark room behind the film.
-Colour3 background(double x, double y)
+LinearRgb background(double x, double y)
 {
     const double d = std::hypot((x - kCentreX) / kWidth, (y - kCentreY) / kHeight);
     const double v = 0.012 * std::max(0.0, 1.0 - 1.4 * d);
@@ -76,7 +74,7 @@ Colour3 background(double x, double y)
 
 // A shiny wire of round cross-section whose axis runs along `along`, lit from the upper left.
 // `across` is the signed distance from the axis as a fraction of the half-thickness.
-Colour3 wireColour(double across, double alongX, double alongY)
+LinearRgb wireColour(double across, double alongX, double alongY)
 {
     const double side = std::sqrt(std::max(0.0, 1.0 - across * across));
     // Surface normal: across the wire in the picture plane, and out of it.
@@ -93,7 +91,7 @@ Colour3 wireColour(double across, double alongX, double alongY)
 }
 
 // The colour at a point (pixel units, y downwards).
-Colour3 sceneAt(double x, double y)
+LinearRgb sceneAt(double x, double y)
 {
     const double dx = x - kCentreX;
     const double dy = y - kCentreY;
@@ -118,10 +116,10 @@ QImage renderSoapFilm()
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     for (int py = 0; py < kHeight; ++py) {
         for (int px = 0; px < kWidth; ++px) {
-            Colour3 sum;
+            LinearRgb sum;
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {
-                    const Colour3 c =
+                    const LinearRgb c =
                         sceneAt(px + (sx + 0.5) / kSamples, py + (sy + 0.5) / kSamples);
                     sum.r += c.r;
                     sum.g += c.g;
@@ -129,9 +127,8 @@ QImage renderSoapFilm()
                 }
             }
             const double n = kSamples * kSamples;
-            image.setPixel(px, py,
-                           qRgb(displayChannel(sum.r / n), displayChannel(sum.g / n),
-                                displayChannel(sum.b / n)));
+            const Rgb shown = encodeSrgb({sum.r / n, sum.g / n, sum.b / n});
+            image.setPixel(px, py, qRgb(shown.r, shown.g, shown.b));
         }
     }
     return image;

@@ -5,13 +5,13 @@
 // and part as they spread. Glass disperses less than drawn here: the spread is enlarged so the
 // spectrum is wide at this size.
 #include "art.h"
-#include "light_buffer.h"
+#include "art_materials.h"
+#include "glow_light.h"
+#include "optics_constants.h"
 #include "ray_optics.h"
-#include "spectrum.h"
 
 #include <array>
 #include <cmath>
-#include <numbers>
 
 namespace lumenary::tools
 {
@@ -27,9 +27,7 @@ constexpr double kDispersionScale = 2.9;
 constexpr double kMiddleNm = 560.0;
 constexpr double kBeamWidth = 3.5;
 constexpr int kBeamRays = 9;
-constexpr double kFirstNm = 400.0;
-constexpr double kLastNm = 700.0;
-constexpr double kStepNm = 2.5;
+constexpr int kWavelengths = 121; // over the band of white light, 2.5 nm apart
 
 std::array<Vec2, 3> prismCorners()
 {
@@ -38,10 +36,10 @@ std::array<Vec2, 3> prismCorners()
             Vec2{kApex.x - kSide / 2.0, kApex.y + h}};
 }
 
-double drawnIndex(double nm)
+// The prism's index at a wavelength, its spread enlarged.
+std::optional<double> prismIndex(double nm)
 {
-    const double middle = kFlintGlass.index(kMiddleNm);
-    return middle + kDispersionScale * (kFlintGlass.index(nm) - middle);
+    return drawnIndex(kPrismMaterial, nm, kMiddleNm, kDispersionScale);
 }
 
 // Where a ray from p along d leaves the picture.
@@ -59,12 +57,12 @@ Vec2 toEdge(Vec2 p, Vec2 d)
     return p + t * d;
 }
 
-Colour3 scaled(Colour3 c, double s)
+LinearRgb scaled(LinearRgb c, double s)
 {
     return {c.r * s, c.g * s, c.b * s};
 }
 
-void drawPrism(LightBuffer& light, const std::array<Vec2, 3>& c)
+void drawPrism(LightImage& light, const std::array<Vec2, 3>& c)
 {
     // The glass catches a little light along its edges and over its faces.
     for (int y = 0; y < kHeight; ++y) {
@@ -73,7 +71,7 @@ void drawPrism(LightBuffer& light, const std::array<Vec2, 3>& c)
             bool inside = true;
             for (int i = 0; i < 3; ++i) {
                 const Vec2 e = c[(i + 1) % 3] - c[i];
-                if (e.x * (p.y - c[i].y) - e.y * (p.x - c[i].x) < 0)
+                if (cross(e, p - c[i]) < 0)
                     inside = false;
             }
             if (inside) {
@@ -83,8 +81,8 @@ void drawPrism(LightBuffer& light, const std::array<Vec2, 3>& c)
         }
     }
     for (int i = 0; i < 3; ++i) {
-        light.addSegment(c[i], c[(i + 1) % 3], {0.035, 0.042, 0.055}, 0.55);
-        light.addSegment(c[i], c[(i + 1) % 3], {0.004, 0.005, 0.007}, 2.5);
+        addGlowLine(light, c[i], c[(i + 1) % 3], {0.035, 0.042, 0.055}, 0.55);
+        addGlowLine(light, c[i], c[(i + 1) % 3], {0.004, 0.005, 0.007}, 2.5);
     }
 }
 
@@ -92,47 +90,51 @@ void drawPrism(LightBuffer& light, const std::array<Vec2, 3>& c)
 
 QImage renderSpectrum()
 {
-    LightBuffer light(kWidth, kHeight);
+    const auto n = prismIndex(kMiddleNm);
+    if (!n)
+        return {};
+    LightImage light(kWidth, kHeight);
     const auto corners = prismCorners();
     drawPrism(light, corners);
 
     // The beam arrives at minimum deviation for the middle of the spectrum: it rises at half
     // the deviation and crosses the glass parallel to the base.
-    const double n = drawnIndex(kMiddleNm);
-    const double halfDeviation = std::asin(n / 2.0) - std::numbers::pi / 6.0;
+    const double halfDeviation = std::asin(*n / 2.0) - 30.0 * kDegree;
     const Vec2 along{std::cos(halfDeviation), -std::sin(halfDeviation)};
     const Vec2 across = perpendicular(along);
     const Vec2 faceMiddle = 0.5 * (corners[0] + corners[2]);
     const Vec2 aim = faceMiddle + 6.0 * Vec2{0, 1};
     const Vec2 start = aim - 400.0 * along;
 
-    const int wavelengths = static_cast<int>((kLastNm - kFirstNm) / kStepNm) + 1;
-    Colour3 white;
-    for (int w = 0; w < wavelengths; ++w) {
-        const Colour3 c = wavelengthColour(kFirstNm + w * kStepNm);
+    LinearRgb white;
+    for (int w = 0; w < kWavelengths; ++w) {
+        const LinearRgb c = spectralColour(bandWavelength(w, kWavelengths));
         white = {white.r + c.r, white.g + c.g, white.b + c.b};
     }
     const double perRay = 1.0 / kBeamRays;
-    for (int w = 0; w < wavelengths; ++w) {
-        const double nm = kFirstNm + w * kStepNm;
-        const Colour3 raw = wavelengthColour(nm);
+    for (int w = 0; w < kWavelengths; ++w) {
+        const double nm = bandWavelength(w, kWavelengths);
+        const auto index = prismIndex(nm);
+        if (!index)
+            continue;
+        const LinearRgb raw = spectralColour(nm);
         // Balanced so that all wavelengths together make white.
-        const Colour3 c{raw.r / white.r, raw.g / white.g, raw.b / white.b};
+        const LinearRgb c{raw.r / white.r, raw.g / white.g, raw.b / white.b};
         for (int k = 0; k < kBeamRays; ++k) {
             const double offset = kBeamWidth * ((k + 0.5) / kBeamRays - 0.5);
-            const auto path = tracePrism(corners, start + offset * across, along, drawnIndex(nm));
+            const auto path = tracePrism(corners, start + offset * across, along, *index);
             if (!path)
                 continue;
             const Vec2 entry = path->points[1];
             const Vec2 exit = path->points[2];
-            light.addSegment(path->points[0], entry, scaled(c, 1.2 * perRay), 0.7);
-            light.addSegment(entry, exit, scaled(c, 0.35 * perRay), 0.7);
+            addGlowLine(light, path->points[0], entry, scaled(c, 1.2 * perRay), 0.7);
+            addGlowLine(light, entry, exit, scaled(c, 0.35 * perRay), 0.7);
             const Vec2 end = toEdge(exit, path->exitDirection);
-            light.addSegment(exit, end, scaled(c, 2.2 * perRay), 0.9);
-            light.addSegment(exit, end, scaled(c, 0.25 * perRay), 4.0);
+            addGlowLine(light, exit, end, scaled(c, 2.2 * perRay), 0.9);
+            addGlowLine(light, exit, end, scaled(c, 0.25 * perRay), 4.0);
         }
     }
-    return light.expose(2.0);
+    return exposeFilm(light, 2.0);
 }
 
 } // namespace lumenary::tools
