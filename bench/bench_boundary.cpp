@@ -6,7 +6,10 @@
 #include "boundary_chart.h"
 #include "boundary_picture.h"
 
+#include <QEvent>
+#include <QEventLoop>
 #include <QHBoxLayout>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -98,6 +101,44 @@ void BoundaryWaveFrame(benchmark::State& state)
     state.counters["pixels"] = v.picture->width() * v.picture->height();
 }
 BENCHMARK(BoundaryWaveFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Counts the paints of one widget.
+class PaintCount : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+    int paints = 0;
+};
+
+// The waves playing for a second of wall time, driven by the picture's own timer through the
+// event loop: the frames painted a second, and the CPU of the whole process over that second
+// (CPU time / wall time is the share of one core).
+void BoundaryWaveAnimation(benchmark::State& state)
+{
+    Views v(kAirPosition, kCrownGlassPosition, Polarisation::S, true);
+    PaintCount count;
+    v.picture->installEventFilter(&count);
+    v.picture->setPlaying(true);
+    for (auto _ : state) {
+        QEventLoop loop;
+        QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    v.picture->setPlaying(false);
+    v.picture->removeEventFilter(&count);
+    state.counters["frames_per_second"] =
+        benchmark::Counter(count.paints, benchmark::Counter::kIsRate);
+}
+BENCHMARK(BoundaryWaveAnimation)
+    ->Iterations(3)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

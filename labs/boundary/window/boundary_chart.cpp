@@ -90,10 +90,15 @@ void drawPanel(QPainter& p, const QRectF& r, double top, double step, int places
 void drawCurve(QPainter& p, const QRectF& r, const std::vector<CurvePoint>& curve,
                double (*value)(const CurvePoint&), double top, const QPen& pen)
 {
+    // Points closer than half a pixel to the last one kept add nothing but stroking time.
     QPolygonF line;
     line.reserve(static_cast<qsizetype>(curve.size()));
-    for (const CurvePoint& c : curve)
-        line << QPointF(xAt(r, c.incidence), yAt(r, value(c), top));
+    for (std::size_t i = 0; i < curve.size(); ++i) {
+        const QPointF at(xAt(r, curve[i].incidence), yAt(r, value(curve[i]), top));
+        if (line.isEmpty() || i + 1 == curve.size() || std::fabs(at.x() - line.back().x()) >= 0.5 ||
+            std::fabs(at.y() - line.back().y()) >= 0.5)
+            line << at;
+    }
     p.setPen(pen);
     p.drawPolyline(line);
 }

@@ -207,6 +207,10 @@ void BoundaryPicture::setPhase(double phase)
 void BoundaryPicture::advance()
 {
     // Real time, so that a late frame does not slow the waves; a long stall is not caught up.
+    // The timer counts whole milliseconds: it ticks every 16 ms, 62.5 times a second, and
+    // every 25th tick draws nothing, which leaves 60 frames a second.
+    if (++m_tick % 25 == 0)
+        return;
     const double seconds = std::min(0.1, static_cast<double>(m_clock.restart()) / 1000.0);
     setPhase(m_phase + kTwoPi * m_speed * seconds);
 }

@@ -77,6 +77,7 @@ private:
     double m_phase = 0.0;
     QTimer m_timer;
     QElapsedTimer m_clock;
+    unsigned m_tick = 0;
     std::vector<std::uint32_t> m_colours; // field value −1..1 to pixel, 512 steps
     // What the screen shows, kept between paints.
     mutable FieldSamples m_samples;
