@@ -16,11 +16,6 @@ bool near(double a, double b, double tolerance)
     return std::fabs(a - b) <= tolerance;
 }
 
-QString text(double x)
-{
-    return QString::number(x, 'g', 17);
-}
-
 // The refracted angle of the reverse path, for Snell's law both ways.
 double reverse(double n1, double n2, double transmitted)
 {
@@ -29,6 +24,8 @@ double reverse(double n1, double n2, double transmitted)
 
 } // namespace
 
+// Energy over every pair of media and angle, and the phases of total reflection, are checked
+// through the boundary lab's core (tests/labs/boundary).
 class TestInterface : public QObject
 {
     Q_OBJECT
@@ -36,12 +33,8 @@ class TestInterface : public QObject
 private slots:
     void normalIncidence_data();
     void normalIncidence();
-    void energyIsConservedAtEveryAngle_data();
-    void energyIsConservedAtEveryAngle();
     void stokesRelations_data();
     void stokesRelations();
-    void totalReflectionPhases_data();
-    void totalReflectionPhases();
     void equalIndicesReflectNothing_data();
     void equalIndicesReflectNothing();
     void specialAngles_data();
@@ -73,34 +66,6 @@ void TestInterface::normalIncidence()
     QVERIFY(near(p.ts, 1.0 - reflected, 1e-15) && near(p.tp, 1.0 - reflected, 1e-15));
 }
 
-void TestInterface::energyIsConservedAtEveryAngle_data()
-{
-    QTest::addColumn<double>("n1");
-    QTest::addColumn<double>("n2");
-    QTest::addRow("air to glass") << 1.0003 << 1.5172;
-    QTest::addRow("glass to air") << 1.5172 << 1.0003;
-    QTest::addRow("diamond to water") << 2.42 << 1.33;
-    QTest::addRow("nearly equal") << 1.36 << 1.3600001;
-    QTest::addRow("equal") << 1.36 << 1.36;
-}
-
-void TestInterface::energyIsConservedAtEveryAngle()
-{
-    QFETCH(double, n1);
-    QFETCH(double, n2);
-    const auto critical = criticalAngle(n1, n2);
-    for (int tenth = 0; tenth <= 900; ++tenth) {
-        const double angle = tenth / 10.0 * kDegree;
-        const FresnelPowers p = fresnelPowers(n1, n2, angle);
-        const QString at = QStringLiteral("at %1°").arg(tenth / 10.0);
-        QVERIFY2(near(p.rs + p.ts, 1.0, 1e-12), qPrintable(at + " s: " + text(p.rs + p.ts)));
-        QVERIFY2(near(p.rp + p.tp, 1.0, 1e-12), qPrintable(at + " p: " + text(p.rp + p.tp)));
-        QVERIFY2(p.rs >= 0 && p.rp >= 0 && p.ts >= 0 && p.tp >= 0, qPrintable(at));
-        if (critical && angle > *critical)
-            QVERIFY2(p.ts == 0.0 && p.tp == 0.0, qPrintable(at));
-    }
-}
-
 void TestInterface::stokesRelations_data()
 {
     QTest::addColumn<double>("n1");
@@ -126,38 +91,6 @@ void TestInterface::stokesRelations()
     QVERIFY(std::abs(f.rs + b.rs) < 1e-14 && std::abs(f.rp + b.rp) < 1e-14);
     QVERIFY(std::abs(f.ts * b.ts - (1.0 - f.rs * f.rs)) < 1e-14);
     QVERIFY(std::abs(f.tp * b.tp - (1.0 - f.rp * f.rp)) < 1e-14);
-}
-
-void TestInterface::totalReflectionPhases_data()
-{
-    QTest::addColumn<double>("n1");
-    QTest::addColumn<double>("n2");
-    QTest::addRow("glass to air") << 1.5172 << 1.0003;
-    QTest::addRow("diamond to water") << 2.42 << 1.33;
-}
-
-// Past the critical angle all light returns, the reflected wave leading the incident one by
-// tan(φ_s / 2) = √(sin²θ − n²) / cos θ and tan(φ_p / 2) = √(sin²θ − n²) / (n² cos θ).
-void TestInterface::totalReflectionPhases()
-{
-    QFETCH(double, n1);
-    QFETCH(double, n2);
-    const double n = n2 / n1;
-    const double critical = *criticalAngle(n1, n2);
-    for (double degrees = std::ceil(critical / kDegree); degrees < 90.0; degrees += 0.5) {
-        const double angle = degrees * kDegree;
-        const FresnelAmplitudes a = fresnelAmplitudes(n1, n2, angle);
-        const double root = std::sqrt(std::sin(angle) * std::sin(angle) - n * n);
-        const double phiS = 2.0 * std::atan(root / std::cos(angle));
-        const double phiP = 2.0 * std::atan(root / (n * n * std::cos(angle)));
-        const QString at = QStringLiteral("at %1°").arg(degrees);
-        QVERIFY2(near(std::abs(a.rs), 1.0, 1e-14) && near(std::abs(a.rp), 1.0, 1e-14),
-                 qPrintable(at));
-        QVERIFY2(near(std::arg(a.rs), phiS, 1e-12), qPrintable(at + " s " + text(std::arg(a.rs))));
-        QVERIFY2(near(std::arg(a.rp), phiP, 1e-12), qPrintable(at + " p " + text(std::arg(a.rp))));
-        // The field goes on across the boundary: t = 1 + r for s.
-        QVERIFY2(std::abs(a.ts - (1.0 + a.rs)) < 1e-14, qPrintable(at));
-    }
 }
 
 void TestInterface::equalIndicesReflectNothing_data()
