@@ -79,9 +79,10 @@ bench: deps
 	cd build-bench/bench && ./bench_prism_spectrum --benchmark_out=prism_spectrum.json --benchmark_out_format=json
 	cd build-bench/bench && ./bench_startup --benchmark_out=startup.json --benchmark_out_format=json
 	cd build-bench/bench && ./bench_rainbow_colours --benchmark_out=rainbow_colours.json --benchmark_out_format=json
+	cd build-bench/bench && ./bench_boundary --benchmark_out=boundary.json --benchmark_out_format=json
 	python3 bench/report.py build-bench/results.md build-bench/bench/events.json \
 	    build-bench/bench/prism_spectrum.json build-bench/bench/rainbow_colours.json \
-	    build-bench/bench/startup.json
+	    build-bench/bench/boundary.json build-bench/bench/startup.json
 	@cat build-bench/results.md
 
 PREFIX ?= /usr/local

@@ -10,7 +10,11 @@ std::optional<double> refractionAngle(double n1, double n2, double incidence)
     const double s = n1 / n2 * std::sin(incidence);
     if (!(std::fabs(s) <= 1.0))
         return std::nullopt;
-    return std::asin(s);
+    // n2 cos θ2 = √((n2 − n1)(n2 + n1) + n1² cos²θ1): with the sine, an angle accurate near
+    // grazing incidence, where asin(s) loses half its digits.
+    const double c = n1 * std::cos(incidence);
+    const double k = (n2 - n1) * (n2 + n1) + c * c;
+    return std::atan2(n1 * std::sin(incidence), std::sqrt(std::fmax(k, 0.0)));
 }
 
 std::optional<double> criticalAngle(double n1, double n2)
@@ -29,11 +33,13 @@ namespace
 {
 
 // cos θ2 by Snell's law, imaginary past the critical angle (the sign that makes the
-// transmitted field decay away from the boundary).
+// transmitted field decay away from the boundary). cos²θ2 = 1 − (n1/n2)² sin²θ1 is taken as
+// ((n2 − n1)(n2 + n1) + n1² cos²θ1) / n2², which keeps its digits near grazing incidence and
+// gives cos θ2 = cos θ1 exactly for equal indices (1 − sin² does neither).
 std::complex<double> transmittedCosine(double n1, double n2, double incidence)
 {
-    const double s = n1 / n2 * std::sin(incidence);
-    const double k = 1.0 - s * s;
+    const double c = n1 * std::cos(incidence);
+    const double k = ((n2 - n1) * (n2 + n1) + c * c) / (n2 * n2);
     if (k >= 0.0)
         return {std::sqrt(k), 0.0};
     return {0.0, -std::sqrt(-k)};
@@ -43,6 +49,9 @@ std::complex<double> transmittedCosine(double n1, double n2, double incidence)
 
 FresnelAmplitudes fresnelAmplitudes(double n1, double n2, double incidence)
 {
+    // No boundary: nothing is reflected, whatever the angle (grazing incidence would be 0 / 0).
+    if (n1 == n2)
+        return {0.0, 0.0, 1.0, 1.0};
     const double ci = std::cos(incidence);
     const std::complex<double> ct = transmittedCosine(n1, n2, incidence);
     const std::complex<double> sDen = n1 * ci + n2 * ct;

@@ -30,7 +30,9 @@ double brewsterAngle(double n1, double n2);
 //   r_p = (n2 cos θ1 − n1 cos θ2) / (n2 cos θ1 + n1 cos θ2),  t_p = 2 n1 cos θ1 / (same),
 // so that at normal incidence r_p = −r_s. Past the critical angle cos θ2 is imaginary,
 // −i √(sin²θ2 − 1), chosen so that the transmitted field decays away from the boundary and the
-// reflected waves lead the incident one: arg r_s = 2 atan(√(sin²θ1 − n²) / cos θ1), n = n2/n1.
+// reflected waves lead the incident one: arg r_s = 2 atan(√(sin²θ1 − n²) / cos θ1) and
+// arg r_p = 2 atan(√(sin²θ1 − n²) / (n² cos θ1)), n = n2/n1. Equal indices reflect nothing.
+// Indices must be positive and finite, the incidence within 0..π/2.
 struct FresnelAmplitudes {
     std::complex<double> rs, rp, ts, tp;
 };
