@@ -27,10 +27,14 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <memory>
 
 using namespace lumenary;
 using lumenary::test::child;
+
+using Draw = std::function<void(Canvas&)>;
+Q_DECLARE_METATYPE(Draw)
 
 namespace
 {
@@ -89,12 +93,14 @@ QImage onScreen(PlotWidget* plot)
     return plot->grab(plot->contentsRect()).toImage();
 }
 
-QImage renderedSvg(const QString& path, QSize size)
+// An SVG file or text drawn at size, smoothed as viewers draw it.
+template <typename Source> QImage renderedSvg(const Source& file, QSize size)
 {
-    QSvgRenderer svg(path);
+    QSvgRenderer svg(file);
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
     svg.render(&painter);
     return image;
 }
@@ -102,6 +108,14 @@ QImage renderedSvg(const QString& path, QSize size)
 QColor toQColor(Rgb c)
 {
     return QColor(c.r, c.g, c.b);
+}
+
+QByteArray written(const PictureSource& picture, PictureFormat format)
+{
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    return writePicture(picture, format, file, QStringLiteral("picture")) ? file.data()
+                                                                          : QByteArray();
 }
 
 // A picture painted by its own paintEvent, as the custom-painted pictures are.
@@ -116,6 +130,17 @@ protected:
         p.drawLine(10, 10, width() - 10, height() - 10);
     }
 };
+
+// A plot whose drawing area is size pixels, each a user unit, under its frame.
+std::unique_ptr<PlotWidget> pixelPlot(QSize size, Rgb background = Rgb{255, 255, 255})
+{
+    auto plot = std::make_unique<PlotWidget>();
+    plot->resize(size + QSize(4, 4));
+    plot->setBackground(background);
+    plot->setScale(0, 0, size.width(), size.height());
+    plot->clear();
+    return plot;
+}
 
 } // namespace
 
@@ -138,6 +163,8 @@ private slots:
     void printsToPdf();
     void otherSurfacesStayVectors_data();
     void otherSurfacesStayVectors();
+    void copiesFillTheScreensPixels_data();
+    void copiesFillTheScreensPixels();
 
 private:
     ExportActions* actions() { return m_window->findChild<ExportActions*>(); }
@@ -401,6 +428,63 @@ void TestPictureExport::otherSurfacesStayVectors()
     QVERIFY(writePicture(picture, PictureFormat::Svg, svg, QStringLiteral("picture")));
     QVERIFY(!svg.data().contains("<image"));
     QVERIFY(svg.data().contains("stroke=\"#ffff00\""));
+}
+
+void TestPictureExport::copiesFillTheScreensPixels_data()
+{
+    QTest::addColumn<Draw>("draw"); // in pixel units of a 40 x 24 plot
+    QTest::addColumn<bool>("diagonal");
+    const Rgb ink{0, 0, 0};
+    auto dots = [ink](Point a, Point b) {
+        return Draw([=](Canvas& c) {
+            c.setDotted(true);
+            c.line(a, b, ink);
+        });
+    };
+    QTest::newRow("line on pixel corners") << Draw([=](Canvas& c) {
+        c.line({2, 5}, {30, 5}, ink);
+    }) << false;
+    QTest::newRow("line through pixels") << Draw([=](Canvas& c) {
+        c.line({2.6, 7.5}, {30.2, 7.5}, ink);
+    }) << false;
+    QTest::newRow("line down") << Draw([=](Canvas& c) {
+        c.line({20.3, 2}, {20.3, 20}, ink);
+    }) << false;
+    QTest::newRow("box") << Draw([=](Canvas& c) {
+        c.box({3.5, 4}, {15, 18}, ink, false);
+    }) << false;
+    QTest::newRow("filled box") << Draw([=](Canvas& c) {
+        c.box({18, 3}, {25.5, 9.7}, ink, true);
+    }) << false;
+    QTest::newRow("point") << Draw([=](Canvas& c) { c.point({10.7, 12.2}, ink); }) << false;
+    QTest::newRow("dots across") << dots({2, 10}, {38, 10}) << false;
+    QTest::newRow("dots down") << dots({30, 1}, {30, 23}) << false;
+    QTest::newRow("dots at 45 degrees") << dots({3, 3}, {21, 21}) << true;
+    QTest::newRow("dots from beyond the left") << dots({-7, 12}, {38, 12}) << false;
+    QTest::newRow("dots from beyond the right") << dots({50, 14}, {3, 14}) << false;
+}
+
+// A copy twice the size fills the pixels the screen fills, each made four: no line half a
+// pixel off and smoothed into two grey rows, no dot lengthened into a dash.
+void TestPictureExport::copiesFillTheScreensPixels()
+{
+    QFETCH(Draw, draw);
+    QFETCH(bool, diagonal);
+    auto plot = pixelPlot(QSize(40, 24));
+    draw(*plot);
+    const QImage screen = onScreen(plot.get()).scaled(QSize(80, 48));
+    const PlotPicture picture(plot.get());
+    const QImage svg = renderedSvg(written(picture, PictureFormat::Svg), screen.size());
+    const QImage png = pictureImage(picture, 2);
+    auto inked = [](const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+    for (int y = 0; y < screen.height(); ++y)
+        for (int x = 0; x < screen.width(); ++x) {
+            const bool drawn = inked(screen, x, y);
+            QVERIFY2(inked(svg, x, y) == drawn, qPrintable(QString("SVG at %1, %2").arg(x).arg(y)));
+            // An aliased painter may take either pixel at a diagonal dot's end.
+            QVERIFY2(diagonal || inked(png, x, y) == drawn,
+                     qPrintable(QString("PNG at %1, %2").arg(x).arg(y)));
+        }
 }
 
 QTEST_MAIN(TestPictureExport)
