@@ -51,6 +51,7 @@ bool writeSvg(const PictureSource& source, QIODevice& device, const QString& tit
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     source.paint(painter);
     return painter.end();
 }
@@ -71,6 +72,9 @@ bool writePdf(const PictureSource& source, QIODevice& device, const QString& tit
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
+    // Images as they are: a PDF would store a many-coloured one as JPEG, which smears thin
+    // coloured lines into grey.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.scale(pdf.width() / double(size.width()), pdf.height() / double(size.height()));
     source.paint(painter);
     return painter.end();
@@ -140,6 +144,7 @@ bool printPicture(const PictureSource& source, QPrinter& printer, const QString&
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     const QRectF page(QPointF(0, 0), QSizeF(printer.width(), printer.height()));
     const double gap = page.height() / 60.0;
 

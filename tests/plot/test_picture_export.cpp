@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -110,6 +111,30 @@ QColor toQColor(Rgb c)
     return QColor(c.r, c.g, c.b);
 }
 
+// A page of a PDF as pdftoppm draws it at dpi: the part from corner, of size (all of it when
+// empty). A null image when pdftoppm is not installed.
+QImage pdfPage(const QByteArray& pdf, int dpi, QPoint corner = {}, QSize size = {})
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("page.pdf"));
+    QFile file(path);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty() ||
+        !file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    QStringList arguments{QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                          QStringLiteral("-r"), QString::number(dpi)};
+    if (!size.isEmpty())
+        arguments << QStringLiteral("-x") << QString::number(corner.x()) << QStringLiteral("-y")
+                  << QString::number(corner.y()) << QStringLiteral("-W")
+                  << QString::number(size.width()) << QStringLiteral("-H")
+                  << QString::number(size.height());
+    arguments << path << folder.filePath(QStringLiteral("page"));
+    QProcess::execute(QStringLiteral("pdftoppm"), arguments);
+    return QImage(folder.filePath(QStringLiteral("page.png")))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 QByteArray written(const PictureSource& picture, PictureFormat format)
 {
     QBuffer file;
@@ -130,6 +155,33 @@ protected:
         p.drawLine(10, 10, width() - 10, height() - 10);
     }
 };
+
+// An image painted by its own paintEvent, as the Explore windows' light pictures are.
+class ImagePicture : public QWidget
+{
+public:
+    explicit ImagePicture(QImage image) : m_image(std::move(image)) { resize(m_image.size()); }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, m_image); }
+
+private:
+    QImage m_image;
+};
+
+// A thin line of a colour JPEG cannot keep: one pixel high, on black.
+const QColor kThinLine(255, 40, 200);
+constexpr int kThinRow = 30;
+constexpr int kThinLength = 80;
+
+QImage thinLineImage()
+{
+    QImage image(96, 64, QImage::Format_RGB32); // a whole number of points: no stretch
+    image.fill(Qt::black);
+    for (int x = 8; x < 8 + kThinLength; ++x)
+        image.setPixelColor(x, kThinRow, kThinLine);
+    return image;
+}
 
 // A plot whose drawing area is size pixels, each a user unit, under its frame.
 std::unique_ptr<PlotWidget> pixelPlot(QSize size, Rgb background = Rgb{255, 255, 255})
@@ -163,6 +215,8 @@ private slots:
     void printsToPdf();
     void otherSurfacesStayVectors_data();
     void otherSurfacesStayVectors();
+    void imagesGoInWhole_data();
+    void imagesGoInWhole();
     void copiesFillTheScreensPixels_data();
     void copiesFillTheScreensPixels();
 
@@ -428,6 +482,62 @@ void TestPictureExport::otherSurfacesStayVectors()
     QVERIFY(writePicture(picture, PictureFormat::Svg, svg, QStringLiteral("picture")));
     QVERIFY(!svg.data().contains("<image"));
     QVERIFY(svg.data().contains("stroke=\"#ffff00\""));
+}
+
+void TestPictureExport::imagesGoInWhole_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("custom-painted picture") << "painted";
+    QTest::newRow("picture placed on a plot") << "placed";
+    QTest::newRow("drawing past the record's bound") << "drawing";
+}
+
+void TestPictureExport::imagesGoInWhole()
+{
+    QFETCH(QString, kind);
+    const QImage image = thinLineImage();
+    ImagePicture painted(image);
+    auto plot = pixelPlot(image.size(), Rgb{0, 0, 0});
+    std::unique_ptr<PictureSource> picture;
+    if (kind == QLatin1String("painted")) {
+        picture = std::make_unique<WidgetPicture>(&painted);
+    } else if (kind == QLatin1String("placed")) {
+        auto* label = new QLabel(plot.get());
+        label->setPixmap(QPixmap::fromImage(image));
+        label->setGeometry(QRect(plot->contentsRect().topLeft(), image.size()));
+        plot->show();
+        picture = std::make_unique<PlotPicture>(plot.get());
+    } else {
+        const Rgb c{255, 40, 200};
+        for (std::size_t k = 0; k <= PictureRecord::kMaxPrimitives; ++k)
+            plot->line(Point{8, kThinRow}, Point{8 + kThinLength - 1, kThinRow}, c);
+        picture = std::make_unique<PlotPicture>(plot.get());
+        QVERIFY(!picture->rasterNote().isEmpty());
+    }
+    const QByteArray svg = written(*picture, PictureFormat::Svg);
+    QVERIFY(svg.contains("xlink:href=\"data:image/png;base64,") && !svg.contains("image/jpeg"));
+    const QByteArray pdf = written(*picture, PictureFormat::Pdf);
+    QVERIFY(pdf.contains("/Subtype /Image") && !pdf.contains("/DCTDecode"));
+    // The line as a viewer shows it at twice the size, smoothed into the black around it but
+    // of its own hue: its colours in the same proportions, not smeared towards grey.
+    const QImage page = pdfPage(pdf, 192);
+    if (page.isNull())
+        QSKIP("pdftoppm is not installed");
+    const double kRed = kThinLine.redF();
+    int lit = 0;
+    double worst = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            if (c.red() < 48)
+                continue;
+            ++lit;
+            const double r = c.redF();
+            worst = std::max({worst, std::fabs(c.greenF() / r - kThinLine.greenF() / kRed),
+                              std::fabs(c.blueF() / r - kThinLine.blueF() / kRed)});
+        }
+    QVERIFY2(lit >= kThinLength * 2, qPrintable(QString::number(lit)));
+    QVERIFY2(worst < 0.05, qPrintable(QString::number(worst)));
 }
 
 void TestPictureExport::copiesFillTheScreensPixels_data()
