@@ -56,6 +56,29 @@ bool writeSvg(const PictureSource& source, QIODevice& device, const QString& tit
     return painter.end();
 }
 
+// The part of the picture within strip, painted as on screen.
+QImage paintedStrip(const PictureSource& source, const QRect& strip)
+{
+    QImage image(strip.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(-strip.topLeft());
+    source.paint(painter);
+    return image;
+}
+
+// The picture's right column and bottom row of pixels drawn once more, a pixel wide, beyond its
+// right and bottom edges. A viewer whose last pixel lies partly beyond the page shows the
+// picture's own colour there, not a hairline of paper.
+void paintPastTheEdges(QPainter& painter, const PictureSource& source)
+{
+    const QSize size = source.size();
+    const int w = size.width();
+    const int h = size.height();
+    painter.drawImage(QRectF(w, 0, 1, h), paintedStrip(source, QRect(w - 1, 0, 1, h)));
+    painter.drawImage(QRectF(0, h, w + 1, 1), paintedStrip(source, QRect(0, h - 1, w, 1)));
+}
+
 bool writePdf(const PictureSource& source, QIODevice& device, const QString& title)
 {
     // One page the size of the picture on screen, so that it drops into a report as it is.
@@ -75,7 +98,13 @@ bool writePdf(const PictureSource& source, QIODevice& device, const QString& tit
     // Images as they are: a PDF would store a many-coloured one as JPEG, which smears thin
     // coloured lines into grey.
     painter.setRenderHint(QPainter::LosslessImageRendering);
-    painter.scale(pdf.width() / double(size.width()), pdf.height() / double(size.height()));
+    // The page is a whole number of points (the writer rounds it), the picture seldom is: it is
+    // stretched by that fraction of a point to fill the page (the page in the writer's units,
+    // not pdf.width(), which drops a fraction of a unit).
+    const QSizeF page =
+        QSizeF(pdf.pageLayout().fullRectPoints().size()) * (pdf.resolution() / 72.0);
+    painter.scale(page.width() / size.width(), page.height() / size.height());
+    paintPastTheEdges(painter, source);
     source.paint(painter);
     return painter.end();
 }

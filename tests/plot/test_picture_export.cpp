@@ -143,6 +143,22 @@ QByteArray written(const PictureSource& picture, PictureFormat format)
                                                                           : QByteArray();
 }
 
+// A picture of one colour, of any size.
+class Plain final : public PictureSource
+{
+public:
+    explicit Plain(QSize size) : m_size(size) {}
+    QWidget* surface() const override { return nullptr; }
+    QSize size() const override { return m_size; }
+    void paint(QPainter& painter) const override
+    {
+        painter.fillRect(QRect(QPoint(0, 0), m_size), Qt::black);
+    }
+
+private:
+    QSize m_size;
+};
+
 // A picture painted by its own paintEvent, as the custom-painted pictures are.
 class PaintedPicture : public QWidget
 {
@@ -219,6 +235,8 @@ private slots:
     void imagesGoInWhole();
     void copiesFillTheScreensPixels_data();
     void copiesFillTheScreensPixels();
+    void pdfPageIsCovered_data();
+    void pdfPageIsCovered();
 
 private:
     ExportActions* actions() { return m_window->findChild<ExportActions*>(); }
@@ -595,6 +613,38 @@ void TestPictureExport::copiesFillTheScreensPixels()
             QVERIFY2(diagonal || inked(png, x, y) == drawn,
                      qPrintable(QString("PNG at %1, %2").arg(x).arg(y)));
         }
+}
+
+void TestPictureExport::pdfPageIsCovered_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QByteArray>("mediaBox"); // in points, 3/4 of a pixel, made whole
+    QTest::newRow("whole points") << QSize(364, 244) << QByteArray("[0 0 273.000000 183.000000]");
+    QTest::newRow("a quarter point over")
+        << QSize(363, 363) << QByteArray("[0 0 272.000000 272.000000]");
+    QTest::newRow("half a point short")
+        << QSize(362, 201) << QByteArray("[0 0 272.000000 151.000000]");
+}
+
+// A black picture leaves no paper showing at the page's right or bottom edge, even at a
+// resolution where the fraction of a point the page was rounded by is a pixel.
+void TestPictureExport::pdfPageIsCovered()
+{
+    QFETCH(QSize, size);
+    QFETCH(QByteArray, mediaBox);
+    const QByteArray pdf = written(Plain(size), PictureFormat::Pdf);
+    QVERIFY(pdf.contains("/MediaBox " + mediaBox));
+    const QList<QByteArray> box = mediaBox.mid(1, mediaBox.size() - 2).split(' ');
+    const int dpi = 1200;
+    const QPoint corner(int(box[2].toDouble() * dpi / 72) - 4,
+                        int(box[3].toDouble() * dpi / 72) - 4);
+    const QImage edge = pdfPage(pdf, dpi, corner, QSize(8, 8));
+    if (edge.isNull())
+        QSKIP("pdftoppm is not installed");
+    QVERIFY(edge.width() >= 4 && edge.height() >= 4);
+    for (int y = 0; y < edge.height(); ++y)
+        for (int x = 0; x < edge.width(); ++x)
+            QVERIFY2(qGray(edge.pixel(x, y)) < 8, qPrintable(QString("%1, %2").arg(x).arg(y)));
 }
 
 QTEST_MAIN(TestPictureExport)
