@@ -39,8 +39,9 @@ bool printPicture(const PictureSource& source, QPrinter& printer, const QString&
                   const QString& values);
 
 // The window's values as text: a first line naming the lab (the window title) and its
-// settings (editable fields, lists, check boxes and scroll bars, "name = value" separated by
-// "; "), then one "label<TAB>value" line per read-out (read-only fields, and the editable
+// settings (editable fields, lists, check boxes, sliders and spin boxes, "name = value"
+// separated by "; "; two controls of one value once; no scroll bar, whose quantity a read-out
+// shows), then one "label<TAB>value" line per read-out (read-only fields, and the editable
 // fields named in readouts). Labels are the controls' accessible names; a label that occurs
 // twice is preceded by the heading above its field. Hidden controls are left out.
 QString windowValues(const QWidget* window, const QStringList& readouts = {});

@@ -4,6 +4,7 @@
 #include "plane_mirror_window.h"
 #include "plot_widget.h"
 #include "prism_window.h"
+#include "rainbow_window.h"
 #include "ray_diagram_window.h"
 #include "window_support.h"
 
@@ -21,6 +22,9 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -36,6 +40,8 @@ using lumenary::test::child;
 
 using Draw = std::function<void(Canvas&)>;
 Q_DECLARE_METATYPE(Draw)
+using Factory = std::function<QWidget*()>;
+Q_DECLARE_METATYPE(Factory)
 
 namespace
 {
@@ -237,6 +243,8 @@ private slots:
     void copiesFillTheScreensPixels();
     void pdfPageIsCovered_data();
     void pdfPageIsCovered();
+    void settingsAreNamedOnce_data();
+    void settingsAreNamedOnce();
 
 private:
     ExportActions* actions() { return m_window->findChild<ExportActions*>(); }
@@ -383,9 +391,8 @@ void TestPictureExport::clipboardCarriesPictureAndValues()
              onScreen(m_window->plot()).size() * 2);
     const QStringList lines = data->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.value(0),
-             QStringLiteral("Thin Lenses\tObject Position = 0; x-range (left edge) = -40; "
-                            "x-range (right edge) = 40; y-range (bottom edge) = "
-                            "-20; y-range (top edge) = 20; f = 10; h = 5"));
+             QStringLiteral("Thin Lenses\tx-range (left edge) = -40; x-range (right edge) = 40; "
+                            "y-range (bottom edge) = -20; y-range (top edge) = 20; f = 10; h = 5"));
     const QString d = child<QLineEdit>(m_window.get(), "d")->text();
     const QString i = child<QLineEdit>(m_window.get(), "xi")->text();
     QCOMPARE(lines.mid(1), QStringList({"d\t" + d, "i\t" + i, "x\t0", "y\t0"}));
@@ -645,6 +652,51 @@ void TestPictureExport::pdfPageIsCovered()
     for (int y = 0; y < edge.height(); ++y)
         for (int x = 0; x < edge.width(); ++x)
             QVERIFY2(qGray(edge.pixel(x, y)) < 8, qPrintable(QString("%1, %2").arg(x).arg(y)));
+}
+
+void TestPictureExport::settingsAreNamedOnce_data()
+{
+    QTest::addColumn<Factory>("make");
+    QTest::addColumn<QString>("unsaid"); // not in the settings
+    QTest::addColumn<QString>("said");   // once in the values
+    QTest::newRow("lens: the object's position is its distance")
+        << Factory(createThinLensWindow) << "Object Position"
+        << "\nd\t";
+    QTest::newRow("prism: the rotation, in degrees")
+        << Factory(createPrismWindow) << "Prism rotation"
+        << "\nRotation angle\t-0.6\n";
+    QTest::newRow("drop: the incidence height, in radii")
+        << Factory(createRainbowWindow) << "Incidence Height"
+        << "\nIncidence Height\t0.49\n";
+    QTest::newRow("a slider and its spin box") << Factory([] {
+        auto* window = new QWidget;
+        auto* slider = new QSlider(window);
+        auto* spin = new QSpinBox(window);
+        for (auto* control : std::initializer_list<QWidget*>{slider, spin})
+            control->setAccessibleName(QStringLiteral("Wavelengths N"));
+        slider->setRange(1, 99);
+        slider->setValue(40);
+        spin->setValue(40);
+        return window;
+    }) << "Wavelengths N = 40; Wavelengths N"
+                                               << "Wavelengths N = 40";
+}
+
+void TestPictureExport::settingsAreNamedOnce()
+{
+    QFETCH(Factory, make);
+    QFETCH(QString, unsaid);
+    QFETCH(QString, said);
+    std::unique_ptr<QWidget> window(make());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // One step of each scroll bar: the read-out shows where it went.
+    for (auto* bar : window->findChildren<QScrollBar*>())
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    const auto* actions = window->findChild<ExportActions*>();
+    const QString values = actions ? actions->values() : windowValues(window.get());
+    QVERIFY2(!values.section('\n', 0, 0).contains(unsaid), qPrintable(values));
+    QVERIFY2(values.count(said) == 1, qPrintable(values));
 }
 
 QTEST_MAIN(TestPictureExport)
