@@ -2,6 +2,7 @@
 
 #include "picture_source.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -109,16 +110,32 @@ bool writePdf(const PictureSource& source, QIODevice& device, const QString& tit
     return painter.end();
 }
 
+// Writes every byte to an unbuffered file, checking each write: a disk that fills takes part
+// of a write without a word (the next write tells why), and a buffered write that fails when
+// QSaveFile closes the file is not reported by its commit, which would keep a cut-off file.
+bool writeAll(QSaveFile& file, const QByteArray& bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
 } // namespace
 
-PictureFormat formatForFile(const QString& fileName)
+std::optional<PictureFormat> formatForFile(const QString& fileName)
 {
     const QString type = QFileInfo(fileName).suffix().toLower();
+    if (type == QLatin1String("png"))
+        return PictureFormat::Png;
     if (type == QLatin1String("svg"))
         return PictureFormat::Svg;
     if (type == QLatin1String("pdf"))
         return PictureFormat::Pdf;
-    return PictureFormat::Png;
+    return std::nullopt;
 }
 
 QImage pictureImage(const PictureSource& source, int scale)
@@ -152,13 +169,23 @@ bool writePicture(const PictureSource& source, PictureFormat format, QIODevice& 
 std::optional<QString> savePicture(const PictureSource& source, const QString& fileName,
                                    const QString& title)
 {
+    const std::optional<PictureFormat> format = formatForFile(fileName);
+    if (!format)
+        return QStringLiteral("Pictures are saved as PNG, SVG or PDF files: end the name with "
+                              ".png, .svg or .pdf.");
+    // The file is made in memory first: a picture that cannot be drawn and a disk that takes no
+    // more are then different failures, and the disk's is the system's own words.
+    QBuffer made;
+    made.open(QIODevice::WriteOnly);
+    if (!writePicture(source, *format, made, title))
+        return QStringLiteral("The picture could not be drawn.");
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    if (!writePicture(source, formatForFile(fileName), file, title)) {
+    if (!writeAll(file, made.data())) {
         const QString reason = file.error() != QFileDevice::NoError
                                    ? file.errorString()
-                                   : QStringLiteral("The picture could not be written.");
+                                   : QStringLiteral("The file could not be written whole.");
         file.cancelWriting();
         return reason;
     }

@@ -15,9 +15,10 @@ namespace lumenary
 
 class PictureSource;
 
-// The file types a picture is saved as; a name whose type is none of these is saved as PNG.
+// The file types a picture is saved as.
 enum class PictureFormat { Png, Svg, Pdf };
-PictureFormat formatForFile(const QString& fileName);
+// The type a file name ends in (any case); none for a name without one of the three.
+std::optional<PictureFormat> formatForFile(const QString& fileName);
 
 // The picture as an image, scale times its on-screen size, its resolution set to match (so a
 // word processor shows it at the on-screen size).
@@ -29,7 +30,8 @@ bool writePicture(const PictureSource& source, PictureFormat format, QIODevice& 
                   const QString& title);
 
 // Saves the picture to fileName, in the type its name gives, through a temporary file beside
-// it, so that a failure leaves any file of that name as it was. Returns the reason on failure.
+// it, so that a failure leaves any file of that name as it was. Returns the reason on failure:
+// a name of no picture type, or what the system said (a full disk, a folder not writable).
 std::optional<QString> savePicture(const PictureSource& source, const QString& fileName,
                                    const QString& title);
 

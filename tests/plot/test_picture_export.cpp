@@ -319,16 +319,19 @@ void TestPictureExport::badNamesAndFolders_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("magic"); // the start of the file written; empty: none
-    QTest::newRow("no type: PNG") << "lens" << QByteArray("\x89PNG");
-    QTest::newRow("other type: PNG") << "lens.v2" << QByteArray("\x89PNG");
-    QTest::newRow("type in capitals") << "LENS.SVG" << QByteArray("<?xml");
-    QTest::newRow("missing folder") << "no such folder/lens.svg" << QByteArray();
+    QTest::addColumn<QString>("said");     // in the message, besides the file's name
+    QTest::newRow("type in capitals") << "LENS.SVG" << QByteArray("<?xml") << QString();
+    QTest::newRow("no type") << "lens" << QByteArray() << ".png, .svg or .pdf";
+    QTest::newRow("another type") << "lens.xyz" << QByteArray() << ".png, .svg or .pdf";
+    QTest::newRow("missing folder")
+        << "no such folder/lens.svg" << QByteArray() << "No such file or directory";
 }
 
 void TestPictureExport::badNamesAndFolders()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, magic);
+    QFETCH(QString, said);
     const QString path = m_folder.filePath(name);
     QString message;
     actions()->setErrorReporter([&](QWidget*, const QString& text) { message = text; });
@@ -337,7 +340,8 @@ void TestPictureExport::badNamesAndFolders()
     QFile file(path);
     if (magic.isEmpty()) {
         QVERIFY(!file.exists());
-        QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+        QVERIFY2(message.contains(QDir::toNativeSeparators(path)) && message.contains(said),
+                 qPrintable(message));
         return;
     }
     QVERIFY2(message.isEmpty(), qPrintable(message));
