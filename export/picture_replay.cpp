@@ -16,10 +16,10 @@ namespace
 {
 
 // Pixel (i, j) covers [i, i + 1] x [j, j + 1]. The screen fills whole pixels: the rasteriser
-// the pixels a segment's truncated ends and Bresenham's rule choose, the painter's aliased
-// outlines the pixels right of and below their corners. A one-unit pen through the pixels'
-// centres fills the same pixels whole at any scale, where a pen through their corners would
-// half-fill two rows of them, grey in a viewer that smooths.
+// fills those that a segment's truncated ends and Bresenham's rule choose, the painter's aliased
+// outlines those right of and below their corners. A one-unit pen through the pixels' centres
+// fills the same pixels whole at any scale, where a pen through their corners would half-fill
+// two rows of them, grey in a viewer that smooths.
 double centreOf(double x)
 {
     return std::floor(x) + 0.5;
