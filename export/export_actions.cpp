@@ -65,8 +65,8 @@ bool takesMouseOf(const QObject* watched, const QWidget* surface)
     return watched == surface || (area && watched == area->viewport());
 }
 
-// Where the file dialog opens: the folder of the last picture saved in this run, else the
-// user's documents folder where there is one, else the home folder.
+// Where the file dialog opens: the folder last chosen in this run (a picture saved, or a name
+// refused there), else the user's documents folder where there is one, else the home folder.
 QString& lastFolder()
 {
     static QString folder = [] {
@@ -155,12 +155,12 @@ void ExportActions::savePictureAs()
         m_chooseFile(m_window, QDir(lastFolder()).filePath(suggested + QStringLiteral(".png")));
     if (fileName.isEmpty())
         return;
-    if (const auto failure = savePicture(*m_source, fileName, m_window->windowTitle())) {
+    const QString folder = QFileInfo(fileName).absolutePath();
+    if (QDir(folder).exists())
+        lastFolder() = folder;
+    if (const auto failure = savePicture(*m_source, fileName, m_window->windowTitle()))
         m_reportError(m_window, QStringLiteral("The picture could not be saved as “%1”.\n\n%2")
                                     .arg(QDir::toNativeSeparators(fileName), *failure));
-        return;
-    }
-    lastFolder() = QFileInfo(fileName).absolutePath();
 }
 
 void ExportActions::print()

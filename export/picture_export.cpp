@@ -2,6 +2,7 @@
 
 #include "picture_source.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -51,8 +52,32 @@ bool writeSvg(const PictureSource& source, QIODevice& device, const QString& tit
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     source.paint(painter);
     return painter.end();
+}
+
+// The part of the picture within strip, painted as on screen.
+QImage paintedStrip(const PictureSource& source, const QRect& strip)
+{
+    QImage image(strip.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(-strip.topLeft());
+    source.paint(painter);
+    return image;
+}
+
+// The picture's right column and bottom row of pixels drawn once more, a pixel wide, beyond its
+// right and bottom edges. A viewer whose last pixel lies partly beyond the page shows the
+// picture's own colour there, not a hairline of paper.
+void paintPastTheEdges(QPainter& painter, const PictureSource& source)
+{
+    const QSize size = source.size();
+    const int w = size.width();
+    const int h = size.height();
+    painter.drawImage(QRectF(w, 0, 1, h), paintedStrip(source, QRect(w - 1, 0, 1, h)));
+    painter.drawImage(QRectF(0, h, w + 1, 1), paintedStrip(source, QRect(0, h - 1, w, 1)));
 }
 
 bool writePdf(const PictureSource& source, QIODevice& device, const QString& title)
@@ -71,21 +96,46 @@ bool writePdf(const PictureSource& source, QIODevice& device, const QString& tit
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
-    painter.scale(pdf.width() / double(size.width()), pdf.height() / double(size.height()));
+    // Images as they are: a PDF would store a many-coloured one as JPEG, which smears thin
+    // coloured lines into grey.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    // The page is a whole number of points (the writer rounds it), the picture seldom is: it is
+    // stretched by that fraction of a point to fill the page (the page in the writer's units,
+    // not pdf.width(), which drops a fraction of a unit).
+    const QSizeF page =
+        QSizeF(pdf.pageLayout().fullRectPoints().size()) * (pdf.resolution() / 72.0);
+    painter.scale(page.width() / size.width(), page.height() / size.height());
+    paintPastTheEdges(painter, source);
     source.paint(painter);
     return painter.end();
 }
 
+// Writes every byte to an unbuffered file, checking each write: a disk that fills takes part
+// of a write without a word (the next write tells why), and a buffered write that fails when
+// QSaveFile closes the file is not reported by its commit, which would keep a cut-off file.
+bool writeAll(QSaveFile& file, const QByteArray& bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
 } // namespace
 
-PictureFormat formatForFile(const QString& fileName)
+std::optional<PictureFormat> formatForFile(const QString& fileName)
 {
     const QString type = QFileInfo(fileName).suffix().toLower();
+    if (type == QLatin1String("png"))
+        return PictureFormat::Png;
     if (type == QLatin1String("svg"))
         return PictureFormat::Svg;
     if (type == QLatin1String("pdf"))
         return PictureFormat::Pdf;
-    return PictureFormat::Png;
+    return std::nullopt;
 }
 
 QImage pictureImage(const PictureSource& source, int scale)
@@ -119,13 +169,23 @@ bool writePicture(const PictureSource& source, PictureFormat format, QIODevice& 
 std::optional<QString> savePicture(const PictureSource& source, const QString& fileName,
                                    const QString& title)
 {
+    const std::optional<PictureFormat> format = formatForFile(fileName);
+    if (!format)
+        return QStringLiteral("Pictures are saved as PNG, SVG or PDF files: end the name with "
+                              ".png, .svg or .pdf.");
+    // The file is made in memory first: a picture that cannot be drawn and a disk that takes no
+    // more are then different failures, and the disk's is the system's own words.
+    QBuffer made;
+    made.open(QIODevice::WriteOnly);
+    if (!writePicture(source, *format, made, title))
+        return QStringLiteral("The picture could not be drawn.");
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    if (!writePicture(source, formatForFile(fileName), file, title)) {
+    if (!writeAll(file, made.data())) {
         const QString reason = file.error() != QFileDevice::NoError
                                    ? file.errorString()
-                                   : QStringLiteral("The picture could not be written.");
+                                   : QStringLiteral("The file could not be written whole.");
         file.cancelWriting();
         return reason;
     }
@@ -140,6 +200,7 @@ bool printPicture(const PictureSource& source, QPrinter& printer, const QString&
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     const QRectF page(QPointF(0, 0), QSizeF(printer.width(), printer.height()));
     const double gap = page.height() / 60.0;
 

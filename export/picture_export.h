@@ -15,9 +15,10 @@ namespace lumenary
 
 class PictureSource;
 
-// The file types a picture is saved as; a name whose type is none of these is saved as PNG.
+// The file types a picture is saved as.
 enum class PictureFormat { Png, Svg, Pdf };
-PictureFormat formatForFile(const QString& fileName);
+// The type a file name ends in (any case); none for a name without one of the three.
+std::optional<PictureFormat> formatForFile(const QString& fileName);
 
 // The picture as an image, scale times its on-screen size, its resolution set to match (so a
 // word processor shows it at the on-screen size).
@@ -29,7 +30,8 @@ bool writePicture(const PictureSource& source, PictureFormat format, QIODevice& 
                   const QString& title);
 
 // Saves the picture to fileName, in the type its name gives, through a temporary file beside
-// it, so that a failure leaves any file of that name as it was. Returns the reason on failure.
+// it, so that a failure leaves any file of that name as it was. Returns the reason on failure:
+// a name of no picture type, or what the system said (a full disk, a folder not writable).
 std::optional<QString> savePicture(const PictureSource& source, const QString& fileName,
                                    const QString& title);
 
@@ -39,8 +41,9 @@ bool printPicture(const PictureSource& source, QPrinter& printer, const QString&
                   const QString& values);
 
 // The window's values as text: a first line naming the lab (the window title) and its
-// settings (editable fields, lists, check boxes and scroll bars, "name = value" separated by
-// "; "), then one "label<TAB>value" line per read-out (read-only fields, and the editable
+// settings (editable fields, lists, check boxes, sliders and spin boxes, "name = value"
+// separated by "; "; two controls of one value once; no scroll bar, whose quantity a read-out
+// shows), then one "label<TAB>value" line per read-out (read-only fields, and the editable
 // fields named in readouts). Labels are the controls' accessible names; a label that occurs
 // twice is preceded by the heading above its field. Hidden controls are left out.
 QString windowValues(const QWidget* window, const QStringList& readouts = {});

@@ -6,10 +6,61 @@
 #include <QPainter>
 #include <QSizeF>
 
+#include <algorithm>
 #include <cmath>
 
 namespace lumenary
 {
+
+namespace
+{
+
+// Pixel (i, j) covers [i, i + 1] x [j, j + 1]. The screen fills whole pixels: the rasteriser
+// fills those that a segment's truncated ends and Bresenham's rule choose, the painter's aliased
+// outlines those right of and below their corners. A one-unit pen through the pixels' centres
+// fills the same pixels whole at any scale, where a pen through their corners would half-fill
+// two rows of them, grey in a viewer that smooths.
+double centreOf(double x)
+{
+    return std::floor(x) + 0.5;
+}
+
+QPointF centreOf(QPointF p)
+{
+    return QPointF(centreOf(p.x()), centreOf(p.y()));
+}
+
+// One line as the screen draws it. Solid lines go from the first pixel's outer edge to the
+// last one's, so that both end pixels are filled. Dotted lines are dots of one pixel and gaps
+// of two, counted along the line's longer axis as the screen's one-pixel pen counts them, with
+// flat ends so that a dot is not lengthened into a dash. The screen starts the dots where the
+// line enters the surface widened by a pixel (start is the line's start clipped to that).
+void drawLine(QPainter& painter, QPointF start, QPointF a, QPointF b, const QColor& colour,
+              bool dotted)
+{
+    const QPointF from = centreOf(a);
+    const QPointF to = centreOf(b);
+    const QPointF d = to - from;
+    const double major = std::max(std::fabs(d.x()), std::fabs(d.y()));
+    if (major == 0) {
+        painter.fillRect(QRectF(from - QPointF(0.5, 0.5), QSizeF(1, 1)), colour);
+        return;
+    }
+    const QPointF step = d / major; // one pixel along the longer axis
+    const double stepLength = std::hypot(step.x(), step.y());
+    QPen pen(colour, 1, Qt::SolidLine, Qt::FlatCap);
+    if (dotted) {
+        const bool alongX = std::fabs(d.x()) >= std::fabs(d.y());
+        const double skipped = alongX ? std::fabs(std::floor(a.x()) - std::floor(start.x()))
+                                      : std::fabs(std::floor(a.y()) - std::floor(start.y()));
+        pen.setDashPattern({stepLength, 2 * stepLength});
+        pen.setDashOffset(std::fmod(skipped, 3.0) * stepLength);
+    }
+    painter.setPen(pen);
+    painter.drawLine(from - step / 2, to + step / 2);
+}
+
+} // namespace
 
 void replayRecord(const PictureRecord& record, QPainter& painter, const QSizeF& size)
 {
@@ -20,6 +71,9 @@ void replayRecord(const PictureRecord& record, QPainter& painter, const QSizeF& 
         const Point q = view.toPixels(p);
         return QPointF(q.x, q.y);
     };
+    // Within the surface, short of its far edges, so that no end falls on a pixel beyond them.
+    const double lastX = w - 1e-6;
+    const double lastY = h - 1e-6;
 
     painter.save();
     painter.setClipRect(QRectF(0, 0, w, h), Qt::IntersectClip);
@@ -34,24 +88,27 @@ void replayRecord(const PictureRecord& record, QPainter& painter, const QSizeF& 
         }
         const Primitive& item = items[i];
         const QColor colour = toQColor(item.colour);
-        const QPen pen(colour, 1, item.dotted ? Qt::DotLine : Qt::SolidLine);
+        QPen pen(colour, 1);
+        pen.setJoinStyle(Qt::MiterJoin); // square corners: a box's corner pixel filled whole
         switch (item.kind) {
         case Primitive::Kind::Line: {
             // Clipped here rather than by the painter: not every paint device clips.
             QPointF a = map(item.a);
             QPointF b = map(item.b);
-            if (!clipSegment(a, b, 0.0, w, h))
+            QPointF start = a;
+            QPointF end = b;
+            if (!clipSegment(start, end, -1.0, w + 1, h + 1) ||
+                !clipSegment(a, b, 0.0, lastX, lastY))
                 break;
-            painter.setPen(pen);
-            painter.drawLine(a, b);
+            drawLine(painter, start, a, b, colour, item.dotted);
             break;
         }
         case Primitive::Kind::Box: {
             painter.setPen(pen);
             painter.setBrush(item.filled ? QBrush(colour) : QBrush());
-            painter.drawRect(
-                QRectF(clampToGuard(map(item.a), w, h), clampToGuard(map(item.b), w, h))
-                    .normalized());
+            painter.drawRect(QRectF(centreOf(clampToGuard(map(item.a), w, h)),
+                                    centreOf(clampToGuard(map(item.b), w, h)))
+                                 .normalized());
             painter.setBrush(QBrush());
             break;
         }
@@ -61,13 +118,14 @@ void replayRecord(const PictureRecord& record, QPainter& painter, const QSizeF& 
             if (!circleWithinGuard(c, r, w, h))
                 break;
             painter.setPen(pen);
-            painter.drawEllipse(c, r, r);
+            // The screen's aliased outline lies half a pixel right of and below the circle.
+            painter.drawEllipse(c + QPointF(0.5, 0.5), r, r);
             break;
         }
         case Primitive::Kind::Point: {
             const QPointF p = map(item.a);
-            if (p.x() >= -1 && p.y() >= -1 && p.x() <= w + 1 && p.y() <= h + 1)
-                painter.fillRect(QRectF(p.x() - 0.5, p.y() - 0.5, 1, 1), colour);
+            if (p.x() >= 0 && p.y() >= 0 && p.x() < w && p.y() < h)
+                painter.fillRect(QRectF(std::floor(p.x()), std::floor(p.y()), 1, 1), colour);
             break;
         }
         }

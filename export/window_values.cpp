@@ -6,7 +6,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 
+#include <algorithm>
 #include <vector>
 
 namespace lumenary
@@ -87,9 +89,14 @@ std::optional<Entry> entryFor(const QWidget* w, const QStringList& readouts)
     if (auto* slider = qobject_cast<const QAbstractSlider*>(w)) {
         // A slider whose steps are not its unit (tenths of a degree) gives its value as text.
         const QVariant shown = w->property("valueText");
-        return Entry{w, nameOf(w),
-                     shown.isValid() ? oneLine(shown.toString()) : QString::number(slider->value()),
-                     false};
+        if (shown.isValid())
+            return Entry{w, nameOf(w), oneLine(shown.toString()), false};
+        // A scroll bar is a position along a travel, not a value: the window shows what it
+        // sets (the object's distance, the prism's rotation, the drop's incidence height) in a
+        // read-out, in its units and under its own name.
+        if (qobject_cast<const QScrollBar*>(w))
+            return std::nullopt;
+        return Entry{w, nameOf(w), QString::number(slider->value()), false};
     }
     if (auto* button = qobject_cast<const QAbstractButton*>(w); button && button->isCheckable())
         return Entry{w, nameOf(w),
@@ -105,7 +112,13 @@ QString windowValues(const QWidget* window, const QStringList& readouts)
     for (const QWidget* w : window->findChildren<QWidget*>()) {
         if (w->window() != window || !w->isVisibleTo(window))
             continue;
-        if (auto entry = entryFor(w, readouts))
+        auto entry = entryFor(w, readouts);
+        // Two controls of one value (a slider and the spin box beside it) are one setting.
+        if (entry && std::none_of(entries.begin(), entries.end(), [&](const Entry& e) {
+                return !e.readout && !entry->readout && e.name == entry->name &&
+                       e.value == entry->value &&
+                       e.control->accessibleDescription() == w->accessibleDescription();
+            }))
             entries.push_back(*entry);
     }
     QStringList settings;

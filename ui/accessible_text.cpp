@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -12,6 +13,72 @@ namespace lumenary
 
 namespace
 {
+
+// A font family as a text attribute's value: quoted, with the separators escaped.
+QString quotedFamily(QString family)
+{
+    for (const char* c : {"\\", ":", ",", "=", ";", "\""})
+        family.replace(QLatin1String(c), QLatin1Char('\\') + QLatin1String(c));
+    return QLatin1Char('"') + family + QLatin1Char('"');
+}
+
+QString rgb(const QColor& c)
+{
+    return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+// The formatting of a document's character at position, as the text attributes of assistive
+// technology ("name:value;", the names Qt's own text widgets give, which the platform bridges
+// translate), and the run of characters around it that share it.
+QString formatAt(const QTextDocument& document, int position, int* start, int* end)
+{
+    const QTextBlock block = document.findBlock(position);
+    QTextCharFormat format = block.charFormat();
+    *start = position;
+    *end = position + 1;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (fragment.contains(position)) {
+            format = fragment.charFormat();
+            *start = std::max(fragment.position(), block.position());
+            *end = std::min(fragment.position() + fragment.length(),
+                            block.position() + block.length());
+            break;
+        }
+    }
+    const QFont font = format.font().resolve(document.defaultFont());
+    QStringList pairs;
+    auto add = [&](const char* name, const QString& value) {
+        pairs << QLatin1String(name) + QLatin1Char(':') + value + QLatin1Char(';');
+    };
+    if (!font.families().isEmpty())
+        add("font-family", quotedFamily(font.families().constFirst()));
+    if (font.pointSizeF() > 0)
+        add("font-size", QString::number(font.pointSizeF()) + QStringLiteral("pt"));
+    add("font-weight",
+        font.weight() > QFont::Normal ? QStringLiteral("bold") : QStringLiteral("normal"));
+    add("font-style", font.style() == QFont::StyleItalic    ? QStringLiteral("italic")
+                      : font.style() == QFont::StyleOblique ? QStringLiteral("oblique")
+                                                            : QStringLiteral("normal"));
+    if (font.underline() || format.underlineStyle() != QTextCharFormat::NoUnderline) {
+        add("text-underline-style", QStringLiteral("solid"));
+        add("text-underline-type", QStringLiteral("single"));
+    }
+    const auto place = format.verticalAlignment();
+    add("text-position", place == QTextCharFormat::AlignSubScript     ? QStringLiteral("sub")
+                         : place == QTextCharFormat::AlignSuperScript ? QStringLiteral("super")
+                                                                      : QStringLiteral("baseline"));
+    if (format.foreground().style() == Qt::SolidPattern)
+        add("color", rgb(format.foreground().color()));
+    if (format.background().style() == Qt::SolidPattern)
+        add("background-color", rgb(format.background().color()));
+    const Qt::Alignment align = block.blockFormat().alignment();
+    add("text-align", align & Qt::AlignHCenter   ? QStringLiteral("center")
+                      : align & Qt::AlignRight   ? QStringLiteral("right")
+                      : align & Qt::AlignJustify ? QStringLiteral("justify")
+                                                 : QStringLiteral("left"));
+    return pairs.join(QString());
+}
 
 // What the two text widgets share: the text interface over a text, a caret and a selection
 // that each widget keeps in its own way.
@@ -58,6 +125,7 @@ public:
     }
     int characterCount() const override { return int(fullText().size()); }
     void scrollToSubstring(int start, int) override { setCursorPosition(start); }
+    // A field's text has one format, which assistive technology takes from the widget.
     QString attributes(int, int* start, int* end) const override
     {
         *start = 0;
@@ -184,6 +252,21 @@ public:
     int offsetAtPoint(const QPoint& point) const override
     {
         return edit()->cursorForPosition(edit()->viewport()->mapFromGlobal(point)).position();
+    }
+    // Headings bold and large, emphasis, colours: the document's formats, read at document
+    // positions as the text is. -2 asks at the caret, -1 at the end.
+    QString attributes(int offset, int* start, int* end) const override
+    {
+        const int count = characterCount();
+        if (offset == -2)
+            offset = cursorPosition();
+        if (offset == -1 || offset == count)
+            offset = count - 1;
+        if (offset < 0 || offset >= count) {
+            *start = *end = -1;
+            return QString();
+        }
+        return formatAt(*edit()->document(), offset, start, end);
     }
 
 protected:

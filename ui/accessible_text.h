@@ -10,7 +10,8 @@ namespace lumenary
 // - a line edit refuses every change through assistive technology while it is read-only, as it
 //   refuses typing (a read-out set that way would feed a lab a value the student never chose);
 // - a read-only document (the instructions) reads as plain text, without the markers the
-//   document keeps where its tables begin and end.
+//   document keeps where its tables begin and end, and gives its formatting (font, size,
+//   weight, style, colour, alignment) as text attributes.
 void installTextAccessibles();
 
 // A document's raw text as assistive technology should read it: block, line and frame markers

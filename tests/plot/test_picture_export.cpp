@@ -4,6 +4,7 @@
 #include "plane_mirror_window.h"
 #include "plot_widget.h"
 #include "prism_window.h"
+#include "rainbow_window.h"
 #include "ray_diagram_window.h"
 #include "window_support.h"
 
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -20,6 +22,9 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -27,10 +32,16 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <memory>
 
 using namespace lumenary;
 using lumenary::test::child;
+
+using Draw = std::function<void(Canvas&)>;
+Q_DECLARE_METATYPE(Draw)
+using Factory = std::function<QWidget*()>;
+Q_DECLARE_METATYPE(Factory)
 
 namespace
 {
@@ -89,12 +100,14 @@ QImage onScreen(PlotWidget* plot)
     return plot->grab(plot->contentsRect()).toImage();
 }
 
-QImage renderedSvg(const QString& path, QSize size)
+// An SVG file or text drawn at size, smoothed as viewers draw it.
+template <typename Source> QImage renderedSvg(const Source& file, QSize size)
 {
-    QSvgRenderer svg(path);
+    QSvgRenderer svg(file);
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
     svg.render(&painter);
     return image;
 }
@@ -102,6 +115,30 @@ QImage renderedSvg(const QString& path, QSize size)
 QColor toQColor(Rgb c)
 {
     return QColor(c.r, c.g, c.b);
+}
+
+QByteArray written(const PictureSource& picture, PictureFormat format)
+{
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    writePicture(picture, format, file, QStringLiteral("picture"));
+    return file.data();
+}
+
+// A PDF's page as pdftoppm draws it at dpi; a null image without pdftoppm.
+QImage pdfPage(const QByteArray& pdf, int dpi)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("page.pdf")));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty() ||
+        !file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-r"),
+                       QString::number(dpi), file.fileName(),
+                       folder.filePath(QStringLiteral("p"))});
+    return QImage(folder.filePath(QStringLiteral("p.png"))).convertToFormat(QImage::Format_RGB32);
 }
 
 // A picture painted by its own paintEvent, as the custom-painted pictures are.
@@ -116,6 +153,17 @@ protected:
         p.drawLine(10, 10, width() - 10, height() - 10);
     }
 };
+
+// A plot whose drawing area is size pixels, each a user unit, under its frame.
+std::unique_ptr<PlotWidget> pixelPlot(QSize size, Rgb background)
+{
+    auto plot = std::make_unique<PlotWidget>();
+    plot->resize(size + QSize(4, 4));
+    plot->setBackground(background);
+    plot->setScale(0, 0, size.width(), size.height());
+    plot->clear();
+    return plot;
+}
 
 } // namespace
 
@@ -138,6 +186,14 @@ private slots:
     void printsToPdf();
     void otherSurfacesStayVectors_data();
     void otherSurfacesStayVectors();
+    void imagesGoInWhole_data();
+    void imagesGoInWhole();
+    void copiesFillTheScreensPixels_data();
+    void copiesFillTheScreensPixels();
+    void pdfPageIsCovered_data();
+    void pdfPageIsCovered();
+    void settingsAreNamedOnce_data();
+    void settingsAreNamedOnce();
 
 private:
     ExportActions* actions() { return m_window->findChild<ExportActions*>(); }
@@ -212,16 +268,19 @@ void TestPictureExport::badNamesAndFolders_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("magic"); // the start of the file written; empty: none
-    QTest::newRow("no type: PNG") << "lens" << QByteArray("\x89PNG");
-    QTest::newRow("other type: PNG") << "lens.v2" << QByteArray("\x89PNG");
-    QTest::newRow("type in capitals") << "LENS.SVG" << QByteArray("<?xml");
-    QTest::newRow("missing folder") << "no such folder/lens.svg" << QByteArray();
+    QTest::addColumn<QString>("said");     // in the message, besides the file's name
+    QTest::newRow("type in capitals") << "LENS.SVG" << QByteArray("<?xml") << QString();
+    QTest::newRow("no type") << "lens" << QByteArray() << ".png, .svg or .pdf";
+    QTest::newRow("another type") << "lens.xyz" << QByteArray() << ".png, .svg or .pdf";
+    QTest::newRow("missing folder")
+        << "no such folder/lens.svg" << QByteArray() << "No such file or directory";
 }
 
 void TestPictureExport::badNamesAndFolders()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, magic);
+    QFETCH(QString, said);
     const QString path = m_folder.filePath(name);
     QString message;
     actions()->setErrorReporter([&](QWidget*, const QString& text) { message = text; });
@@ -230,7 +289,8 @@ void TestPictureExport::badNamesAndFolders()
     QFile file(path);
     if (magic.isEmpty()) {
         QVERIFY(!file.exists());
-        QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+        QVERIFY2(message.contains(QDir::toNativeSeparators(path)) && message.contains(said),
+                 qPrintable(message));
         return;
     }
     QVERIFY2(message.isEmpty(), qPrintable(message));
@@ -284,9 +344,8 @@ void TestPictureExport::clipboardCarriesPictureAndValues()
              onScreen(m_window->plot()).size() * 2);
     const QStringList lines = data->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.value(0),
-             QStringLiteral("Thin Lenses\tObject Position = 0; x-range (left edge) = -40; "
-                            "x-range (right edge) = 40; y-range (bottom edge) = "
-                            "-20; y-range (top edge) = 20; f = 10; h = 5"));
+             QStringLiteral("Thin Lenses\tx-range (left edge) = -40; x-range (right edge) = 40; "
+                            "y-range (bottom edge) = -20; y-range (top edge) = 20; f = 10; h = 5"));
     const QString d = child<QLineEdit>(m_window.get(), "d")->text();
     const QString i = child<QLineEdit>(m_window.get(), "xi")->text();
     QCOMPARE(lines.mid(1), QStringList({"d\t" + d, "i\t" + i, "x\t0", "y\t0"}));
@@ -401,6 +460,165 @@ void TestPictureExport::otherSurfacesStayVectors()
     QVERIFY(writePicture(picture, PictureFormat::Svg, svg, QStringLiteral("picture")));
     QVERIFY(!svg.data().contains("<image"));
     QVERIFY(svg.data().contains("stroke=\"#ffff00\""));
+}
+
+void TestPictureExport::imagesGoInWhole_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("painted picture") << "painted";
+    QTest::newRow("picture placed on a plot") << "placed";
+    QTest::newRow("drawing past the record's bound") << "drawing";
+}
+
+// An image keeps a one-pixel line's colour in a PDF (JPEG would smear it towards grey) and is
+// PNG in an SVG.
+void TestPictureExport::imagesGoInWhole()
+{
+    QFETCH(QString, kind);
+    const QColor thin(255, 40, 200);
+    QImage image(96, 64, QImage::Format_RGB32); // whole points: the page is not stretched
+    image.fill(Qt::black);
+    QPainter(&image).fillRect(8, 30, 80, 1, thin);
+    auto plot = pixelPlot(image.size(), Rgb{0, 0, 0});
+    QLabel label;
+    label.setPixmap(QPixmap::fromImage(image));
+    label.resize(image.size());
+    std::unique_ptr<PictureSource> picture = std::make_unique<PlotPicture>(plot.get());
+    if (kind == QLatin1String("painted")) {
+        picture = std::make_unique<WidgetPicture>(&label);
+    } else if (kind == QLatin1String("placed")) {
+        label.setParent(plot.get());
+        label.move(plot->contentsRect().topLeft());
+        plot->show();
+    } else {
+        for (std::size_t k = 0; k <= PictureRecord::kMaxPrimitives; ++k)
+            plot->line(Point{8, 30}, Point{87, 30}, Rgb{255, 40, 200});
+    }
+    QVERIFY(written(*picture, PictureFormat::Svg).contains("xlink:href=\"data:image/png;base64,"));
+    const QByteArray pdf = written(*picture, PictureFormat::Pdf);
+    QVERIFY(pdf.contains("/Subtype /Image") && !pdf.contains("/DCTDecode"));
+    const QImage page = pdfPage(pdf, 192);
+    if (page.isNull())
+        QSKIP("pdftoppm is not installed");
+    int lit = 0; // smoothed into the black around it, in the same proportions of colour
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            if (c.red() < 48)
+                continue;
+            ++lit;
+            QVERIFY(std::fabs(c.greenF() / c.redF() - thin.greenF() / thin.redF()) < 0.05 &&
+                    std::fabs(c.blueF() / c.redF() - thin.blueF() / thin.redF()) < 0.05);
+        }
+    QVERIFY(lit >= 2 * 80);
+}
+
+void TestPictureExport::copiesFillTheScreensPixels_data()
+{
+    QTest::addColumn<Draw>("draw");     // on a plot of 40 x 24 pixels, in pixels
+    QTest::addColumn<bool>("diagonal"); // an aliased PNG may take either pixel at a dot's end
+    const Rgb ink{0, 0, 0};
+    auto dots = [ink](Point a, Point b) {
+        return Draw([=](Canvas& c) {
+            c.setDotted(true);
+            c.line(a, b, ink);
+        });
+    };
+    QTest::newRow("line on pixel corners") << Draw([=](Canvas& c) {
+        c.line({2, 5}, {30, 5}, ink);
+    }) << false;
+    QTest::newRow("line through pixels") << Draw([=](Canvas& c) {
+        c.line({20.3, 2}, {20.3, 20.6}, ink);
+    }) << false;
+    QTest::newRow("box and point") << Draw([=](Canvas& c) {
+        c.box({3.5, 4}, {15, 18}, ink, false);
+        c.point({30.7, 12.2}, ink);
+    }) << false;
+    QTest::newRow("dots") << dots({2, 10}, {38, 10}) << false;
+    QTest::newRow("dots at 45 degrees") << dots({3, 3}, {21, 21}) << true;
+    QTest::newRow("dots from beyond the edge") << dots({50, 14}, {3, 14}) << false;
+}
+
+// A copy twice the size fills the pixels the screen fills, each made four: no line half a
+// pixel off, smoothed into two grey rows; no dot lengthened into a dash.
+void TestPictureExport::copiesFillTheScreensPixels()
+{
+    QFETCH(Draw, draw);
+    QFETCH(bool, diagonal);
+    auto plot = pixelPlot(QSize(40, 24), Rgb{255, 255, 255});
+    draw(*plot);
+    const QImage screen = onScreen(plot.get()).scaled(QSize(80, 48));
+    const PlotPicture picture(plot.get());
+    const QImage svg = renderedSvg(written(picture, PictureFormat::Svg), screen.size());
+    const QImage png = pictureImage(picture, 2);
+    auto inked = [](const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+    for (int y = 0; y < screen.height(); ++y)
+        for (int x = 0; x < screen.width(); ++x) {
+            const bool drawn = inked(screen, x, y);
+            QVERIFY2(inked(svg, x, y) == drawn, qPrintable(QString("SVG at %1, %2").arg(x).arg(y)));
+            QVERIFY2(diagonal || inked(png, x, y) == drawn,
+                     qPrintable(QString("PNG at %1, %2").arg(x).arg(y)));
+        }
+}
+
+void TestPictureExport::pdfPageIsCovered_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("page rounded down") << QSize(31, 31); // 23.25 points
+    QTest::newRow("page rounded up") << QSize(30, 22);   // 22.5 by 16.5 points
+}
+
+// The page is whole points: a black picture still shows no paper at its right or bottom edge
+// where the fraction of a point is a pixel.
+void TestPictureExport::pdfPageIsCovered()
+{
+    QFETCH(QSize, size);
+    auto plot = pixelPlot(size, Rgb{0, 0, 0});
+    const QImage page = pdfPage(written(PlotPicture(plot.get()), PictureFormat::Pdf), 1200);
+    if (page.isNull())
+        QSKIP("pdftoppm is not installed");
+    const int w = page.width();
+    const int h = page.height();
+    for (int k = 0; k < std::max(w, h); ++k)
+        QVERIFY2(qGray(page.pixel(std::min(k, w - 1), h - 1)) < 8 &&
+                     qGray(page.pixel(w - 1, std::min(k, h - 1))) < 8,
+                 qPrintable(QString::number(k)));
+}
+
+void TestPictureExport::settingsAreNamedOnce_data()
+{
+    QTest::addColumn<Factory>("make");
+    QTest::addColumn<QString>("said"); // once in the values
+    QTest::newRow("prism: its rotation, in degrees")
+        << Factory(createPrismWindow) << "\nRotation angle\t-0.6\n";
+    QTest::newRow("drop: its incidence height, in radii")
+        << Factory(createRainbowWindow) << "\nIncidence Height\t0.49\n";
+    QTest::newRow("a slider and its spin box") << Factory([] {
+        auto* window = new QWidget;
+        auto* slider = new QSlider(window);
+        auto* spin = new QSpinBox(window);
+        slider->setAccessibleName(QStringLiteral("N"));
+        spin->setAccessibleName(QStringLiteral("N"));
+        slider->setValue(40);
+        spin->setValue(40);
+        return window;
+    }) << "\tN = 40\n";
+}
+
+// A scroll bar's position is not among the settings: the read-out names its quantity.
+void TestPictureExport::settingsAreNamedOnce()
+{
+    QFETCH(Factory, make);
+    QFETCH(QString, said);
+    std::unique_ptr<QWidget> window(make());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (auto* bar : window->findChildren<QScrollBar*>())
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); // to 51
+    const auto* actions = window->findChild<ExportActions*>();
+    const QString values = actions ? actions->values() : windowValues(window.get());
+    QVERIFY2(values.count(said) == 1 && !values.section('\n', 0, 0).contains(QLatin1String("= 51")),
+             qPrintable(values));
 }
 
 QTEST_MAIN(TestPictureExport)
