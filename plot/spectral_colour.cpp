@@ -77,13 +77,16 @@ Rgb encodeSrgb(LinearRgb c)
             static_cast<std::uint8_t>(encodeComponent(c.b))};
 }
 
-Rgb wavelengthColour(double nm)
+LinearRgb spectralHue(double nm)
 {
     const LinearRgb c = spectralColour(nm);
     const double top = largest(c);
-    if (!(top > 0.0))
-        return {};
-    return encodeSrgb(scaled(c, 1.0 / top));
+    return top > 0.0 ? LinearRgb{c.r / top, c.g / top, c.b / top} : LinearRgb{};
+}
+
+Rgb wavelengthColour(double nm)
+{
+    return encodeSrgb(spectralHue(nm));
 }
 
 } // namespace lumenary

@@ -41,8 +41,12 @@ LinearRgb spectralColour(double nanometres);
 // whole (hue kept), then each component is gamma-encoded and rounded.
 Rgb encodeSrgb(LinearRgb colour);
 
-// The hue of a wavelength at the display's full brightness: spectralColour scaled so that its
-// largest component is 1, encoded. For drawing a single ray of one colour.
+// The hue of a wavelength at full brightness, in linear light: spectralColour scaled so that
+// its largest component is 1 (black where it has none). For lines of one colour whose light
+// is added up.
+LinearRgb spectralHue(double nanometres);
+
+// The same hue encoded for the display. For drawing a single ray of one colour.
 Rgb wavelengthColour(double nanometres);
 
 } // namespace lumenary

@@ -2,6 +2,7 @@
 
 #include "dispersion.h"
 #include "light_image.h"
+#include "qt_colour.h"
 
 #include <QLineSeries>
 #include <QPainter>
@@ -17,12 +18,6 @@ namespace lumenary
 
 namespace
 {
-
-QColor hue(double nanometres)
-{
-    const Rgb c = wavelengthColour(nanometres);
-    return {c.r, c.g, c.b};
-}
 
 // Scene units to pixels of a picture of that size: the scene's view fitted in, kept in
 // proportion and centred.
@@ -133,7 +128,7 @@ DeviationChart::DeviationChart(QWidget* parent) : QChartView(parent)
         auto* s = new QLineSeries;
         s->setName(
             QStringLiteral("%1 line, %2 nm").arg(QLatin1String(names[k])).arg(lines[k], 0, 'f', 2));
-        s->setPen(QPen(hue(lines[k]), 2.0));
+        s->setPen(QPen(toQColor(wavelengthColour(lines[k])), 2.0));
         m_curves[k] = s;
     }
     m_presentLine = new QLineSeries;

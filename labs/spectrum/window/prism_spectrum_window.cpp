@@ -198,7 +198,7 @@ QWidget* PrismSpectrumWindow::buildControls()
 
     m_count = new QSpinBox;
     m_count->setObjectName(QStringLiteral("countSpin"));
-    m_count->setRange(kSpectrumCountMin, kSpectrumCountMax);
+    m_count->setRange(kMinWavelengths, kMaxWavelengths);
     m_count->setValue(start.wavelengths);
     m_count->setToolTip(QStringLiteral("How many wavelengths, spread evenly from 400 to 700 nm"));
     addRow(form, QStringLiteral("Wavelengths (400\u2013700 nm)"), m_count);
