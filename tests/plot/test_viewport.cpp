@@ -17,6 +17,8 @@ private slots:
     void roundTrip();
     void refusals_data();
     void refusals();
+    void fitted_data();
+    void fitted();
 };
 
 void TestViewport::roundTrip_data()
@@ -74,6 +76,51 @@ void TestViewport::refusals()
     const Point p = view.resized(100, 100).toPixels(Point{0, 0});
     QCOMPARE(p.x, 50.0);
     QCOMPARE(p.y, 50.0);
+    QVERIFY(!Viewport::fitted(window[0], window[1], window[2], window[3], 100, 100));
+}
+
+void TestViewport::fitted_data()
+{
+    const double nan = std::nan("");
+    QTest::addColumn<QVector<double>>("window");  // left, top, right, bottom
+    QTest::addColumn<QVector<double>>("surface"); // width, height
+    QTest::addColumn<QVector<double>>("shown");   // x, y, width, height of the picture
+    QTest::newRow("wide surface: spare width both sides")
+        << QVector<double>{0, 1, 2, -1} << QVector<double>{300, 100}
+        << QVector<double>{100, 0, 100, 100};
+    QTest::newRow("tall surface: spare height above and below")
+        << QVector<double>{-5.5, 4.5, 11.5, -5.5} << QVector<double>{340, 400}
+        << QVector<double>{0, 100, 340, 200};
+    QTest::newRow("y downwards") << QVector<double>{0, 0, 4, 2} << QVector<double>{100, 100}
+                                 << QVector<double>{0, 25, 100, 50};
+    QTest::newRow("exact fit") << QVector<double>{-1, 1, 1, -1} << QVector<double>{64, 64}
+                               << QVector<double>{0, 0, 64, 64};
+    QTest::newRow("empty surface")
+        << QVector<double>{0, 1, 2, -1} << QVector<double>{0, 80} << QVector<double>{0, 40, 0, 0};
+    QTest::newRow("surface not a number")
+        << QVector<double>{0, 1, 2, -1} << QVector<double>{nan, 80} << QVector<double>{0, 40, 0, 0};
+    QTest::newRow("too narrow a window for the surface")
+        << QVector<double>{0, 1e-299, 1e-299, 0} << QVector<double>{1e300, 1e300}
+        << QVector<double>{5e299, 5e299, 0, 0};
+}
+
+// A fitted window keeps one scale both ways and maps its corners onto the centred picture.
+void TestViewport::fitted()
+{
+    QFETCH(QVector<double>, window);
+    QFETCH(QVector<double>, surface);
+    QFETCH(QVector<double>, shown);
+    const auto view =
+        Viewport::fitted(window[0], window[1], window[2], window[3], surface[0], surface[1]);
+    QVERIFY(view);
+    QCOMPARE(QVector<double>({view->x(), view->y(), view->width(), view->height()}), shown);
+    QVERIFY(near(std::fabs(view->scaleX()), std::fabs(view->scaleY()), 1e-12));
+    const Point topLeft = view->toPixels({window[0], window[1]});
+    const Point bottomRight = view->toPixels({window[2], window[3]});
+    QVERIFY(std::isfinite(topLeft.x) && std::isfinite(bottomRight.y));
+    QVERIFY(near(topLeft, Point{shown[0], shown[1]}, 1e-9));
+    QVERIFY(near(bottomRight, Point{shown[0] + shown[2], shown[1] + shown[3]}, 1e-9));
+    QVERIFY(near(view->toUser(bottomRight), Point{window[2], window[3]}, 1e-9) || shown[2] == 0);
 }
 
 QTEST_GUILESS_MAIN(TestViewport)
