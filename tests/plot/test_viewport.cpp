@@ -1,3 +1,4 @@
+#include "chart_ticks.h"
 #include "test_support.h"
 #include "viewport.h"
 
@@ -19,6 +20,8 @@ private slots:
     void refusals();
     void fitted_data();
     void fitted();
+    void ticks_data();
+    void ticks();
 };
 
 void TestViewport::roundTrip_data()
@@ -121,6 +124,54 @@ void TestViewport::fitted()
     QVERIFY(near(topLeft, Point{shown[0], shown[1]}, 1e-9));
     QVERIFY(near(bottomRight, Point{shown[0] + shown[2], shown[1] + shown[3]}, 1e-9));
     QVERIFY(near(view->toUser(bottomRight), Point{window[2], window[3]}, 1e-9) || shown[2] == 0);
+}
+
+void TestViewport::ticks_data()
+{
+    QTest::addColumn<QVector<double>>("range"); // lo, hi, step, label step, inset
+    QTest::addColumn<QVector<double>>("values");
+    QTest::addColumn<QVector<double>>("pixels");
+    QTest::addColumn<QVector<double>>("labelled");
+    // Over a panel 120 pixels high at y = 10, 40° to 70° upwards.
+    QTest::newRow("every 5 degrees")
+        << QVector<double>{40, 70, 5, 0, 0} << QVector<double>{40, 45, 50, 55, 60, 65, 70}
+        << QVector<double>{130, 110, 90, 70, 50, 30, 10}
+        << QVector<double>{40, 45, 50, 55, 60, 65, 70};
+    QTest::newRow("ends kept clear") << QVector<double>{40, 70, 10, 0, 4} << QVector<double>{50, 60}
+                                     << QVector<double>{90, 50} << QVector<double>{50, 60};
+    QTest::newRow("from a multiple inside, labels every 20")
+        << QVector<double>{41, 70, 10, 20, 0} << QVector<double>{50, 60, 70}
+        << QVector<double>{90, 50, 10} << QVector<double>{60};
+    QTest::newRow("beyond the panel") << QVector<double>{0, 200, 50, 0, 0} << QVector<double>{50}
+                                      << QVector<double>{90} << QVector<double>{50};
+    QTest::newRow("step not positive") << QVector<double>{40, 70, 0, 0, 0} << QVector<double>{}
+                                       << QVector<double>{} << QVector<double>{};
+    QTest::newRow("range not finite")
+        << QVector<double>{-std::numeric_limits<double>::infinity(), 70, 5, 0, 0}
+        << QVector<double>{} << QVector<double>{} << QVector<double>{};
+}
+
+// Ticks stand at whole multiples of the step, placed through the viewport and only on its
+// surface.
+void TestViewport::ticks()
+{
+    QFETCH(QVector<double>, range);
+    Viewport degrees;
+    QVERIFY(degrees.setWindow(0, 70, 1, 40));
+    const Viewport panel = degrees.placed(58, 10, 500, 120);
+    QVector<double> values;
+    QVector<double> pixels;
+    QVector<double> labelled;
+    for (const AxisTick& t :
+         axisTicks(panel, ChartAxis::Y, range[0], range[1], range[2], range[3], range[4])) {
+        values << t.value;
+        pixels << std::round(t.pixel * 1e9) / 1e9;
+        if (t.labelled)
+            labelled << t.value;
+    }
+    QTEST(values, "values");
+    QTEST(pixels, "pixels");
+    QTEST(labelled, "labelled");
 }
 
 QTEST_GUILESS_MAIN(TestViewport)

@@ -115,7 +115,7 @@ PrismSpectrumWindow::PrismSpectrumWindow(QWidget* parent)
     m_picture->setObjectName(QStringLiteral("pictureView"));
     m_picture->setAccessibleName(QStringLiteral("White light through the prism"));
     makeFocusablePicture(m_picture);
-    m_chart = new DeviationChart;
+    m_chart = new PrismDeviationChart;
     m_chart->setObjectName(QStringLiteral("deviationChart"));
     m_chart->setAccessibleName(QStringLiteral("Deviation against the angle of incidence"));
     makeFocusablePicture(m_chart);

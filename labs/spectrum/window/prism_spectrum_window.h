@@ -12,7 +12,7 @@ class QSpinBox;
 namespace lumenary
 {
 
-class DeviationChart;
+class PrismDeviationChart;
 class SpectrumPicture;
 
 // "Prism Spectrum": white light through a prism of measured glass, its colours fanning out,
@@ -25,7 +25,7 @@ public:
     explicit PrismSpectrumWindow(QWidget* parent = nullptr);
 
     SpectrumPicture* picture() const { return m_picture; }
-    DeviationChart* chart() const { return m_chart; }
+    PrismDeviationChart* chart() const { return m_chart; }
 
     // The settings the controls show now.
     PrismSpectrumSettings settings() const;
@@ -52,7 +52,7 @@ private:
     QSpinBox* m_count = nullptr;
     QComboBox* m_beam = nullptr;
     SpectrumPicture* m_picture = nullptr;
-    DeviationChart* m_chart = nullptr;
+    PrismDeviationChart* m_chart = nullptr;
     QLabel* m_indexD = nullptr;
     QLabel* m_indexF = nullptr;
     QLabel* m_indexC = nullptr;

@@ -69,7 +69,7 @@ RainbowColoursWindow::RainbowColoursWindow(QWidget* parent)
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     left->addWidget(close, 0, Qt::AlignRight);
 
-    m_chart = new DeviationChart(this);
+    m_chart = new DeviationPanels(this);
     m_chart->setObjectName(QStringLiteral("deviationChart"));
     m_chart->setAccessibleName(QStringLiteral("Deviation curves"));
     m_chart->setToolTip(QStringLiteral("Deviation D against impact parameter b for each colour; "

@@ -14,7 +14,7 @@ class QSpinBox;
 
 namespace lumenary::rainbow
 {
-class DeviationChart;
+class DeviationPanels;
 class DropView;
 class SkyView;
 } // namespace lumenary::rainbow
@@ -63,7 +63,7 @@ private:
     std::array<BowReadouts, 5> m_bowReadouts{};
     QLineEdit* m_darkBand = nullptr;
     QLineEdit* m_agreement = nullptr;
-    rainbow::DeviationChart* m_chart = nullptr;
+    rainbow::DeviationPanels* m_chart = nullptr;
     rainbow::DropView* m_drop = nullptr;
     rainbow::SkyView* m_sky = nullptr;
     QWidget* m_close = nullptr;
