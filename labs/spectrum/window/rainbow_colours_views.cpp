@@ -3,9 +3,9 @@
 #include "chart_frame.h"
 #include "light_image.h"
 #include "numbers.h"
+#include "readout.h"
 #include "viewport.h"
 
-#include <QLocale>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -77,9 +77,7 @@ QString fewColoursText(const RainbowScene& s)
 
 QString degreesText(double degrees)
 {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(degrees, 'f', 3) + QChar(0x00b0);
+    return fixedText(degrees, 3) + QChar(0x00b0);
 }
 
 QString orderName(int k)
