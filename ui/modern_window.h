@@ -23,16 +23,12 @@ namespace lumenary
 // size, hides on Esc like its Close button, sets its tab chain in reading order on its first
 // show, makes every read-out one way (addReadout), and has every control feed one refresh().
 //
-//     BoundaryWindow::BoundaryWindow() : ModernWindow("Boundary", "Light at a Boundary", {1180,
-//     760})
-//     {
-//         auto* form = new QFormLayout(this);  // m_angle: a FineSlider, m_reflected: a Readout*
-//         form->addRow(QStringLiteral("Angle:"), m_angle);
+//     Boundary::Boundary() : ModernWindow("Boundary", "Light at a Boundary", {1180, 760}) {
+//         auto* form = new QFormLayout(this);
+//         form->addRow(QStringLiteral("Angle:"), m_angle); // a FineSlider
 //         m_reflected = addReadout(form, "reflected", QStringLiteral("Reflected share R"));
-//         refreshOn({m_angle});
-//         setTabChain({m_angle, m_reflected->widget(), closeButton(QStringLiteral("Hide (Esc)"))});
-//         refresh(); // which writes m_reflected->write(fixedText(share, 4))
-//     }
+//         refreshOn({m_angle}); setTabChain({m_angle, m_reflected->widget()}); refresh();
+//     } // refresh() { m_reflected->write(fixedText(reflectance(m_angle->unitValue()), 4)); }
 class ModernWindow : public LabWindow
 {
     Q_OBJECT
