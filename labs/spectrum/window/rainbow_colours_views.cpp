@@ -353,7 +353,8 @@ QImage SkyView::render(QSize size) const
         const SkyProfile& sky = s->sky;
         const double peak = sky.peak();
         const double exposure = peak > 0.0 ? 1.0 / peak : 0.0;
-        const double perPixel = kSkyExtent / scale;
+        // Rings about the antisolar point's pixel, at the view's degrees per pixel.
+        const double perPixel = (view.right() - view.left()) / view.width();
         std::vector<QRgb> ring(static_cast<std::size_t>(scale) + 1);
         for (int r = 0; r <= scale; ++r) {
             const double a0 = r * perPixel;
