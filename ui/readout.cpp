@@ -26,6 +26,8 @@ public:
     QString value() const override { return text(); }
     void write(const QString& text) override
     {
+        if (text == this->text())
+            return;    // nothing to announce, nor to paint again
         setText(text); // announced by the field's own follower of its text
         setCursorPosition(0);
         showTip();
@@ -66,6 +68,8 @@ public:
     QString value() const override { return text(); }
     void write(const QString& text) override
     {
+        if (text == this->text())
+            return;
         setText(text);
         setAccessibleName(m_caption + QStringLiteral(": ") + text); // a new name is announced
         showTip();
