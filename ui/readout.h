@@ -52,8 +52,9 @@ enum class ReadoutLook {
     Label,
 };
 
-// A read-out named name (its objectName) with that caption, a child of parent, not yet in a
-// layout (ModernWindow::addReadout places one). It is empty until written.
+// A read-out named name (its objectName) with that caption, a child of parent (which owns it
+// like any widget), not yet in a layout (ModernWindow::addReadout places one). It is empty until
+// written.
 Readout* makeReadout(const char* name, const QString& caption, ReadoutLook look,
                      QWidget* parent = nullptr);
 
