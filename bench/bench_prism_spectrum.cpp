@@ -38,7 +38,7 @@ void PrismSpectrumRedraw(benchmark::State& state)
     control<QComboBox>(w, "beamList")->setCurrentIndex(static_cast<int>(state.range(1)));
     auto* slider = control<QSlider>(w, "incidenceSlider");
     QWidget* picture = control<SpectrumPicture>(w, "pictureView");
-    QWidget* chart = control<DeviationChart>(w, "deviationChart")->viewport();
+    QWidget* chart = control<PrismDeviationChart>(w, "deviationChart")->viewport();
     settle();
     Painted painted;
     picture->installEventFilter(&painted);
@@ -79,7 +79,7 @@ void PrismSpectrumPictureOnly(benchmark::State& state)
 void PrismSpectrumChartOnly(benchmark::State& state)
 {
     QWidget* w = window(QStringLiteral("PrismSpectrum"));
-    auto* chart = control<DeviationChart>(w, "deviationChart");
+    auto* chart = control<PrismDeviationChart>(w, "deviationChart");
     PrismSpectrumSettings s;
     QImage image(chart->size(), QImage::Format_RGB32);
     int i = 0;

@@ -1,4 +1,5 @@
 #include "picture_export.h"
+#include "readout.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -74,11 +75,9 @@ std::optional<Entry> entryFor(const QWidget* w, const QStringList& readouts)
     const QWidget* parent = w->parentWidget();
     if (qobject_cast<const QComboBox*>(parent) || qobject_cast<const QAbstractSpinBox*>(parent))
         return std::nullopt;
-    // A label that carries its caption (laid-out windows) is a read-out.
-    if (const QVariant caption = w->property("caption");
-        caption.isValid() && qobject_cast<const QLabel*>(w))
-        return Entry{w, oneLine(caption.toString()), oneLine(static_cast<const QLabel*>(w)->text()),
-                     true};
+    // A laid-out window's read-out, field or label, says its caption and its text itself.
+    if (auto* readout = dynamic_cast<const Readout*>(w))
+        return Entry{w, oneLine(readout->caption()), oneLine(readout->value()), true};
     if (auto* field = qobject_cast<const QLineEdit*>(w))
         return Entry{w, nameOf(w), oneLine(field->text()),
                      field->isReadOnly() || readouts.contains(w->objectName())};
@@ -86,11 +85,10 @@ std::optional<Entry> entryFor(const QWidget* w, const QStringList& readouts)
         return Entry{w, nameOf(w), oneLine(list->currentText()), false};
     if (auto* spin = qobject_cast<const QAbstractSpinBox*>(w))
         return Entry{w, nameOf(w), oneLine(spin->text()), false};
+    // A setting whose steps are not its unit (tenths of a degree) gives its value as text.
+    if (auto* shown = dynamic_cast<const ShownValue*>(w))
+        return Entry{w, nameOf(w), oneLine(shown->shownValue()), false};
     if (auto* slider = qobject_cast<const QAbstractSlider*>(w)) {
-        // A slider whose steps are not its unit (tenths of a degree) gives its value as text.
-        const QVariant shown = w->property("valueText");
-        if (shown.isValid())
-            return Entry{w, nameOf(w), oneLine(shown.toString()), false};
         // A scroll bar is a position along a travel, not a value: the window shows what it
         // sets (the object's distance, the prism's rotation, the drop's incidence height) in a
         // read-out, in its units and under its own name.

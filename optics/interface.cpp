@@ -1,9 +1,14 @@
 #include "interface.h"
 
+#include "optics_constants.h"
+
 #include <cmath>
+#include <numbers>
 
 namespace lumenary
 {
+
+static_assert(kDegree == std::numbers::pi / 180.0, "one degree is the library's pi over 180");
 
 std::optional<double> refractionAngle(double n1, double n2, double incidence)
 {

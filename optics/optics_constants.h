@@ -1,6 +1,7 @@
 #pragma once
 
-#include <numbers>
+// (No <numbers> here: Qt's moc, which reads the window headers that include this one, cannot
+// parse it. interface.cpp checks that kDegree is std::numbers::pi / 180 to the last bit.)
 
 // The numbers every colour window and tracer shares: one degree, the band that white light is
 // sampled over, and how many wavelengths a student may ask for.
@@ -8,7 +9,7 @@ namespace lumenary
 {
 
 // One degree in radians: multiply degrees by it, divide radians by it.
-inline constexpr double kDegree = std::numbers::pi / 180.0;
+inline constexpr double kDegree = 3.141592653589793238462643383279502884 / 180.0;
 
 // White light is sampled from violet to red over this band, in nanometres, both ends included.
 inline constexpr double kBandShort = 400.0;

@@ -21,6 +21,12 @@ struct PixelRect {
 // where many colours cross they add up toward white as light does, and the sum is encoded for
 // the screen once at the end. Painting with an additive mode into a floating-point image costs
 // far more per line than the thousands of coloured rays of the spectrum windows allow.
+//
+//     LightImage light(640, 400);                                         // black
+//     light.addSmoothLine({10, 200}, {630, 180}, spectralColour(550.0)); // a green ray
+//     light.addLine({0, 399}, {639, 0}, spectralHue(450.0));             // a hard blue line
+//     std::vector<std::uint32_t> pixels(640 * 400);                      // 0xffRRGGBB
+//     light.encode(pixels.data(), 640);
 class LightImage
 {
 public:

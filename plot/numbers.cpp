@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 #include <system_error>
 
 namespace lumenary
@@ -93,6 +94,38 @@ std::string singleDigits(float value)
         value = neighbour;
     }
     return text;
+}
+
+// True when value lies exactly halfway between two texts of `decimals` decimals in that form:
+// its exact expansion (every double has a finite one) ends with a 5 just past them.
+bool isTie(double value, int decimals, std::chars_format format)
+{
+    char buffer[1200];
+    // Cheaply first: one more decimal must end in 5.
+    const auto [shortEnd, shortError] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, format, decimals + 1);
+    if (shortError != std::errc())
+        return false;
+    const std::string_view shorter(buffer, static_cast<std::size_t>(shortEnd - buffer));
+    const std::size_t last = std::min(shorter.find('e'), shorter.size()) - 1;
+    if (shorter[last] != '5')
+        return false;
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                         std::chars_format::fixed, 1100);
+    if (ec != std::errc())
+        return false;
+    const std::string_view exact(buffer, static_cast<std::size_t>(end - buffer));
+    const std::size_t point = exact.find('.');
+    // The exact digits without the point, and where the point stood among them.
+    std::string digits(exact.substr(0, point));
+    digits += exact.substr(point + 1);
+    digits.erase(digits.find_last_not_of('0') + 1);
+    if (digits.empty() || digits.back() != '5')
+        return false;
+    if (format == std::chars_format::fixed)
+        return digits.size() == point + static_cast<std::size_t>(decimals) + 1;
+    // Exponent form: one significant digit before the mantissa's point, decimals, then the 5.
+    return digits.size() - digits.find_first_not_of('0') == static_cast<std::size_t>(decimals) + 2;
 }
 
 } // namespace
@@ -221,6 +254,29 @@ std::optional<std::int64_t> floorToInteger(double value, std::int64_t lo, std::i
     if (n < lo || n > hi)
         return std::nullopt;
     return n;
+}
+
+std::string formatFixed(double value, int decimals, char decimalPoint, FixedForm form)
+{
+    if (!std::isfinite(value))
+        return {};
+    decimals = std::clamp(decimals, 0, 17);
+    const auto format =
+        form == FixedForm::Exponent ? std::chars_format::scientific : std::chars_format::fixed;
+    // to_chars rounds a tie to even; one step away from zero makes it round away, as taught.
+    if (isTie(value, decimals, format))
+        value = std::nextafter(value, value < 0 ? -INFINITY : INFINITY);
+    char buffer[400];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, format, decimals);
+    if (ec != std::errc())
+        return {};
+    std::string text(buffer, end);
+    const std::size_t mantissaEnd = std::min(text.find('e'), text.size());
+    if (text.front() == '-' &&
+        text.find_first_not_of("0.", 1) >= mantissaEnd) // every digit shown is zero
+        text.erase(0, 1);
+    std::replace(text.begin(), text.end(), '.', decimalPoint);
+    return text;
 }
 
 } // namespace lumenary

@@ -26,6 +26,17 @@ enum class Precision {
 // overflows single precision) gives the empty text: callers never write it.
 std::string formatReadout(double value, Precision precision, char decimalPoint = '.');
 
+// How formatFixed writes its digits: positional ("38.6558") or a mantissa with an exponent of
+// at least two digits ("1.4e-12", "2.5e+03").
+enum class FixedForm { Positional, Exponent };
+
+// value with exactly `decimals` decimals (0 to 17; in exponent form, of the mantissa): rounded
+// from its exact binary value, a tie away from zero; "-" only for a negative that does not
+// round to zero (never "-0.0000"); no thousands separator. A non-finite value gives the empty
+// text.
+std::string formatFixed(double value, int decimals, char decimalPoint = '.',
+                        FixedForm form = FixedForm::Positional);
+
 // A read-out text and the number it shows: the value empty when the text is (no read-out).
 struct Shown {
     std::string text;

@@ -81,14 +81,16 @@ LinearRgb spectralHue(double nm)
 {
     const LinearRgb c = spectralColour(nm);
     const double top = largest(c);
-    if (!(top > 0.0))
-        return {};
-    return scaled(c, 1.0 / top);
+    return top > 0.0 ? LinearRgb{c.r / top, c.g / top, c.b / top} : LinearRgb{};
 }
 
 Rgb wavelengthColour(double nm)
 {
-    return encodeSrgb(spectralHue(nm));
+    const LinearRgb c = spectralColour(nm);
+    const double top = largest(c);
+    if (!(top > 0.0))
+        return {};
+    return encodeSrgb(scaled(c, 1.0 / top));
 }
 
 } // namespace lumenary

@@ -45,8 +45,8 @@ LinearRgb spectralHue(double nanometres);
 // whole (hue kept), then each component is gamma-encoded and rounded.
 Rgb encodeSrgb(LinearRgb colour);
 
-// The hue of a wavelength at the display's full brightness: spectralHue, encoded. For drawing a
-// single ray of one colour.
+// The hue of a wavelength at the display's full brightness, encoded. For drawing a single ray
+// of one colour.
 Rgb wavelengthColour(double nanometres);
 
 } // namespace lumenary

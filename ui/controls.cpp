@@ -85,20 +85,11 @@ protected:
     }
 };
 
-// Whether a field's text is wider than the room its box gives it.
-bool overflows(const QLineEdit* field, const QString& text)
-{
-    const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
-    const QMargins margins = field->textMargins();
-    const int room = field->width() - 2 * frame - 4 - margins.left() - margins.right();
-    return field->fontMetrics().horizontalAdvance(text) > room;
-}
-
 // Every change of a field's text: a text too long for its box becomes the field's tooltip (and
 // so its accessible description), and a read-out tells assistive technology its new value.
 void followText(QLineEdit* field, const QString& text)
 {
-    field->setToolTip(overflows(field, text) ? text : QString());
+    field->setToolTip(fieldTextCut(field, text) ? text : QString());
     if (field->isReadOnly()) {
         QAccessibleValueChangeEvent event(field, text);
         QAccessible::updateAccessibility(&event);
@@ -189,10 +180,24 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QPoi
     return label;
 }
 
+bool fieldTextCut(const QLineEdit* field, const QString& text)
+{
+    const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+    const QMargins margins = field->textMargins();
+    const int room = field->width() - 2 * frame - 4 - margins.left() - margins.right();
+    return field->fontMetrics().horizontalAdvance(text) > room;
+}
+
 QLineEdit* addField(QWidget* parent, const char* name, const QString& text, QRect at, bool readOnly)
 {
-    installTextAccessibles();
     auto* field = new QLineEdit(parent);
+    setUpField(field, name, text, at, readOnly);
+    return field;
+}
+
+void setUpField(QLineEdit* field, const char* name, const QString& text, QRect at, bool readOnly)
+{
+    installTextAccessibles();
     field->setObjectName(QString::fromLatin1(name));
     field->setAccessibleName(QString::fromLatin1(name));
     field->setGeometry(at);
@@ -203,7 +208,6 @@ QLineEdit* addField(QWidget* parent, const char* name, const QString& text, QRec
     QObject::connect(field, &QLineEdit::textChanged, field,
                      [field](const QString& now) { followText(field, now); });
     boundUndoHistory(field);
-    return field;
 }
 
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect at)

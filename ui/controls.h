@@ -38,6 +38,11 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QRec
 QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QPoint topLeftTwips);
 QLineEdit* addField(QWidget* parent, const char* name, const QString& text, QRect at,
                     bool readOnly = false);
+// What addField does to a field it has made: name, geometry, text, a read-only field's
+// announcements, the tooltip of a text too long for its box, the bounded undo history.
+void setUpField(QLineEdit* field, const char* name, const QString& text, QRect at, bool readOnly);
+// Whether text is wider than the room field's box gives it.
+bool fieldTextCut(const QLineEdit* field, const QString& text);
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect at);
 QCheckBox* addCheck(QWidget* parent, const char* name, const QString& caption, bool checked,
                     QRect at);

@@ -6,6 +6,7 @@
 #include "plot_widget.h"
 #include "window_catalog.h"
 #include "window_registry.h"
+#include "window_support.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <memory>
 
 using namespace lumenary;
+using lumenary::test::heardReadout;
 
 class TestKeyboardWalk : public QObject
 {
@@ -208,17 +210,7 @@ void TestKeyboardWalk::exploreTask()
     QVERIFY(tabTo(lab->findChild<QWidget*>(control)));
     for (int k : keys)
         key(k);
-    // A read-out field has its caption for a name and its text for a value; a read-out label
-    // says both in its name.
-    QString heard;
-    for (QWidget* w : lab->findChildren<QWidget*>()) {
-        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(w);
-        const QString name = read->text(QAccessible::Name);
-        if (name == readout)
-            heard = read->text(QAccessible::Value);
-        else if (name.startsWith(readout + QStringLiteral(": ")))
-            heard = name.mid(readout.size() + 2);
-    }
+    const QString heard = heardReadout(lab, readout);
     QVERIFY2(heard == shows, qPrintable(heard));
     // The picture is reached by Tab, and tells what it shows.
     QVERIFY(tabTo(lab->findChild<QWidget*>(picture)));

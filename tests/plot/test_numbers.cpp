@@ -15,6 +15,8 @@ private slots:
     void parse();
     void format_data();
     void format();
+    void formatFixed_data();
+    void formatFixed();
     void roundTrip_data();
     void roundTrip();
     void floorToInteger_data();
@@ -130,6 +132,42 @@ void TestNumbers::format()
     QFETCH(QString, text);
     const auto precision = single ? Precision::Single7 : Precision::Double15;
     QCOMPARE(QString::fromStdString(formatReadout(value, precision, point)), text);
+}
+
+void TestNumbers::formatFixed_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<bool>("exponent");
+    QTest::addColumn<char>("point");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("four decimals") << 38.65584 << 4 << false << '.' << "38.6558";
+    QTest::newRow("zeros kept") << 60.0 << 1 << false << '.' << "60.0";
+    QTest::newRow("comma locale") << 1.51680 << 5 << false << ',' << "1,51680";
+    // 2.675 is 2.67499999… in binary: rounded as it is, not as it is written.
+    QTest::newRow("exact value rounds down") << 2.675 << 2 << false << '.' << "2.67";
+    QTest::newRow("tie away from zero") << 0.125 << 2 << false << '.' << "0.13";
+    QTest::newRow("negative tie away from zero") << -2.5 << 0 << false << '.' << "-3";
+    QTest::newRow("negative rounding to zero") << -0.00004 << 4 << false << '.' << "0.0000";
+    QTest::newRow("negative zero") << -0.0 << 3 << false << '.' << "0.000";
+    QTest::newRow("negative") << -0.00006 << 4 << false << '.' << "-0.0001";
+    QTest::newRow("exponent") << 1.4e-12 << 1 << true << '.' << "1.4e-12";
+    QTest::newRow("exponent comma, tie") << 0.125 << 1 << true << ',' << "1,3e-01";
+    QTest::newRow("exponent of zero") << -0.0 << 1 << true << '.' << "0.0e+00";
+    QTest::newRow("largest double")
+        << std::numeric_limits<double>::max() << 2 << true << '.' << "1.80e+308";
+    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << 4 << false << '.' << "";
+    QTest::newRow("infinity") << -std::numeric_limits<double>::infinity() << 1 << true << '.' << "";
+}
+
+void TestNumbers::formatFixed()
+{
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(bool, exponent);
+    QFETCH(char, point);
+    const FixedForm form = exponent ? FixedForm::Exponent : FixedForm::Positional;
+    QTEST(QString::fromStdString(lumenary::formatFixed(value, decimals, point, form)), "text");
 }
 
 void TestNumbers::roundTrip_data()

@@ -5,6 +5,7 @@
 #include "rtf_builder.h"
 #include "window_catalog.h"
 #include "window_registry.h"
+#include "window_support.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,18 +24,11 @@
 #include <memory>
 
 using namespace lumenary;
+using lumenary::test::child;
 using lumenary::test::FakeRegistry;
 
 namespace
 {
-
-template <typename T> T* child(QWidget* w, const char* name)
-{
-    auto* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {

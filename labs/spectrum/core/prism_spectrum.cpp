@@ -2,10 +2,11 @@
 
 #include "dispersion.h"
 #include "golden_section.h"
+#include "interface.h"
+#include "vec2.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace lumenary
 {
@@ -13,7 +14,6 @@ namespace lumenary
 namespace
 {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
 constexpr double kFaceLength = 2.5;
 constexpr double kFarAway = 40.0;
 // Where the rays meet the first face, as a fraction of its length from the apex: the single ray,
@@ -26,36 +26,11 @@ constexpr int kBeamRays = 7;
 // each a small share of it, still show.
 constexpr double kExposure = 6.0;
 
-struct Vec {
-    double x = 0.0;
-    double y = 0.0;
-};
-
-Vec operator+(Vec a, Vec b)
-{
-    return {a.x + b.x, a.y + b.y};
-}
-Vec operator-(Vec a, Vec b)
-{
-    return {a.x - b.x, a.y - b.y};
-}
-Vec operator*(double k, Vec a)
-{
-    return {k * a.x, k * a.y};
-}
-double dot(Vec a, Vec b)
-{
-    return a.x * b.x + a.y * b.y;
-}
-double cross(Vec a, Vec b)
-{
-    return a.x * b.y - a.y * b.x;
-}
-Vec toVec(Point p)
+Vec2 toVec(Point p)
 {
     return {p.x, p.y};
 }
-Point toPoint(Vec v)
+Point toPoint(Vec2 v)
 {
     return {v.x, v.y};
 }
@@ -65,47 +40,31 @@ double clampedAngle(double value, double low, double high, double start)
     return std::isfinite(value) ? std::clamp(value, low, high) : start;
 }
 
-// Snell's law in vector form for a unit direction d meeting a surface whose unit normal faces
-// the incoming side, going from index ratio eta = n_from / n_to. Nothing on total reflection.
-std::optional<Vec> refracted(Vec d, Vec normal, double eta)
-{
-    const double cosIn = -dot(normal, d);
-    const double k = 1.0 - eta * eta * (1.0 - cosIn * cosIn);
-    if (k < 0.0)
-        return std::nullopt;
-    return eta * d + (eta * cosIn - std::sqrt(k)) * normal;
-}
-
-Vec reflected(Vec d, Vec normal)
-{
-    return d - 2.0 * dot(d, normal) * normal;
-}
-
 // The outward unit normal of the prism's edge i (edges run apex → left → right → apex).
-Vec outwardNormal(const std::array<Point, 3>& prism, int i)
+Vec2 outwardNormal(const std::array<Point, 3>& prism, int i)
 {
-    const Vec a = toVec(prism[static_cast<std::size_t>(i)]);
-    const Vec b = toVec(prism[static_cast<std::size_t>((i + 1) % 3)]);
-    const Vec e = b - a;
+    const Vec2 a = toVec(prism[static_cast<std::size_t>(i)]);
+    const Vec2 b = toVec(prism[static_cast<std::size_t>((i + 1) % 3)]);
+    const Vec2 e = b - a;
     const double len = std::hypot(e.x, e.y);
     return {e.y / len, -e.x / len};
 }
 
 struct Hit {
-    Vec at;
+    Vec2 at;
     int edge = -1;
 };
 
 // Where a ray from inside, at from on edge skip, first meets another edge of the prism.
-Hit nextEdge(const std::array<Point, 3>& prism, Vec from, Vec d, int skip)
+Hit nextEdge(const std::array<Point, 3>& prism, Vec2 from, Vec2 d, int skip)
 {
     Hit best;
     double nearest = INFINITY;
     for (int i = 0; i < 3; ++i) {
         if (i == skip)
             continue;
-        const Vec a = toVec(prism[static_cast<std::size_t>(i)]);
-        const Vec e = toVec(prism[static_cast<std::size_t>((i + 1) % 3)]) - a;
+        const Vec2 a = toVec(prism[static_cast<std::size_t>(i)]);
+        const Vec2 e = toVec(prism[static_cast<std::size_t>((i + 1) % 3)]) - a;
         const double denominator = cross(d, e);
         if (std::fabs(denominator) < 1e-12)
             continue;
@@ -131,15 +90,15 @@ std::array<Point, 3> prismShape(double apex)
 }
 
 // One wavelength from its entry point on the first face to where it ends.
-TracedRay traceInside(const std::array<Point, 3>& prism, Vec entry, Vec incoming, double n,
+TracedRay traceInside(const std::array<Point, 3>& prism, Vec2 entry, Vec2 incoming, double n,
                       LinearRgb light)
 {
     TracedRay ray;
     ray.light = light;
-    const Vec d = *refracted(incoming, outwardNormal(prism, 0), 1.0 / n); // entering never fails
+    const Vec2 d = *refracted(incoming, outwardNormal(prism, 0), 1.0 / n); // entering never fails
     const Hit hit = nextEdge(prism, entry, d, 0);
-    const Vec out = outwardNormal(prism, hit.edge);
-    Vec end;
+    const Vec2 out = outwardNormal(prism, hit.edge);
+    Vec2 end;
     if (const auto leaving = refracted(d, -1.0 * out, n)) {
         end = hit.at + kFarAway * *leaving;
     } else {
@@ -160,15 +119,8 @@ PrismSpectrumSettings withinRange(PrismSpectrumSettings s)
     s.apex = clampedAngle(s.apex, kSpectrumApexMin, kSpectrumApexMax, PrismSpectrumSettings{}.apex);
     s.incidence =
         clampedAngle(s.incidence, 0.0, kSpectrumIncidenceMax, PrismSpectrumSettings{}.incidence);
-    s.wavelengths = std::clamp(s.wavelengths, kSpectrumCountMin, kSpectrumCountMax);
+    s.wavelengths = std::clamp(s.wavelengths, kMinWavelengths, kMaxWavelengths);
     return s;
-}
-
-double spectrumWavelength(int i, int count)
-{
-    if (count < 2)
-        return (kSpectrumFirst + kSpectrumLast) / 2.0;
-    return kSpectrumFirst + (kSpectrumLast - kSpectrumFirst) * i / (count - 1);
 }
 
 double prismIndex(const PrismSpectrumSettings& settings, double nanometres)
@@ -277,13 +229,13 @@ PrismScene traceSpectrum(const PrismSpectrumSettings& settings)
     const PrismSpectrumSettings s = withinRange(settings);
     PrismScene scene;
     scene.prism = prismShape(s.apex);
-    const Vec apex = toVec(scene.prism[0]);
-    const Vec face = toVec(scene.prism[1]) - apex;
-    const Vec inward = -1.0 * outwardNormal(scene.prism, 0);
+    const Vec2 apex = toVec(scene.prism[0]);
+    const Vec2 face = toVec(scene.prism[1]) - apex;
+    const Vec2 inward = -1.0 * outwardNormal(scene.prism, 0);
     // The incoming light: the inward normal turned by the angle of incidence, rising to the apex.
     const double turn = s.incidence * kDegree;
-    const Vec incoming{inward.x * std::cos(turn) - inward.y * std::sin(turn),
-                       inward.x * std::sin(turn) + inward.y * std::cos(turn)};
+    const Vec2 incoming{inward.x * std::cos(turn) - inward.y * std::sin(turn),
+                        inward.x * std::sin(turn) + inward.y * std::cos(turn)};
 
     std::vector<double> entries;
     if (s.beam == BeamWidth::SingleRay) {
@@ -292,14 +244,14 @@ PrismScene traceSpectrum(const PrismSpectrumSettings& settings)
         for (int i = 0; i < kBeamRays; ++i)
             entries.push_back(kBeamFrom + (kBeamTo - kBeamFrom) * i / (kBeamRays - 1));
     }
-    const Vec middle = apex + (kBeamFrom + kBeamTo) / 2.0 * face;
+    const Vec2 middle = apex + (kBeamFrom + kBeamTo) / 2.0 * face;
     scene.normal = {toPoint(middle - 1.2 * inward), toPoint(middle + 1.2 * inward)};
 
     // Each wavelength's share: together, where they overlap, they make white at the exposure.
     std::vector<LinearRgb> lights(static_cast<std::size_t>(s.wavelengths));
     LinearRgb sum;
     for (int i = 0; i < s.wavelengths; ++i) {
-        const LinearRgb c = spectralColour(spectrumWavelength(i, s.wavelengths));
+        const LinearRgb c = spectralColour(bandWavelength(i, s.wavelengths));
         lights[static_cast<std::size_t>(i)] = c;
         sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
     }
@@ -309,11 +261,11 @@ PrismScene traceSpectrum(const PrismSpectrumSettings& settings)
 
     scene.rays.reserve(entries.size() * lights.size());
     for (const double at : entries) {
-        const Vec entry = apex + at * face;
+        const Vec2 entry = apex + at * face;
         scene.incoming.push_back({toPoint(entry - kFarAway * incoming), toPoint(entry)});
         for (int i = 0; i < s.wavelengths; ++i) {
             const LinearRgb c = lights[static_cast<std::size_t>(i)];
-            const double n = prismIndex(s, spectrumWavelength(i, s.wavelengths));
+            const double n = prismIndex(s, bandWavelength(i, s.wavelengths));
             scene.rays.push_back(traceInside(scene.prism, entry, incoming, n,
                                              {c.r * weight, c.g * weight, c.b * weight}));
         }

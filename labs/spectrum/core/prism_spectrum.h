@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas.h"
+#include "optics_constants.h"
 #include "spectral_colour.h"
 
 #include <array>
@@ -15,11 +16,8 @@ namespace lumenary
 inline constexpr double kSpectrumApexMin = 10.0;
 inline constexpr double kSpectrumApexMax = 80.0;
 inline constexpr double kSpectrumIncidenceMax = 89.0;
-inline constexpr int kSpectrumCountMin = 3;
-inline constexpr int kSpectrumCountMax = 400;
-// The white light is sampled over this band, in nanometres.
-inline constexpr double kSpectrumFirst = 400.0;
-inline constexpr double kSpectrumLast = 700.0;
+// The white light is sampled over the band of optics_constants.h (kBandShort to kBandLong), in
+// kMinWavelengths to kMaxWavelengths colours spaced by bandWavelength.
 
 // A single ray, or a narrow parallel beam falling on the middle of the first face.
 enum class BeamWidth { SingleRay, NarrowBeam };
@@ -36,9 +34,6 @@ struct PrismSpectrumSettings {
 
 // The settings brought inside their ranges; a non-finite angle takes its starting value.
 PrismSpectrumSettings withinRange(PrismSpectrumSettings settings);
-
-// The i-th of count wavelengths spread evenly from 400 to 700 nm, both ends included.
-double spectrumWavelength(int i, int count);
 
 // The prism's index at a wavelength. The catalogue indices are measured against air, and the
 // prism stands in air, so they are its index relative to its surroundings as they stand.

@@ -12,11 +12,15 @@ namespace lumenary::rainbow
 namespace
 {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
-
 bool validOrder(int k)
 {
     return k >= kMinOrder && k <= kMaxOrder;
+}
+
+// D = 2(i − r) + k(180° − 2r) in degrees, from i and r in radians: the one place it is written.
+double deviationOf(double i, double r, int k)
+{
+    return (2.0 * (i - r) + k * (std::numbers::pi - 2.0 * r)) / kDegree;
 }
 
 } // namespace
@@ -26,7 +30,7 @@ double deviation(double n, int k, double b)
     b = std::clamp(b, 0.0, 1.0);
     const double i = std::asin(b);
     const double r = std::asin(b / n);
-    return (2.0 * (i - r) + k * (std::numbers::pi - 2.0 * r)) / kDegree;
+    return deviationOf(i, r, k);
 }
 
 double antisolarAngle(double deviationDegrees)
@@ -52,7 +56,7 @@ std::optional<RainbowRay> rainbowRay(double n, int k)
     ray.impact = std::sin(i);
     ray.incidence = i / kDegree;
     ray.refraction = r / kDegree;
-    ray.deviation = (2.0 * (i - r) + k * (std::numbers::pi - 2.0 * r)) / kDegree;
+    ray.deviation = deviationOf(i, r, k);
     ray.antisolar = antisolarAngle(ray.deviation);
     return ray;
 }
@@ -73,8 +77,7 @@ std::vector<double> sampleCurve(double n, int k, std::span<const double> inciden
     for (int j = 0; j < samples; ++j) {
         const double i = incidence[static_cast<std::size_t>(j)];
         const double r = std::asin(static_cast<double>(j) / (samples - 1) / n);
-        values[static_cast<std::size_t>(j)] =
-            (2.0 * (i - r) + k * (std::numbers::pi - 2.0 * r)) / kDegree;
+        values[static_cast<std::size_t>(j)] = deviationOf(i, r, k);
     }
     return values;
 }
@@ -145,7 +148,7 @@ std::vector<double> bandWavelengths(int count)
     count = std::clamp(count, kMinWavelengths, kMaxWavelengths);
     std::vector<double> nm(static_cast<std::size_t>(count));
     for (int j = 0; j < count; ++j)
-        nm[static_cast<std::size_t>(j)] = kBandShort + (kBandLong - kBandShort) * j / (count - 1);
+        nm[static_cast<std::size_t>(j)] = bandWavelength(j, count);
     return nm;
 }
 
@@ -172,7 +175,7 @@ LeavingRay leavingRay(double n, int k, double b)
         s *= fs;
         p *= fp;
     }
-    return {(2.0 * (i - r) + k * (std::numbers::pi - 2.0 * r)) / kDegree, 0.5 * (s + p)};
+    return {deviationOf(i, r, k), 0.5 * (s + p)};
 }
 
 DropPath dropPath(double n, int k, double b, int side)

@@ -2,6 +2,7 @@
 
 #include "canvas.h"
 #include "dispersion.h"
+#include "optics_constants.h"
 
 #include <array>
 #include <optional>
@@ -23,10 +24,8 @@ namespace lumenary::rainbow
 
 inline constexpr int kMinOrder = 1;
 inline constexpr int kMaxOrder = 5;
-inline constexpr int kMinWavelengths = 3;
-inline constexpr int kMaxWavelengths = 400;
-inline constexpr double kBandShort = 400.0; // violet edge of the bows, nm
-inline constexpr double kBandLong = 700.0;  // red edge of the bows, nm
+// The bows' violet and red edges are the band's ends, kBandShort and kBandLong
+// (optics_constants.h).
 // The sun's angular diameter: every ray's light is spread over it on the sky.
 inline constexpr double kSunDiameter = 0.53;
 
@@ -86,7 +85,8 @@ std::optional<Bow> bowOf(const SellmeierMaterial& material, int k);
 // Alexander's dark band: the secondary's inner edge minus the primary's outer edge.
 std::optional<double> darkBandWidth(const SellmeierMaterial& material);
 
-// `count` wavelengths (clamped to 3..400) spread evenly over 400–700 nm, both ends included.
+// `count` wavelengths (clamped to kMinWavelengths..kMaxWavelengths) spread evenly over the
+// band by bandWavelength, both ends included.
 std::vector<double> bandWavelengths(int count);
 
 // The share of a ray's energy that leaves after exactly k internal reflections: transmitted

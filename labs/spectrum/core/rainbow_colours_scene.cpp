@@ -16,13 +16,6 @@ int skyRaysPerBranch(int wavelengths)
     return std::clamp(12000 / std::max(wavelengths, 1), 24, 128);
 }
 
-LinearRgb hue(double nm)
-{
-    const LinearRgb c = spectralColour(nm);
-    const double top = std::max({c.r, c.g, c.b});
-    return top > 0.0 ? LinearRgb{c.r / top, c.g / top, c.b / top} : LinearRgb{};
-}
-
 // The per-primary weights that make the hues of the band add up to white.
 LinearRgb whiteBalance()
 {
@@ -30,7 +23,7 @@ LinearRgb whiteBalance()
         LinearRgb sum;
         const std::vector<double> nm = bandWavelengths(kMaxWavelengths);
         for (double lambda : nm) {
-            const LinearRgb c = hue(lambda);
+            const LinearRgb c = spectralHue(lambda);
             sum.r += c.r;
             sum.g += c.g;
             sum.b += c.b;
@@ -78,7 +71,7 @@ RainbowScene buildScene(const SellmeierMaterial& material, unsigned orders, int 
 
 LinearRgb lineColour(double nanometres)
 {
-    const LinearRgb c = hue(nanometres);
+    const LinearRgb c = spectralHue(nanometres);
     const LinearRgb w = whiteBalance();
     return {c.r * w.r, c.g * w.g, c.b * w.b};
 }

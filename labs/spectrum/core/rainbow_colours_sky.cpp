@@ -12,8 +12,6 @@ namespace lumenary::rainbow
 namespace
 {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
-
 void add(LinearRgb& into, LinearRgb c, double k)
 {
     into.r += c.r * k;

@@ -2,6 +2,8 @@
 
 #include "dispersion.h"
 #include "light_image.h"
+#include "qt_colour.h"
+#include "viewport.h"
 
 #include <QLineSeries>
 #include <QPainter>
@@ -18,28 +20,19 @@ namespace lumenary
 namespace
 {
 
-QColor hue(double nanometres)
-{
-    const Rgb c = wavelengthColour(nanometres);
-    return {c.r, c.g, c.b};
-}
-
 // Scene units to pixels of a picture of that size: the scene's view fitted in, kept in
 // proportion and centred.
-struct SceneMap {
-    double scale = 1.0;
-    double left = 0.0;
-    double top = 0.0;
+Viewport sceneView(QSizeF size)
+{
+    const auto& v = kSpectrumSceneView;
+    return Viewport::fitted(v[0], v[1], v[2], v[3], size.width(), size.height())
+        .value_or(Viewport());
+}
 
-    SceneMap(QSizeF size)
-    {
-        const auto& v = kSpectrumSceneView;
-        scale = std::min(size.width() / (v[2] - v[0]), size.height() / (v[1] - v[3]));
-        left = (size.width() - scale * (v[2] - v[0])) / 2.0 - scale * v[0];
-        top = (size.height() - scale * (v[1] - v[3])) / 2.0 + scale * v[1];
-    }
-    QPointF operator()(Point p) const { return {left + scale * p.x, top - scale * p.y}; }
-};
+QPointF toQPointF(Point p)
+{
+    return {p.x, p.y};
+}
 
 } // namespace
 
@@ -62,11 +55,9 @@ QImage SpectrumPicture::renderLight(QSize size) const
     if (image.isNull())
         return image;
     LightImage buffer(size.width(), size.height());
-    const SceneMap map(size);
+    const Viewport view = sceneView(size);
     const auto line = [&](Point a, Point b, LinearRgb light) {
-        const QPointF p = map(a);
-        const QPointF q = map(b);
-        buffer.addSmoothLine({p.x(), p.y()}, {q.x(), q.y()}, light);
+        buffer.addSmoothLine(view.toPixels(a), view.toPixels(b), light);
     };
     for (const auto& segment : m_scene.incoming)
         line(segment[0], segment[1], m_scene.white);
@@ -90,7 +81,8 @@ void SpectrumPicture::paintPicture(QPainter& painter, const QRectF& target) cons
     painter.drawImage(target.topLeft(), m_light);
     painter.translate(target.topLeft());
     painter.setRenderHint(QPainter::Antialiasing);
-    const SceneMap map(target.size());
+    const Viewport view = sceneView(target.size());
+    const auto map = [&](Point p) { return toQPointF(view.toPixels(p)); };
     QPen dotted(QColor(150, 150, 150), 1.0, Qt::DashLine);
     painter.setPen(dotted);
     painter.drawLine(map(m_scene.normal[0]), map(m_scene.normal[1]));
@@ -108,7 +100,7 @@ void SpectrumPicture::paintEvent(QPaintEvent*)
     paintPicture(painter, rect());
 }
 
-DeviationChart::DeviationChart(QWidget* parent) : QChartView(parent)
+PrismDeviationChart::PrismDeviationChart(QWidget* parent) : QChartView(parent)
 {
     auto* chart = new QChart;
     chart->setTheme(QChart::ChartThemeDark);
@@ -133,7 +125,7 @@ DeviationChart::DeviationChart(QWidget* parent) : QChartView(parent)
         auto* s = new QLineSeries;
         s->setName(
             QStringLiteral("%1 line, %2 nm").arg(QLatin1String(names[k])).arg(lines[k], 0, 'f', 2));
-        s->setPen(QPen(hue(lines[k]), 2.0));
+        s->setPen(QPen(toQColor(wavelengthColour(lines[k])), 2.0));
         m_curves[k] = s;
     }
     m_presentLine = new QLineSeries;
@@ -166,7 +158,7 @@ DeviationChart::DeviationChart(QWidget* parent) : QChartView(parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void DeviationChart::setCurves(const std::array<DeviationCurve, 3>& curves, double incidence)
+void PrismDeviationChart::setCurves(const std::array<DeviationCurve, 3>& curves, double incidence)
 {
     double low = INFINITY;
     double high = -INFINITY;
@@ -204,7 +196,7 @@ void DeviationChart::setCurves(const std::array<DeviationCurve, 3>& curves, doub
     m_present->replace(present);
 }
 
-void DeviationChart::paintPicture(QPainter& painter, const QRectF& target) const
+void PrismDeviationChart::paintPicture(QPainter& painter, const QRectF& target) const
 {
     if (scene())
         scene()->render(&painter, target, sceneRect(), Qt::KeepAspectRatio);

@@ -43,11 +43,11 @@ private:
 
 // Deviation against the angle of incidence for the F, d and C lines, with each line's minimum
 // and the present incidence marked.
-class DeviationChart final : public QChartView
+class PrismDeviationChart final : public QChartView
 {
     Q_OBJECT
 public:
-    explicit DeviationChart(QWidget* parent = nullptr);
+    explicit PrismDeviationChart(QWidget* parent = nullptr);
 
     // Shows the curves and marks where they stand at incidence (degrees).
     void setCurves(const std::array<DeviationCurve, 3>& curves, double incidence);

@@ -1,14 +1,16 @@
 #include "rainbow_colours_views.h"
 
+#include "chart_frame.h"
 #include "light_image.h"
+#include "numbers.h"
+#include "readout.h"
+#include "viewport.h"
 
-#include <QLocale>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace lumenary::rainbow
 {
@@ -21,11 +23,6 @@ const QColor kText(210, 210, 220);
 
 // The most lines drawn for one curve or one ray across the spectrum.
 constexpr std::size_t kDistinctLines = 100;
-
-Point pixel(QPointF p)
-{
-    return {p.x(), p.y()};
-}
 
 PixelRect pixels(const QRectF& r)
 {
@@ -65,6 +62,12 @@ template <typename Draw> void forEachLine(const std::vector<ColourCurve>& colour
     }
 }
 
+// A tick's label: the chart's axes, like the prism's chart, write a point whatever the locale.
+QString tickText(double value, int decimals)
+{
+    return QString::fromStdString(formatFixed(value, decimals));
+}
+
 QString fewColoursText(const RainbowScene& s)
 {
     return QStringLiteral("%1 colours from 400 to 700 nm").arg(s.wavelengths.size());
@@ -74,9 +77,7 @@ QString fewColoursText(const RainbowScene& s)
 
 QString degreesText(double degrees)
 {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(degrees, 'f', 3) + QChar(0x00b0);
+    return fixedText(degrees, 3) + QChar(0x00b0);
 }
 
 QString orderName(int k)
@@ -128,11 +129,11 @@ void PictureView::paintEvent(QPaintEvent*)
     paintPicture(painter, QRectF(rect()));
 }
 
-// --- DeviationChart ------------------------------------------------------------------------
+// --- DeviationPanels -----------------------------------------------------------------------
 
-DeviationChart::DeviationChart(QWidget* parent) : PictureView(parent) {}
+DeviationPanels::DeviationPanels(QWidget* parent) : PictureView(parent) {}
 
-QImage DeviationChart::render(QSize size) const
+QImage DeviationPanels::render(QSize size) const
 {
     const int w = size.width();
     const int h = size.height();
@@ -141,8 +142,7 @@ QImage DeviationChart::render(QSize size) const
     const RainbowScene* s = scene();
     struct Panel {
         QRectF rect;
-        double lo = 0;
-        double hi = 0;
+        Viewport view; // b from 0 to 1 across, D in degrees up
         int order = 1;
     };
     std::vector<Panel> panels;
@@ -153,38 +153,34 @@ QImage DeviationChart::render(QSize size) const
         const double weight = 2.4 / static_cast<double>(s->wavelengths.size());
         for (int p = 0; p < count; ++p) {
             const OrderCurves& o = s->orders[static_cast<std::size_t>(p)];
-            Panel panel{QRectF(plot.left(), plot.top() + p * (ph + gap), plot.width(), ph), 0, 0,
-                        o.order};
+            const QRectF r(plot.left(), plot.top() + p * (ph + gap), plot.width(), ph);
             double least = 1e9;
             for (const ColourCurve& c : o.colours)
                 least = std::min(least, c.minimum.deviation);
             if (o.colours.empty())
                 least = 180.0 * o.order;
             // From just below the least deviation, 30° up: the minima stand out.
-            panel.lo = std::floor(least) - 2.0;
-            panel.hi = panel.lo + 30.0;
-            const QRectF& r = panel.rect;
-            auto at = [&](double b, double d) {
-                return QPointF(r.left() + b * r.width(),
-                               r.bottom() - (d - panel.lo) / (panel.hi - panel.lo) * r.height());
-            };
+            const double lo = std::floor(least) - 2.0;
+            Viewport window;
+            window.setWindow(0.0, lo + 30.0, 1.0, lo);
+            const Panel panel{r, window.placed(r.left(), r.top(), r.width(), r.height()), o.order};
             forEachLine(o.colours, [&](const ColourCurve& c, LinearRgb hue) {
                 const LinearRgb colour = times(hue, weight);
                 const auto n = static_cast<int>(c.values.size());
-                QPointF prev = at(0.0, c.values[0]);
+                Point prev = panel.view.toPixels({0.0, c.values[0]});
                 for (int j = 1; j < n; ++j) {
-                    const QPointF next =
-                        at(static_cast<double>(j) / (n - 1), c.values[static_cast<std::size_t>(j)]);
-                    light.addLine(pixel(prev), pixel(next), colour, pixels(r));
+                    const Point next = panel.view.toPixels(
+                        {static_cast<double>(j) / (n - 1), c.values[static_cast<std::size_t>(j)]});
+                    light.addLine(prev, next, colour, pixels(r));
                     prev = next;
                 }
             });
             // The least deviation found on each colour's curve: a small cross.
             for (const ColourCurve& c : o.colours) {
-                const QPointF m = at(c.minimum.impact, c.minimum.deviation);
+                const Point m = panel.view.toPixels({c.minimum.impact, c.minimum.deviation});
                 const LinearRgb mark = times(lineColour(c.nanometres), 2.0 * weight);
-                light.addLine(pixel(m - QPointF(4, 0)), pixel(m + QPointF(4, 0)), mark, pixels(r));
-                light.addLine(pixel(m - QPointF(0, 4)), pixel(m + QPointF(0, 4)), mark, pixels(r));
+                light.addLine({m.x - 4, m.y}, {m.x + 4, m.y}, mark, pixels(r));
+                light.addLine({m.x, m.y - 4}, {m.x, m.y + 4}, mark, pixels(r));
             }
             panels.push_back(panel);
         }
@@ -206,43 +202,31 @@ QImage DeviationChart::render(QSize size) const
         painter.setPen(kAxis);
         painter.drawRect(r);
         // Ticks every 5°, or every 10° or 15° when the panel is too short to label each 5°.
-        const double perDegree = r.height() / (panel.hi - panel.lo);
-        const double tick = perDegree * 5.0 >= 14.0 ? 5.0 : perDegree * 10.0 >= 14.0 ? 10.0 : 15.0;
-        for (double d = std::ceil(panel.lo / tick) * tick; d <= panel.hi; d += tick) {
-            const double y = r.bottom() - (d - panel.lo) / (panel.hi - panel.lo) * r.height();
-            if (y < r.top() + 4 || y > r.bottom() - 4)
-                continue;
-            painter.drawLine(QPointF(r.left() - 4, y), QPointF(r.left(), y));
-            painter.drawText(QRectF(0, y - 7, r.left() - 6, 14), Qt::AlignRight | Qt::AlignVCenter,
-                             QString::number(d, 'f', 0));
-        }
+        const double step = tickStep(std::fabs(panel.view.scaleY()), {5.0, 10.0, 15.0}, 14.0);
+        drawAxis(painter, ChartAxis::Y, r.left(),
+                 axisTicks(panel.view, ChartAxis::Y, panel.view.bottom(), panel.view.top(), step,
+                           0.0, 4.0),
+                 [](double d) { return tickText(d, 0); });
         painter.setPen(kText);
         painter.drawText(
             r.adjusted(6, 3, -6, -3), Qt::AlignTop | Qt::AlignRight,
             QStringLiteral("k = %1 (%2)").arg(panel.order).arg(orderName(panel.order)));
     }
-    const QRectF& last = panels.back().rect;
+    const Panel& last = panels.back();
     painter.setPen(kAxis);
-    for (int t = 0; t <= 10; t += 2) {
-        const double x = last.left() + t / 10.0 * last.width();
-        painter.drawLine(QPointF(x, last.bottom()), QPointF(x, last.bottom() + 4));
-        painter.drawText(QRectF(x - 20, last.bottom() + 5, 40, 14), Qt::AlignCenter,
-                         QString::number(t / 10.0, 'f', 1));
-    }
+    drawAxis(
+        painter, ChartAxis::X, last.rect.bottom(),
+        axisTicks(last.view, ChartAxis::X, 0.0, 1.0, 0.2), [](double b) { return tickText(b, 1); },
+        5.0);
     painter.setPen(kText);
-    painter.drawText(QRectF(last.left(), h - 20, last.width(), 18), Qt::AlignCenter,
+    painter.drawText(QRectF(last.rect.left(), h - 20, last.rect.width(), 18), Qt::AlignCenter,
                      QStringLiteral("Impact parameter b (0 = centre, 1 = rim); + marks each "
                                     "curve's least deviation, the rainbow ray"));
-    painter.save();
-    painter.translate(12, plot.center().y());
-    painter.rotate(-90);
-    painter.drawText(QRectF(-plot.height() / 2, -8, plot.height(), 16), Qt::AlignCenter,
-                     QStringLiteral("Deviation D (\u00b0)"));
-    painter.restore();
+    drawLeftTitle(painter, plot, 12, QStringLiteral("Deviation D (\u00b0)"));
     return image;
 }
 
-QString DeviationChart::describe() const
+QString DeviationPanels::describe() const
 {
     const RainbowScene* s = scene();
     QString text = QStringLiteral("Deviation against impact parameter for ") + fewColoursText(*s);
@@ -268,9 +252,11 @@ QImage DropView::render(QSize size) const
     LightImage light(w, h);
     const double radius = 0.3 * std::min(w, h);
     const QPointF centre(0.62 * w, 0.4 * h);
-    auto at = [&](Point p) {
-        return QPointF(centre.x() + radius * p.x, centre.y() - radius * p.y);
-    };
+    // The drop's radius is the unit, its centre the origin, y upwards.
+    Viewport unit;
+    unit.setWindow(0.0, 0.0, 1.0, -1.0);
+    const Viewport view = unit.placed(centre.x(), centre.y(), radius, radius);
+    auto at = [&](Point p) { return view.toPixels(p); };
     const double reach = 3.0 * (w + h) / std::max(radius, 1.0);
     const RainbowScene* s = scene();
     const double impacts[] = {0.3, 0.6, 0.93};
@@ -284,8 +270,8 @@ QImage DropView::render(QSize size) const
             const int side = downwardSide(o.colours[o.colours.size() / 2].minimum.deviation);
             // Sunlight from the left, white: every colour's incoming ray is the same line.
             auto incoming = [&](double b, double k, int thickness) {
-                const QPointF entry = at({-std::sqrt(1.0 - b * b), side * b});
-                light.addWideLine({0.0, entry.y()}, pixel(entry), {k, k, k}, thickness);
+                const Point entry = at({-std::sqrt(1.0 - b * b), side * b});
+                light.addWideLine({0.0, entry.y}, entry, {k, k, k}, thickness);
             };
             for (double b : impacts)
                 incoming(b, thin * count, 1);
@@ -299,13 +285,13 @@ QImage DropView::render(QSize size) const
                     return;
                 const LinearRgb colour = times(hue, k);
                 for (int j = 1; j < path.count; ++j)
-                    light.addWideLine(pixel(at(path.points[static_cast<std::size_t>(j - 1)])),
-                                      pixel(at(path.points[static_cast<std::size_t>(j)])), colour,
+                    light.addWideLine(at(path.points[static_cast<std::size_t>(j - 1)]),
+                                      at(path.points[static_cast<std::size_t>(j)]), colour,
                                       thickness);
                 const Point end = path.points[static_cast<std::size_t>(path.count - 1)];
                 const Point far{end.x + reach * path.exitDirection.x,
                                 end.y + reach * path.exitDirection.y};
-                light.addWideLine(pixel(at(end)), pixel(at(far)), colour, thickness);
+                light.addWideLine(at(end), at(far), colour, thickness);
             };
             forEachLine(o.colours, [&](const ColourCurve& c, LinearRgb hue) {
                 for (double b : impacts)
@@ -356,13 +342,19 @@ QImage SkyView::render(QSize size) const
     const double horizon = h - 34.0;
     const double cx = 0.5 * w;
     const int scale = static_cast<int>(std::min(0.5 * w - 8.0, horizon - 6.0));
+    // The sky above the horizon in degrees from the antisolar point, which stands on the
+    // horizon in the middle; y upwards.
+    Viewport degrees;
+    degrees.setWindow(-kSkyExtent, kSkyExtent, kSkyExtent, 0.0);
+    const Viewport view = degrees.placed(cx - scale, horizon - scale, 2.0 * scale, scale);
     const RainbowScene* s = scene();
     if (s && scale > 8 && !s->sky.light.empty()) {
         // One colour per whole pixel of radius: the mean of the sky's samples across it.
         const SkyProfile& sky = s->sky;
         const double peak = sky.peak();
         const double exposure = peak > 0.0 ? 1.0 / peak : 0.0;
-        const double perPixel = kSkyExtent / scale;
+        // Rings about the antisolar point's pixel, at the view's degrees per pixel.
+        const double perPixel = (view.right() - view.left()) / view.width();
         std::vector<QRgb> ring(static_cast<std::size_t>(scale) + 1);
         for (int r = 0; r <= scale; ++r) {
             const double a0 = r * perPixel;
@@ -395,24 +387,20 @@ QImage SkyView::render(QSize size) const
     painter.setFont(font);
     painter.setPen(kAxis);
     painter.drawLine(QPointF(0, horizon), QPointF(w, horizon));
-    if (scale > 8) {
-        for (int a = -60; a <= 60; a += 10) {
-            const double x = cx + a / kSkyExtent * scale;
-            painter.drawLine(QPointF(x, horizon), QPointF(x, horizon + 4));
-            if (a % 20 == 0)
-                painter.drawText(QRectF(x - 20, horizon + 4, 40, 14), Qt::AlignCenter,
-                                 QStringLiteral("%1\u00b0").arg(std::abs(a)));
-        }
-    }
+    if (scale > 8)
+        drawAxis(
+            painter, ChartAxis::X, horizon,
+            axisTicks(view, ChartAxis::X, -kSkyExtent, kSkyExtent, 10.0, 20.0),
+            [](double a) { return tickText(std::fabs(a), 0) + QChar(0x00b0); }, 4.0);
     painter.setPen(kText);
     painter.drawText(QRectF(4, h - 16, w - 8, 15), Qt::AlignCenter,
                      QStringLiteral("Angle from the antisolar point (sun behind you)"));
     if (s && scale > 40) {
         // Names beside the bows on the left, the dark band's at the top.
         auto label = [&](double angle, double elevation, const QString& text) {
-            const double r = angle / kSkyExtent * scale;
-            const double e = elevation * std::numbers::pi / 180.0;
-            const QPointF p(cx + r * std::cos(e), horizon - r * std::sin(e));
+            const double e = elevation * kDegree;
+            const Point at = view.toPixels({angle * std::cos(e), angle * std::sin(e)});
+            const QPointF p(at.x, at.y);
             const bool left = std::cos(e) < -0.1;
             const bool top = std::fabs(std::cos(e)) <= 0.1;
             const QRectF box = top    ? QRectF(p.x() - 60, p.y() - 7, 120, 14)

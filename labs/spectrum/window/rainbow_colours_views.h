@@ -38,11 +38,11 @@ private:
 
 // The deviation D against the impact parameter b, one panel per order shown, one curve per
 // colour, the least deviation of each curve marked.
-class DeviationChart final : public PictureView
+class DeviationPanels final : public PictureView
 {
     Q_OBJECT
 public:
-    explicit DeviationChart(QWidget* parent = nullptr);
+    explicit DeviationPanels(QWidget* parent = nullptr);
     QSize sizeHint() const override { return {640, 300}; }
 
 protected:

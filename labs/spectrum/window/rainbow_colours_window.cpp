@@ -1,12 +1,10 @@
 #include "rainbow_colours_window.h"
 
 #include "dispersion.h"
-#include "explore_access.h"
 #include "export_actions.h"
 #include "picture_choice.h"
 #include "rainbow_colours_scene.h"
 #include "rainbow_colours_views.h"
-#include "window_frame.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,12 +12,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -36,40 +30,21 @@ namespace
 
 constexpr int kDefaultWavelengths = 40;
 
-QString withoutColon(QString text)
-{
-    if (text.endsWith(QLatin1Char(':')))
-        text.chop(1);
-    return text;
-}
-
-// A small angle in exponent form, in the program's locale: "1.4e-12°".
-QString exponentText(double degrees)
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(degrees, 'e', 1) + QChar(0x00b0);
-}
-
 } // namespace
 
 RainbowColoursWindow::RainbowColoursWindow(QWidget* parent)
-    : LabWindow(QStringLiteral("RainbowColours"), QStringLiteral("Rainbow Colours"), parent)
+    : ModernWindow(QStringLiteral("RainbowColours"), QStringLiteral("Rainbow Colours"), {1240, 800},
+                   parent)
 {
-    growWithFrame(this, {1240, 800});
-
     auto* left = new QVBoxLayout;
     left->addWidget(buildControls());
     left->addWidget(buildReadouts());
     left->addStretch(1);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    m_close = close;
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setToolTip(QStringLiteral("Hide the window; it opens again as you left it (Esc)"));
-    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    QPushButton* close =
+        closeButton(QStringLiteral("Hide the window; it opens again as you left it (Esc)"));
     left->addWidget(close, 0, Qt::AlignRight);
 
-    m_chart = new DeviationChart(this);
+    m_chart = new DeviationPanels(this);
     m_chart->setObjectName(QStringLiteral("deviationChart"));
     m_chart->setAccessibleName(QStringLiteral("Deviation curves"));
     m_chart->setToolTip(QStringLiteral("Deviation D against impact parameter b for each colour; "
@@ -95,7 +70,21 @@ RainbowColoursWindow::RainbowColoursWindow(QWidget* parent)
     auto* root = new QHBoxLayout(this);
     root->addLayout(left, 0);
     root->addLayout(pictures, 1);
-    redraw();
+
+    // Reading order: the settings column top to bottom, then the pictures, then Close.
+    QList<QWidget*> chain{m_liquid};
+    for (QCheckBox* check : m_orders)
+        chain << check;
+    chain << m_countSlider << m_countSpin;
+    for (const BowReadouts& r : m_bowReadouts)
+        for (Readout* value : r.values)
+            chain << value->widget();
+    chain << m_darkBand->widget() << m_agreement->widget() << m_chart << m_drop << m_sky << close;
+    setTabChain(chain);
+    keepInStep(m_countSlider, m_countSpin);
+    refreshOn({m_liquid, m_orders[0], m_orders[1], m_orders[2], m_orders[3], m_orders[4],
+               m_countSlider, m_countSpin});
+    refresh();
 
     auto choice = std::make_unique<PictureChoice>();
     for (PictureView* view : {static_cast<PictureView*>(m_chart), static_cast<PictureView*>(m_drop),
@@ -104,26 +93,6 @@ RainbowColoursWindow::RainbowColoursWindow(QWidget* parent)
         choice->add(view, [view](QPainter& p, const QRectF& at) { view->paintPicture(p, at); });
     }
     installExportActions(this, std::move(choice));
-}
-
-void RainbowColoursWindow::showEvent(QShowEvent* event)
-{
-    const bool first = !m_shown;
-    LabWindow::showEvent(event);
-    if (!first)
-        return;
-    m_shown = true;
-    // Reading order: the settings column top to bottom, then the pictures, then Close.
-    QList<QWidget*> chain{m_liquid};
-    for (QCheckBox* check : m_orders)
-        chain << check;
-    chain << m_countSlider << m_countSpin;
-    for (const BowReadouts& r : m_bowReadouts)
-        for (QLineEdit* field : r.fields)
-            chain << field;
-    chain << m_darkBand << m_agreement << m_chart << m_drop << m_sky << m_close;
-    setTabChain(chain);
-    m_liquid->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* RainbowColoursWindow::buildControls()
@@ -159,7 +128,6 @@ QWidget* RainbowColoursWindow::buildControls()
                               .arg(k + 1)
                               .arg(k == 0 ? QString() : QStringLiteral("s")));
         orderRow->addWidget(check, k < 2 ? 0 : 1, k < 2 ? k : k - 2);
-        connect(check, &QCheckBox::toggled, this, &RainbowColoursWindow::orderCheck_Change);
         m_orders[static_cast<std::size_t>(k)] = check;
     }
     auto* ordersLabel = new QLabel(QStringLiteral("&Internal reflections:"), box);
@@ -187,26 +155,15 @@ QWidget* RainbowColoursWindow::buildControls()
     m_countSlider->setAccessibleName(QStringLiteral("Wavelengths N (400\u2013700 nm)"));
     m_countSpin->setAccessibleName(m_countSlider->accessibleName());
     form->addRow(countLabel, count);
-
-    connect(m_liquid, &QComboBox::currentIndexChanged, this,
-            &RainbowColoursWindow::liquidList_Change);
-    connect(m_countSlider, &QSlider::valueChanged, this, &RainbowColoursWindow::countSlider_Change);
-    connect(m_countSpin, &QSpinBox::valueChanged, this, &RainbowColoursWindow::countSpin_Change);
     return box;
 }
 
-QLineEdit* RainbowColoursWindow::addReadout(QFormLayout* form, const QString& label,
-                                            const QString& name, QLabel** labelOut)
+Readout* RainbowColoursWindow::addBowReadout(QFormLayout* form, const QString& caption,
+                                             const QString& name)
 {
-    auto* text = new QLabel(label, form->parentWidget());
-    QLineEdit* field =
-        addLaidOutReadout(form->parentWidget(), name.toLatin1().constData(), withoutColon(label));
-    field->setMinimumWidth(90);
-    text->setBuddy(field);
-    form->addRow(text, field);
-    if (labelOut)
-        *labelOut = text;
-    return field;
+    Readout* value = addReadout(form, name.toLatin1().constData(), caption);
+    value->widget()->setMinimumWidth(90);
+    return value;
 }
 
 QWidget* RainbowColoursWindow::buildReadouts()
@@ -216,22 +173,24 @@ QWidget* RainbowColoursWindow::buildReadouts()
     for (int k = 1; k <= kMaxOrder; ++k) {
         BowReadouts& r = m_bowReadouts[static_cast<std::size_t>(k - 1)];
         const QString bow = orderName(k) + QStringLiteral(" bow");
-        r.fields[0] = addReadout(form, bow + QStringLiteral(", red (700 nm):"),
-                                 QStringLiteral("bow%1Red").arg(k), &r.labels[0]);
-        r.fields[1] = addReadout(form, bow + QStringLiteral(", violet (400 nm):"),
-                                 QStringLiteral("bow%1Violet").arg(k), &r.labels[1]);
-        r.fields[2] = addReadout(form, bow + QStringLiteral(" width:"),
-                                 QStringLiteral("bow%1Width").arg(k), &r.labels[2]);
+        r.values[0] = addBowReadout(form, bow + QStringLiteral(", red (700 nm)"),
+                                    QStringLiteral("bow%1Red").arg(k));
+        r.values[1] = addBowReadout(form, bow + QStringLiteral(", violet (400 nm)"),
+                                    QStringLiteral("bow%1Violet").arg(k));
+        r.values[2] = addBowReadout(form, bow + QStringLiteral(" width"),
+                                    QStringLiteral("bow%1Width").arg(k));
+        for (int j = 0; j < 3; ++j)
+            r.captions[j] = form->labelForField(r.values[j]->widget());
     }
-    m_darkBand = addReadout(form, QStringLiteral("Alexander's dark band width:"),
-                            QStringLiteral("darkBandWidth"));
-    m_darkBand->setToolTip(QStringLiteral("The secondary bow's inner edge minus the primary "
-                                          "bow's outer edge"));
-    m_agreement = addReadout(form, QStringLiteral("Curve minima against closed form:"),
-                             QStringLiteral("curveAgreement"));
-    m_agreement->setToolTip(QStringLiteral("The largest difference between a plotted curve's "
-                                           "least deviation, found numerically, and the closed "
-                                           "form cos\u00b2 i = (n\u00b2 \u2212 1) / (k(k + 2))"));
+    m_darkBand = addBowReadout(form, QStringLiteral("Alexander's dark band width"),
+                               QStringLiteral("darkBandWidth"));
+    m_darkBand->explain(QStringLiteral("The secondary bow's inner edge minus the primary bow's "
+                                       "outer edge"));
+    m_agreement = addBowReadout(form, QStringLiteral("Curve minima against closed form"),
+                                QStringLiteral("curveAgreement"));
+    m_agreement->explain(QStringLiteral("The largest difference between a plotted curve's least "
+                                        "deviation, found numerically, and the closed form "
+                                        "cos\u00b2 i = (n\u00b2 \u2212 1) / (k(k + 2))"));
     return box;
 }
 
@@ -244,7 +203,7 @@ unsigned RainbowColoursWindow::chosenOrders() const
     return orders;
 }
 
-void RainbowColoursWindow::redraw()
+void RainbowColoursWindow::refresh()
 {
     const auto materials = dispersiveMaterials();
     const int index =
@@ -264,49 +223,19 @@ void RainbowColoursWindow::redraw()
             if (b.order == k)
                 bow = &b;
         for (int j = 0; j < 3; ++j) {
-            r.labels[j]->setVisible(shown);
-            r.fields[j]->setVisible(shown);
+            r.captions[j]->setVisible(shown);
+            r.values[j]->widget()->setVisible(shown);
         }
-        r.fields[0]->setText(bow ? degreesText(bow->red) : QString());
-        r.fields[1]->setText(bow ? degreesText(bow->violet) : QString());
-        r.fields[2]->setText(bow ? degreesText(bow->width()) : QString());
+        r.values[0]->write(bow ? degreesText(bow->red) : QString());
+        r.values[1]->write(bow ? degreesText(bow->violet) : QString());
+        r.values[2]->write(bow ? degreesText(bow->width()) : QString());
     }
-    m_darkBand->setText(scene->darkBand ? degreesText(*scene->darkBand) : QString());
-    m_agreement->setText(scene->orders.empty() ? QString()
-                                               : exponentText(scene->largestDisagreement));
-}
-
-void RainbowColoursWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        hide();
-        return;
-    }
-    LabWindow::keyPressEvent(event);
-}
-
-void RainbowColoursWindow::liquidList_Change(int)
-{
-    redraw();
-}
-
-void RainbowColoursWindow::orderCheck_Change()
-{
-    redraw();
-}
-
-void RainbowColoursWindow::countSlider_Change(int value)
-{
-    const QSignalBlocker block(m_countSpin);
-    m_countSpin->setValue(value);
-    redraw();
-}
-
-void RainbowColoursWindow::countSpin_Change(int value)
-{
-    const QSignalBlocker block(m_countSlider);
-    m_countSlider->setValue(value);
-    redraw();
+    m_darkBand->write(scene->darkBand ? degreesText(*scene->darkBand) : QString());
+    // A small angle in exponent form: "1.4e-12°".
+    m_agreement->write(scene->orders.empty()
+                           ? QString()
+                           : fixedText(scene->largestDisagreement, 1, FixedForm::Exponent) +
+                                 QChar(0x00b0));
 }
 
 QWidget* createRainbowColoursWindow()

@@ -1,6 +1,7 @@
 #include "controls.h"
 #include "plane_mirror_window.h"
 #include "plot_widget.h"
+#include "window_support.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -14,20 +15,13 @@
 #include <memory>
 
 using namespace lumenary;
+using lumenary::test::child;
 
 Q_DECLARE_METATYPE(lumenary::Point)
 Q_DECLARE_METATYPE(lumenary::Rgb)
 
 namespace
 {
-
-template <typename T> T* child(QWidget* w, const char* name)
-{
-    auto* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
 
 const char* const kTwoMirrorControls[] = {"alpha", "angletext", "Label3", "Label4",
                                           "M11",   "M12",       "M21",    "M22"};

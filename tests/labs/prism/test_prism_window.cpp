@@ -1,6 +1,7 @@
 #include "controls.h"
 #include "plot_widget.h"
 #include "prism_window.h"
+#include "window_support.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -12,17 +13,11 @@
 #include <memory>
 
 using namespace lumenary;
+using lumenary::test::child;
+using lumenary::test::typeInto;
 
 namespace
 {
-
-template <typename T> T* child(QWidget* w, const char* name)
-{
-    auto* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
 
 const char* const kReadouts[] = {"theta12",  "theta1p2",  "theta22", "theta2p2",
                                  "theta2b2", "theta2pb2", "Dev"};
@@ -180,8 +175,7 @@ void TestPrismWindow::optionsWaitForTheScrollBar()
     const QByteArray name = control.toLatin1();
     if (control == "NRay") {
         auto* field = child<QLineEdit>(m_window.get(), "NRay");
-        field->selectAll();
-        QTest::keyClicks(field, "7");
+        typeInto(field, "7");
     } else {
         QTest::mouseClick(child<QCheckBox>(m_window.get(), name.constData()), Qt::LeftButton);
     }

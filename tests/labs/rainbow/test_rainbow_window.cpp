@@ -1,5 +1,6 @@
 #include "plot_widget.h"
 #include "rainbow_window.h"
+#include "window_support.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -16,17 +17,11 @@
 #include <memory>
 
 using namespace lumenary;
+using lumenary::test::child;
+using lumenary::test::typeInto;
 
 namespace
 {
-
-template <typename T> T* child(QWidget* w, const char* name)
-{
-    auto* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
 
 // Whether the incident ray at height b is on the drawing: a red pixel where it crosses x = 1.5.
 bool incidentRayDrawn(PlotWidget* plot, double b)
@@ -199,8 +194,7 @@ void TestRainbowWindow::scrollBarTraces()
     QFETCH(QString, m);
     QFETCH(int, value);
     auto* mmax = field("Mmax");
-    mmax->selectAll();
-    QTest::keyClicks(mmax, m);
+    typeInto(mmax, m);
     scroll()->setValue(value);
     QTEST(field("f")->text(), "f");
     QTEST(field("theta2")->text(), "theta2");
@@ -245,13 +239,11 @@ void TestRainbowWindow::choosingAMediumTraces()
     QFETCH(int, row);
     // A primary-rainbow trace first, so that unchanged read-outs show.
     auto* mmax = field("Mmax");
-    mmax->selectAll();
-    QTest::keyClicks(mmax, "1");
+    typeInto(mmax, "1");
     scroll()->setValue(49);
     scroll()->setValue(50);
     QCOMPARE(field("D")->text(), QString("151.670347222111"));
-    mmax->selectAll();
-    QTest::keyClicks(mmax, "0");
+    typeInto(mmax, "0");
     choose(child<QComboBox>(m_window.get(), qPrintable(list)), row);
     QTEST(field("n1")->text(), "n1");
     QTEST(field("n2")->text(), "n2");
@@ -273,8 +265,7 @@ void TestRainbowWindow::textPartIsNoChoice()
     one->setFocus();
     QVERIFY(one->lineEdit()->hasFocus());
     two->setFocus(); // "vacuum" names an entry, yet leaving it is no choice
-    two->lineEdit()->selectAll();
-    QTest::keyClicks(two->lineEdit(), "diamond");
+    typeInto(two->lineEdit(), "diamond");
     QTest::keyClick(two->lineEdit(), Qt::Key_Return);
     QTest::keyClick(two->lineEdit(), Qt::Key_Tab);
     field("Mmax")->setFocus();
@@ -337,8 +328,7 @@ void TestRainbowWindow::countTakesEffectAtNextTrace()
         QCOMPARE(field("D")->text(), d);
         QVERIFY(plot->drawingLayer() == before);
     }
-    mmax->selectAll();
-    QTest::keyClicks(mmax, "2");
+    typeInto(mmax, "2");
     scroll()->setValue(50);
     QCOMPARE(field("D")->text(), QString("287.505520833166"));
 }

@@ -1,5 +1,6 @@
 #include "plot_widget.h"
 #include "ray_diagram_window.h"
+#include "window_support.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,17 +11,11 @@
 #include <memory>
 
 using namespace lumenary;
+using lumenary::test::child;
+using lumenary::test::typeInto;
 
 namespace
 {
-
-template <typename T> T* child(QWidget* w, const char* name)
-{
-    auto* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
 
 QLineEdit* field(QWidget* w, const char* name)
 {
@@ -124,8 +119,7 @@ void TestMirrorWindows::zeroRadiusDoesNotRedraw()
     const QString xi = field(w.get(), "xi")->text();
     const QImage before = w->plot()->drawingLayer();
     auto* radius = field(w.get(), paramName(convex));
-    radius->selectAll();
-    QTest::keyClicks(radius, "0");
+    typeInto(radius, "0");
     QCOMPARE(radius->text(), QString("0"));
     QCOMPARE(slider->value(), 100);
     QCOMPARE(field(w.get(), "d")->text(), d);
@@ -190,8 +184,7 @@ void TestMirrorWindows::typedNegativeRadius()
 {
     auto w = makeWindow(false);
     auto* radius = field(w.get(), "R");
-    radius->selectAll();
-    QTest::keyClicks(radius, "-");
+    typeInto(radius, "-");
     QCOMPARE(field(w.get(), "d")->text(), QString("50")); // a lone minus draws nothing
     QTest::keyClicks(radius, "20");
     // The concave window shows the radius it draws.

@@ -1,5 +1,6 @@
 #include "plot_widget.h"
 #include "ray_diagram_window.h"
+#include "window_support.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,30 +10,9 @@
 #include <memory>
 
 using namespace lumenary;
-
-namespace
-{
-
-template <typename T> T* child(QWidget* w, const char* name)
-{
-    auto* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
-
-// How many pixels of the drawing layer are not transparent.
-int drawnPixels(PlotWidget* plot)
-{
-    const QImage layer = plot->drawingLayer();
-    int n = 0;
-    for (int y = 0; y < layer.height(); ++y)
-        for (int x = 0; x < layer.width(); ++x)
-            n += qAlpha(layer.pixel(x, y)) != 0;
-    return n;
-}
-
-} // namespace
+using lumenary::test::child;
+using lumenary::test::drawnPixels;
+using lumenary::test::typeInto;
 
 class TestRayDiagramWindow : public QObject
 {
@@ -86,8 +66,7 @@ void TestRayDiagramWindow::typingMinusThenDigit()
     auto* ymin = child<QLineEdit>(m_window.get(), "ymin");
     auto* d = child<QLineEdit>(m_window.get(), "d");
     QCOMPARE(d->text(), QString("32.2"));
-    ymin->selectAll();
-    QTest::keyClicks(ymin, "-");
+    typeInto(ymin, "-");
     QCOMPARE(d->text(), QString("32.2")); // a lone minus changes nothing
     QCOMPARE(slider->value(), 100);
     QTest::keyClicks(ymin, "2");

@@ -123,8 +123,7 @@ void TestPrismSpectrumCore::pictureFollowsTheDeviation()
         const TracedRay& ray = scene.rays[std::size_t(i)];
         QVERIFY(onPrism(scene.prism, ray.path[1]));
         const double out = directionDegrees(ray.path[1], ray.path[2]);
-        const auto expected =
-            prismDeviation(prismIndex(s, spectrumWavelength(i, 5)), apex, incidence);
+        const auto expected = prismDeviation(prismIndex(s, bandWavelength(i, 5)), apex, incidence);
         QVERIFY(expected);
         QVERIFY2(std::fabs((in - out) - *expected) < 1e-6, qPrintable(QString::number(in - out)));
         QVERIFY(*expected < previous); // violet is deviated most

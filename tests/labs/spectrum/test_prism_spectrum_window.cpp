@@ -11,20 +11,9 @@
 #include <memory>
 
 using namespace lumenary;
+using lumenary::test::angleIn;
 using lumenary::test::child;
-
-namespace
-{
-
-// The number at the start of a read-out such as "38.6467°".
-double leadingNumber(const QString& text)
-{
-    bool ok = false;
-    const double value = text.section(QChar(0x00b0), 0, 0).toDouble(&ok);
-    return ok ? value : qQNaN();
-}
-
-} // namespace
+using lumenary::test::readout;
 
 class TestPrismSpectrumWindow : public QObject
 {
@@ -75,9 +64,9 @@ void TestPrismSpectrumWindow::readOuts()
         child<QComboBox>(m_window.get(), "materialList")->setCurrentIndex(material);
     auto* slider = child<QSlider>(m_window.get(), "incidenceSlider");
     slider->setValue(incidenceTenths);
-    const QString least = child<QLabel>(m_window.get(), "minimumDeviation")->text();
-    QVERIFY2(std::fabs(leadingNumber(least) - minimum) < 0.005, qPrintable(least));
-    const QString n = child<QLabel>(m_window.get(), "indexD")->text();
+    const QString least = readout(m_window.get(), "minimumDeviation")->value();
+    QVERIFY2(std::fabs(angleIn(least) - minimum) < 0.005, qPrintable(least));
+    const QString n = readout(m_window.get(), "indexD")->value();
     QCOMPARE(child<QLabel>(m_window.get(), "measuredIndex")->text(), n);
     auto* deviation = child<QLabel>(m_window.get(), "deviationD");
     QCOMPARE(deviation->accessibleName(), "Deviation (d line): " + deviation->text());
@@ -86,11 +75,11 @@ void TestPrismSpectrumWindow::readOuts()
         QVERIFY(m_window->picture()->accessibleDescription().contains("totally reflected"));
         return;
     }
-    const double now = leadingNumber(deviation->text());
-    QVERIFY2(now >= leadingNumber(least) - 5e-5, qPrintable(deviation->text()));
+    const double now = angleIn(deviation->text());
+    QVERIFY2(now >= angleIn(least) - 5e-5, qPrintable(deviation->text()));
     // Near the minimum the deviation hardly changes with the incidence.
     if (std::abs(incidenceTenths - 493) <= 1)
-        QVERIFY(now - leadingNumber(least) < 0.001);
+        QVERIFY(now - angleIn(least) < 0.001);
 }
 
 void TestPrismSpectrumWindow::pictureShowsTheFan()

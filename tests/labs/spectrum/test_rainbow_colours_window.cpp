@@ -13,24 +13,9 @@
 #include <memory>
 
 using namespace lumenary;
+using lumenary::test::angleIn;
 using lumenary::test::child;
-
-namespace
-{
-
-// An angle read-out's value, or NaN when it is not "<number>°".
-double angleOf(const QLineEdit* field)
-{
-    QString text = field->text();
-    if (!text.endsWith(QChar(0x00b0)))
-        return std::nan("");
-    text.chop(1);
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    return ok ? v : std::nan("");
-}
-
-} // namespace
+using lumenary::test::readout;
 
 class TestRainbowColoursWindow : public QObject
 {
@@ -97,17 +82,17 @@ void TestRainbowColoursWindow::switchingLiquids()
         const auto bow = rainbow::bowOf(m, k);
         QVERIFY(bow);
         const double red =
-            angleOf(child<QLineEdit>(w, qPrintable(QStringLiteral("bow%1Red").arg(k))));
+            angleIn(readout(w, qPrintable(QStringLiteral("bow%1Red").arg(k)))->value());
         const double violet =
-            angleOf(child<QLineEdit>(w, qPrintable(QStringLiteral("bow%1Violet").arg(k))));
+            angleIn(readout(w, qPrintable(QStringLiteral("bow%1Violet").arg(k)))->value());
         const double width =
-            angleOf(child<QLineEdit>(w, qPrintable(QStringLiteral("bow%1Width").arg(k))));
+            angleIn(readout(w, qPrintable(QStringLiteral("bow%1Width").arg(k)))->value());
         QVERIFY(std::fabs(red - bow->red) < 0.0006 && std::fabs(violet - bow->violet) < 0.0006);
         QVERIFY(std::fabs(width - std::fabs(red - violet)) < 0.0011);
         // Red outside on the primary, inside on the secondary.
         QCOMPARE(red > violet, k == 1);
     }
-    const double band = angleOf(child<QLineEdit>(w, "darkBandWidth"));
+    const double band = angleIn(readout(w, "darkBandWidth")->value());
     QVERIFY(std::fabs(band - *rainbow::darkBandWidth(m)) < 0.0006);
     bool ok = false;
     QString agreement = child<QLineEdit>(w, "curveAgreement")->text();
