@@ -57,38 +57,10 @@ bool Box::meetsSegment(Vec2 a, Vec2 b) const
     return true;
 }
 
-double BoxTree::entry(const Box& b, Vec2 o, Vec2 inv, const bool zero[2], double limit)
-{
-    double tmin = 0.0;
-    double tmax = limit;
-    if (zero[0]) {
-        if (o.x < b.lo.x || o.x > b.hi.x)
-            return -1.0;
-    } else {
-        double t1 = (b.lo.x - o.x) * inv.x;
-        double t2 = (b.hi.x - o.x) * inv.x;
-        if (t1 > t2)
-            std::swap(t1, t2);
-        tmin = std::max(tmin, t1);
-        tmax = std::min(tmax, t2);
-    }
-    if (zero[1]) {
-        if (o.y < b.lo.y || o.y > b.hi.y)
-            return -1.0;
-    } else {
-        double t1 = (b.lo.y - o.y) * inv.y;
-        double t2 = (b.hi.y - o.y) * inv.y;
-        if (t1 > t2)
-            std::swap(t1, t2);
-        tmin = std::max(tmin, t1);
-        tmax = std::min(tmax, t2);
-    }
-    return tmin <= tmax ? tmin : -1.0;
-}
-
 void BoxTree::build(const std::vector<Box>& boxes)
 {
     m_nodes.clear();
+    m_boxes = boxes;
     m_items.resize(boxes.size());
     std::iota(m_items.begin(), m_items.end(), 0);
     if (boxes.empty())
@@ -106,7 +78,7 @@ void BoxTree::build(const std::vector<Box>& boxes)
         for (std::int32_t i = task.first; i < task.first + task.count; ++i)
             bound.add(boxes[static_cast<std::size_t>(m_items[static_cast<std::size_t>(i)])]);
         m_nodes[static_cast<std::size_t>(task.node)].box = bound;
-        if (task.count <= 4) {
+        if (task.count <= 2) {
             m_nodes[static_cast<std::size_t>(task.node)].first = task.first;
             m_nodes[static_cast<std::size_t>(task.node)].count = task.count;
             continue;

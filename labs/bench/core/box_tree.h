@@ -2,13 +2,14 @@
 
 #include "vec2.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 // A hierarchy of axis-aligned bounding boxes over numbered items (surfaces, glass regions,
 // detectors), so that finding what a ray meets costs about log(items) box tests instead of one
 // test per item. Built by halving the items at the median of their centres along the wider
-// side of their box, down to leaves of a few items.
+// side of their box, down to leaves of one or two items.
 namespace lumenary::bench
 {
 
@@ -31,11 +32,26 @@ public:
     // Builds the tree over boxes[i], item i.
     void build(const std::vector<Box>& boxes);
 
-    // Calls visit(item) for every item whose box the ray origin + t·direction enters at some t
-    // in [0, limit()]; visit may lower the limit as it finds nearer hits. Nearer boxes first,
-    // so the limit falls early.
+    // A ray prepared for box tests: its origin, and per axis the inverse of its direction (a
+    // zero component marked, since 0 · ∞ has no value).
+    struct Probe {
+        Probe(Vec2 origin, Vec2 direction)
+            : o(origin), inv{direction.x == 0.0 ? 0.0 : 1.0 / direction.x,
+                             direction.y == 0.0 ? 0.0 : 1.0 / direction.y},
+              zeroX(direction.x == 0.0), zeroY(direction.y == 0.0)
+        {
+        }
+        Vec2 o;
+        Vec2 inv;
+        bool zeroX;
+        bool zeroY;
+    };
+
+    // Calls visit(item) for every item in a leaf whose box the ray origin + t·direction enters at
+    // some t in [0, limit()] (the item itself tests the ray); visit may lower the limit as it
+    // finds nearer hits. Nearer boxes first, so the limit falls early.
     template <typename Visit, typename Limit>
-    void alongRay(Vec2 origin, Vec2 direction, Visit&& visit, Limit&& limit) const;
+    void alongRay(const Probe& probe, Visit&& visit, Limit&& limit) const;
 
     // Calls visit(item) for every item whose box holds p.
     template <typename Visit> void at(Vec2 p, Visit&& visit) const;
@@ -53,26 +69,48 @@ private:
     };
     std::int32_t buildNode(std::vector<Box>& boxes, std::int32_t first, std::int32_t count);
     // Where the ray enters the box, or a negative value when it misses it within limit.
-    static double entry(const Box& b, Vec2 o, Vec2 inv, const bool zero[2], double limit);
+    static double entry(const Box& b, const Probe& r, double limit)
+    {
+        double tmin = 0.0;
+        double tmax = limit;
+        if (r.zeroX) {
+            if (r.o.x < b.lo.x || r.o.x > b.hi.x)
+                return -1.0;
+        } else {
+            const double t1 = (b.lo.x - r.o.x) * r.inv.x;
+            const double t2 = (b.hi.x - r.o.x) * r.inv.x;
+            tmin = std::max(tmin, std::min(t1, t2));
+            tmax = std::min(tmax, std::max(t1, t2));
+        }
+        if (r.zeroY) {
+            if (r.o.y < b.lo.y || r.o.y > b.hi.y)
+                return -1.0;
+        } else {
+            const double t1 = (b.lo.y - r.o.y) * r.inv.y;
+            const double t2 = (b.hi.y - r.o.y) * r.inv.y;
+            tmin = std::max(tmin, std::min(t1, t2));
+            tmax = std::min(tmax, std::max(t1, t2));
+        }
+        return tmin <= tmax ? tmin : -1.0;
+    }
 
     std::vector<Node> m_nodes;
     std::vector<std::int32_t> m_items;
+    std::vector<Box> m_boxes; // each item's own box
 };
 
 template <typename Visit, typename Limit>
-void BoxTree::alongRay(Vec2 origin, Vec2 direction, Visit&& visit, Limit&& limit) const
+void BoxTree::alongRay(const Probe& probe, Visit&& visit, Limit&& limit) const
 {
     if (m_nodes.empty())
         return;
-    const bool zero[2] = {direction.x == 0.0, direction.y == 0.0};
-    const Vec2 inv{zero[0] ? 0.0 : 1.0 / direction.x, zero[1] ? 0.0 : 1.0 / direction.y};
     struct Pending {
         std::int32_t node;
         double t;
     };
     Pending stack[128];
     int top = 0;
-    const double t0 = entry(m_nodes[0].box, origin, inv, zero, limit());
+    const double t0 = entry(m_nodes[0].box, probe, limit());
     if (t0 < 0.0)
         return;
     stack[top++] = {0, t0};
@@ -89,9 +127,8 @@ void BoxTree::alongRay(Vec2 origin, Vec2 direction, Visit&& visit, Limit&& limit
         }
         const std::int32_t l = node.first;
         const double lim = limit();
-        const double tl = entry(m_nodes[static_cast<std::size_t>(l)].box, origin, inv, zero, lim);
-        const double tr =
-            entry(m_nodes[static_cast<std::size_t>(l + 1)].box, origin, inv, zero, lim);
+        const double tl = entry(m_nodes[static_cast<std::size_t>(l)].box, probe, lim);
+        const double tr = entry(m_nodes[static_cast<std::size_t>(l + 1)].box, probe, lim);
         // The nearer child goes on top of the stack; the depth never passes log2(items) + 2.
         if (tl >= 0.0 && tr >= 0.0) {
             stack[top++] = tl <= tr ? Pending{l + 1, tr} : Pending{l, tl};
@@ -116,8 +153,11 @@ template <typename Visit> void BoxTree::at(Vec2 p, Visit&& visit) const
         if (!node.box.contains(p))
             continue;
         if (node.count > 0) {
-            for (std::int32_t i = 0; i < node.count; ++i)
-                visit(m_items[static_cast<std::size_t>(node.first + i)]);
+            for (std::int32_t i = 0; i < node.count; ++i) {
+                const std::int32_t item = m_items[static_cast<std::size_t>(node.first + i)];
+                if (m_boxes[static_cast<std::size_t>(item)].contains(p))
+                    visit(item);
+            }
             continue;
         }
         stack[top++] = node.first + 1;
@@ -137,8 +177,11 @@ template <typename Visit> void BoxTree::overlapping(const Box& b, Visit&& visit)
         if (!node.box.overlaps(b))
             continue;
         if (node.count > 0) {
-            for (std::int32_t i = 0; i < node.count; ++i)
-                visit(m_items[static_cast<std::size_t>(node.first + i)]);
+            for (std::int32_t i = 0; i < node.count; ++i) {
+                const std::int32_t item = m_items[static_cast<std::size_t>(node.first + i)];
+                if (m_boxes[static_cast<std::size_t>(item)].overlaps(b))
+                    visit(item);
+            }
             continue;
         }
         stack[top++] = node.first + 1;

@@ -3,6 +3,7 @@
 #include "scene.h"
 
 #include <array>
+#include <cmath>
 #include <optional>
 
 // The shapes behind the elements' numbers, worked out once: where a lens's surfaces and corners
@@ -10,6 +11,17 @@
 // use these, so that what is traced is what is drawn.
 namespace lumenary::bench
 {
+
+// a scaled to length 1 by a plain square root, for vectors of ordinary size (the tracer's
+// directions and normals; hypot's care for overflow costs a fifth of a trace); zero stays zero.
+inline Vec2 normalised(Vec2 a)
+{
+    const double len = std::sqrt(a.x * a.x + a.y * a.y);
+    if (!(len > 0.0))
+        return {};
+    const double k = 1.0 / len;
+    return {a.x * k, a.y * k};
+}
 
 // The unit vector at an angle in degrees counter-clockwise from +x; exact at multiples of 90°.
 Vec2 directionVector(double degrees);

@@ -142,12 +142,16 @@ int intersect(const Surface& s, Vec2 o, Vec2 d, bool onIt, double t[2])
         if (denom == 0.0)
             return 0;
         const Vec2 w = s.a - o;
-        const double u = cross(w, e) / denom;
-        const double v = cross(w, d) / denom;
-        if (!(u > 0.0) || !(v >= 0.0 && v <= 1.0) || !std::isfinite(u))
+        // t = cu / denom > 0 and 0 ≤ cv / denom ≤ 1, told by signs before dividing: most
+        // surfaces a ray is tested against are missed.
+        const double cu = cross(w, e);
+        const double cv = cross(w, d);
+        const bool meets = denom > 0.0 ? cu > 0.0 && cv >= 0.0 && cv <= denom
+                                       : cu < 0.0 && cv <= 0.0 && cv >= denom;
+        if (!meets)
             return 0;
-        t[0] = u;
-        return 1;
+        t[0] = cu / denom;
+        return std::isfinite(t[0]) && t[0] > 0.0 ? 1 : 0;
     }
     case SurfaceShape::Arc:
         return arcHits(s, o, d, onIt, t);
@@ -163,11 +167,11 @@ Vec2 surfaceNormal(const Surface& s, Vec2 q)
     case SurfaceShape::Segment:
         return s.normal;
     case SurfaceShape::Arc:
-        return unit(s.normalSign * (q - s.centre));
+        return normalised(s.normalSign * (q - s.centre));
     case SurfaceShape::Parabola: {
         const Vec2 side = perpendicular(s.normal);
         const double v = dot(q - s.centre, side);
-        return unit(-4.0 * s.radius * s.normal + 2.0 * v * side);
+        return normalised(-4.0 * s.radius * s.normal + 2.0 * v * side);
     }
     }
     return s.normal;
@@ -186,10 +190,16 @@ CompiledScene::CompiledScene(const Scene& scene) : m_scene(scene)
         add(static_cast<std::int32_t>(i), e);
     }
     m_surfaceTree.build(m_surfaceBoxes);
+    m_surfaceGrid.build(m_surfaceBoxes);
     std::vector<Box> boxes;
     for (const Region& r : m_regions)
         boxes.push_back(m_elementBoxes[static_cast<std::size_t>(r.element)]);
     m_regionTree.build(boxes);
+    for (std::size_t r = 0; r < m_regions.size(); ++r) {
+        int meeting = 0;
+        m_regionTree.overlapping(boxes[r], [&](std::int32_t) { ++meeting; });
+        m_regions[r].alone = meeting == 1;
+    }
     boxes.clear();
     for (const DetectorLine& d : m_detectors)
         boxes.push_back(m_elementBoxes[static_cast<std::size_t>(d.element)]);

@@ -3,13 +3,15 @@
 #include "box_tree.h"
 #include "element_geometry.h"
 #include "scene.h"
+#include "surface_grid.h"
 
 #include <cstdint>
 #include <vector>
 
 // A scene turned into what a ray can meet: straight segments, circular arcs and parabola pieces,
-// each knowing its element and what it does to light, with a box tree over them; the glass
-// regions (for the index on either side of a surface) and the detectors, each with their own.
+// each knowing its element and what it does to light, with a uniform grid over them where they
+// are spread evenly and a box tree where they are not; the glass regions (for the index on
+// either side of a surface) and the detectors, each with a box tree of their own.
 namespace lumenary::bench
 {
 
@@ -52,6 +54,7 @@ Vec2 surfaceNormal(const Surface& s, Vec2 q);
 struct Region {
     std::int32_t element = 0;
     Medium medium;
+    bool alone = false; // no other region's box meets this one's
 };
 
 // A detector line.
@@ -70,6 +73,8 @@ public:
     const Scene& scene() const { return m_scene; }
     const std::vector<Surface>& surfaces() const { return m_surfaces; }
     const BoxTree& surfaceTree() const { return m_surfaceTree; }
+    // The grid over the surfaces, when they are spread evenly enough for one (else unbuilt).
+    const SurfaceGrid& surfaceGrid() const { return m_surfaceGrid; }
     const std::vector<Region>& regions() const { return m_regions; }
     const BoxTree& regionTree() const { return m_regionTree; }
     const std::vector<DetectorLine>& detectors() const { return m_detectors; }
@@ -89,6 +94,7 @@ private:
     std::vector<Surface> m_surfaces;
     std::vector<Box> m_surfaceBoxes;
     BoxTree m_surfaceTree;
+    SurfaceGrid m_surfaceGrid;
     std::vector<Region> m_regions;
     std::vector<LensShape> m_lensShapes; // per region; used for lenses only
     BoxTree m_regionTree;

@@ -4,6 +4,7 @@
 #include "scene_check.h"
 #include "surfaces.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lumenary::bench
@@ -207,12 +208,21 @@ void Tracer::startPath(std::size_t index)
     path.counts = {};
     path.box = {};
     const double nm = path.start.wavelength;
-    const auto table = dispersiveMaterials();
-    for (std::size_t i = 0; i < table.size() && i < m_tableIndex.size(); ++i)
-        m_tableIndex[i] = refractiveIndex(table[i], nm).value_or(1.0);
+    auto cached = std::lower_bound(m_indexCache.begin(), m_indexCache.end(), nm,
+                                   [](const auto& entry, double w) { return entry.first < w; });
+    if (cached == m_indexCache.end() || cached->first != nm) {
+        std::array<double, 4> indices{};
+        const auto table = dispersiveMaterials();
+        for (std::size_t i = 0; i < table.size() && i < indices.size(); ++i)
+            indices[i] = refractiveIndex(table[i], nm).value_or(1.0);
+        cached = m_indexCache.insert(cached, {nm, indices});
+    }
+    m_tableIndex = cached->second;
     m_surroundings = indexOf(m_compiled->scene().surroundings);
     m_current = static_cast<std::int64_t>(index);
     m_stack.clear();
+    path.segments.reserve(16);
+    path.box.add(path.start.origin);
     Part first;
     first.origin = path.start.origin;
     first.direction = path.start.direction;

@@ -156,6 +156,8 @@ private:
     std::int64_t m_unstartedCut = 0;      // paths cut by max_segments before they started
     bool m_fromScratch = true;            // the paths are traced in order from the first
     std::array<double, 4> m_tableIndex{}; // the dispersion table's indices at the path's colour
+    // The table's indices at each wavelength met so far, by wavelength.
+    std::vector<std::pair<double, std::array<double, 4>>> m_indexCache;
     double m_surroundings = 1.0;
 };
 

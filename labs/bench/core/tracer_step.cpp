@@ -23,9 +23,10 @@ constexpr double kCorner = 1e-9;
 constexpr int kMaxMeeting = 4;
 constexpr int kCandidates = 32;
 
+// A surface met at distance t (left uninitialised: a step makes 32 of them).
 struct Meeting {
-    double t = 0.0;
-    std::int32_t surface = 0;
+    double t;
+    std::int32_t surface;
 };
 
 // Up to two ways on from a surface.
@@ -73,7 +74,27 @@ Vec2 throughLens(const Surface& s, Vec2 p, Vec2 d)
     const double u = dot(d, side) / dot(d, axis) - h / s.radius;
     if (!std::isfinite(u))
         return d;
-    return unit(axis + u * side);
+    return normalised(axis + u * side);
+}
+
+// The unpolarised shares of power reflected and transmitted where light meets a boundary with
+// cosines ci (incidence) and ct (refraction): Fresnel's formulas as optics/interface.h's
+// fresnelPowers gives them, written with the cosines the vector form of Snell's law already
+// has, since the angle form costs an arccosine, a sine and complex divisions at every surface.
+struct Shares {
+    double reflected;
+    double transmitted;
+};
+Shares fresnelShares(double n1, double n2, double ci, double ct)
+{
+    if (!(ci > 0.0))
+        return {1.0, 0.0};
+    const double rs = (n1 * ci - n2 * ct) / (n1 * ci + n2 * ct);
+    const double rp = (n2 * ci - n1 * ct) / (n2 * ci + n1 * ct);
+    const double ts = 2.0 * n1 * ci / (n1 * ci + n2 * ct);
+    const double tp = 2.0 * n1 * ci / (n2 * ci + n1 * ct);
+    const double flux = n2 * ct / (n1 * ci);
+    return {0.5 * (rs * rs + rp * rp), 0.5 * flux * (ts * ts + tp * tp)};
 }
 
 } // namespace
@@ -118,10 +139,16 @@ void Tracer::traceOne(Part part)
                 found[count++] = {t[k], i};
         }
     };
-    cs.surfaceTree().alongRay(o, d, visit, [&] { return best + kCoincident; });
+    const auto limit = [&] { return best + kCoincident; };
+    if (cs.surfaceGrid().built())
+        cs.surfaceGrid().alongRay(o, d, visit, limit);
+    else
+        cs.surfaceTree().alongRay(BoxTree::Probe(o, d), visit, limit);
 
     // The detectors the ray crosses before tEnd, in order along it.
     const auto detect = [&](double tEnd) {
+        if (cs.detectors().empty())
+            return;
         struct Crossing {
             double t;
             std::int32_t element;
@@ -130,7 +157,7 @@ void Tracer::traceOne(Part part)
         std::vector<Crossing> crossings;
         const auto& lines = cs.detectors();
         cs.detectorTree().alongRay(
-            o, d,
+            BoxTree::Probe(o, d),
             [&](std::int32_t k) {
                 const DetectorLine& line = lines[static_cast<std::size_t>(k)];
                 const Vec2 e = line.to - line.from;
@@ -154,8 +181,7 @@ void Tracer::traceOne(Part part)
     const auto segment = [&](double t, SegmentEnd end) {
         const Vec2 to = o + t * d;
         path.segments.push_back({o, to, part.intensity, part.parent, part.start, end});
-        path.box.add(o);
-        path.box.add(to);
+        path.box.add(to); // the origin is the path's start or an earlier segment's end
         ++path.counts.segments;
         detect(t);
         return static_cast<std::int32_t>(path.segments.size() - 1);
@@ -170,9 +196,10 @@ void Tracer::traceOne(Part part)
         ++path.counts.escaped;
         return;
     }
-    std::sort(found, found + met, [](const Meeting& a, const Meeting& b) {
-        return a.surface < b.surface || (a.surface == b.surface && a.t < b.t);
-    });
+    if (met > 1)
+        std::sort(found, found + met, [](const Meeting& a, const Meeting& b) {
+            return a.surface < b.surface || (a.surface == b.surface && a.t < b.t);
+        });
     met = static_cast<int>(
         std::unique(found, found + met,
                     [](const Meeting& a, const Meeting& b) { return a.surface == b.surface; }) -
@@ -192,7 +219,9 @@ void Tracer::traceOne(Part part)
     for (int j = 0; j < met && !corner; ++j) {
         const Surface& g = surfaces[static_cast<std::size_t>(found[j].surface)];
         const Vec2 q = o + found[j].t * d;
-        if (g.cornered && (length(q - g.a) <= kCorner || length(q - g.b) <= kCorner))
+        const Vec2 ea = q - g.a;
+        const Vec2 eb = q - g.b;
+        if (g.cornered && (dot(ea, ea) <= kCorner * kCorner || dot(eb, eb) <= kCorner * kCorner))
             corner = true;
     }
     if (corner) {
@@ -210,12 +239,12 @@ void Tracer::traceOne(Part part)
     const double intensity = part.intensity;
     switch (s.role) {
     case SurfaceRole::Mirror:
-        out.add(unit(reflected(d, surfaceNormal(s, p))), intensity, SegmentStart::Reflected);
+        out.add(normalised(reflected(d, surfaceNormal(s, p))), intensity, SegmentStart::Reflected);
         break;
     case SurfaceRole::Splitter: {
         const auto& splitter =
             std::get<BeamSplitter>(scene.elements[static_cast<std::size_t>(s.element)].shape);
-        out.add(unit(reflected(d, s.normal)), intensity * splitter.reflectance,
+        out.add(normalised(reflected(d, s.normal)), intensity * splitter.reflectance,
                 SegmentStart::Reflected);
         out.add(d, intensity * (1.0 - splitter.reflectance), SegmentStart::Passed);
         break;
@@ -229,7 +258,7 @@ void Tracer::traceOne(Part part)
         std::int32_t before = -1;
         std::int32_t after = -1;
         std::int32_t face = -1;
-        cs.regionTree().at(p, [&](std::int32_t r) {
+        const auto side = [&](std::int32_t r) {
             bool inBefore = false;
             bool inAfter = false;
             int member = -1;
@@ -248,7 +277,12 @@ void Tracer::traceOne(Part part)
                 before = r;
             if (inAfter && r > after)
                 after = r;
-        });
+        };
+        // A region whose box meets no other's is the only glass that can hold the point.
+        if (met == 1 && cs.regions()[static_cast<std::size_t>(s.region)].alone)
+            side(s.region);
+        else
+            cs.regionTree().at(p, side);
         const auto medium = [&](std::int32_t r) {
             return r < 0 ? m_surroundings
                          : indexOf(cs.regions()[static_cast<std::size_t>(r)].medium);
@@ -268,15 +302,17 @@ void Tracer::traceOne(Part part)
         const Vec2 facing = dot(d, normal) > 0.0 ? -normal : normal;
         const auto through = refracted(d, facing, n1 / n2);
         if (!through) {
-            out.add(unit(reflected(d, facing)), intensity, SegmentStart::TotalReflection);
+            out.add(normalised(reflected(d, facing)), intensity, SegmentStart::TotalReflection);
         } else if (scene.fresnel) {
-            const double cosIn = std::min(1.0, -dot(d, facing));
-            const FresnelPowers f = fresnelPowers(n1, n2, std::acos(cosIn));
-            out.add(unit(reflected(d, facing)), intensity * f.unpolarisedR(),
+            const double ci = std::min(1.0, -dot(d, facing));
+            const double eta = n1 / n2;
+            const double ct = std::sqrt(std::max(0.0, 1.0 - eta * eta * (1.0 - ci * ci)));
+            const Shares f = fresnelShares(n1, n2, ci, ct);
+            out.add(normalised(reflected(d, facing)), intensity * f.reflected,
                     SegmentStart::Reflected);
-            out.add(unit(*through), intensity * f.unpolarisedT(), SegmentStart::Refracted);
+            out.add(normalised(*through), intensity * f.transmitted, SegmentStart::Refracted);
         } else {
-            out.add(unit(*through), intensity, SegmentStart::Refracted);
+            out.add(normalised(*through), intensity, SegmentStart::Refracted);
         }
     }
     }

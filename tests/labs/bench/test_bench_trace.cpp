@@ -1,6 +1,7 @@
 // The Optical Bench's tracer against closed forms, its limits and its documented rules, and the
 // incremental and resumable trace against a fresh one.
 #include "bench_scenes.h"
+#include "interface.h"
 #include "readouts.h"
 
 #include <QTest>
@@ -72,8 +73,8 @@ private slots:
     void rainbowAngle();
     void criticalAngle_data();
     void criticalAngle();
-    void fresnelAtNormalIncidence_data();
-    void fresnelAtNormalIncidence();
+    void fresnelShares_data();
+    void fresnelShares();
     void parabolicMirrorFocus_data();
     void parabolicMirrorFocus();
     void limits_data();
@@ -233,22 +234,32 @@ void TestBenchTrace::criticalAngle()
     QCOMPARE(t->paths()[0].segments[1].start, leaving);
 }
 
-void TestBenchTrace::fresnelAtNormalIncidence_data()
+void TestBenchTrace::fresnelShares_data()
 {
     QTest::addColumn<double>("n");
     QTest::addColumn<bool>("table");
-    QTest::newRow("n = 1.5") << 1.5 << false;
-    QTest::newRow("n = 2.4") << 2.4 << false;
-    QTest::newRow("N-BK7 at d") << index("N-BK7", kLineD) << true;
+    QTest::addColumn<double>("incidence");
+    QTest::addColumn<bool>("fromInside");
+    QTest::newRow("n = 1.5, normal") << 1.5 << false << 0.0 << false;
+    QTest::newRow("n = 2.4, normal") << 2.4 << false << 0.0 << false;
+    QTest::newRow("N-BK7 at d, normal") << index("N-BK7", kLineD) << true << 0.0 << false;
+    QTest::newRow("n = 1.5 at 50 degrees") << 1.5 << false << 50.0 << false;
+    QTest::newRow("from inside n = 1.5 at 30 degrees") << 1.5 << false << 30.0 << true;
 }
 
-// R = ((n − 1)/(n + 1))² goes back, the rest goes on: R + T = 1.
-void TestBenchTrace::fresnelAtNormalIncidence()
+// At normal incidence R = ((n − 1)/(n + 1))²; at any angle the unpolarised R of
+// optics/interface.h; the rest goes on, R + T = 1.
+void TestBenchTrace::fresnelShares()
 {
     QFETCH(double, n);
     QFETCH(bool, table);
-    Scene s = scene({element(RaySource{{-10, 0.3}, 0, colour(kLineD)}),
-                     slab(0, -5, 10, 5, table ? material("N-BK7") : fixedIndex(n))},
+    QFETCH(double, incidence);
+    QFETCH(bool, fromInside);
+    const Vec2 at{0, 0.3};
+    const double direction = fromInside ? 180 - incidence : incidence;
+    const Vec2 start = at - (fromInside ? 5.0 : 10.0) * directionVector(direction);
+    Scene s = scene({element(RaySource{start, direction, colour(kLineD)}),
+                     slab(0, -50, 10, 50, table ? material("N-BK7") : fixedIndex(n))},
                     true);
     s.minIntensity = 0;
     s.maxInteractions = 1;
@@ -258,10 +269,11 @@ void TestBenchTrace::fresnelAtNormalIncidence()
     const auto on = branch(p, {SegmentStart::Source, SegmentStart::Refracted});
     QCOMPARE(back.size(), std::size_t(2));
     QCOMPARE(on.size(), std::size_t(2));
-    const double r = (n - 1) / (n + 1) * ((n - 1) / (n + 1));
-    QVERIFY(std::fabs(back[1]->intensity - r) < 1e-15);
+    const double r = incidence == 0 ? (n - 1) / (n + 1) * ((n - 1) / (n + 1))
+                     : fromInside   ? fresnelPowers(n, 1.0, incidence * kDegree).unpolarisedR()
+                                    : fresnelPowers(1.0, n, incidence * kDegree).unpolarisedR();
+    QVERIFY(std::fabs(back[1]->intensity - r) < 1e-14);
     QVERIFY(std::fabs(back[1]->intensity + on[1]->intensity - 1) < 1e-15);
-    QVERIFY(std::fabs(directionDegrees(heading(*back[1])) - 180) < 1e-12);
 }
 
 void TestBenchTrace::parabolicMirrorFocus_data()
