@@ -104,6 +104,12 @@ void BoxTree::alongRay(const Probe& probe, Visit&& visit, Limit&& limit) const
 {
     if (m_nodes.empty())
         return;
+    // A tree of one leaf: its items test the ray themselves.
+    if (m_nodes[0].count > 0) {
+        for (std::int32_t i = 0; i < m_nodes[0].count; ++i)
+            visit(m_items[static_cast<std::size_t>(i)]);
+        return;
+    }
     struct Pending {
         std::int32_t node;
         double t;

@@ -64,7 +64,8 @@ struct DetectorLine {
     Vec2 to;
 };
 
-// Everything a trace of one scene needs, built once per change of the scene.
+// Everything a trace of one scene needs, built once per change of the scene. One trace at a time
+// may use it (its grid marks the surfaces each search has visited).
 class CompiledScene
 {
 public:

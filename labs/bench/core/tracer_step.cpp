@@ -200,10 +200,11 @@ void Tracer::traceOne(Part part)
         std::sort(found, found + met, [](const Meeting& a, const Meeting& b) {
             return a.surface < b.surface || (a.surface == b.surface && a.t < b.t);
         });
-    met = static_cast<int>(
-        std::unique(found, found + met,
-                    [](const Meeting& a, const Meeting& b) { return a.surface == b.surface; }) -
-        found);
+    if (met > 1)
+        met = static_cast<int>(
+            std::unique(found, found + met,
+                        [](const Meeting& a, const Meeting& b) { return a.surface == b.surface; }) -
+            found);
 
     // The surface that acts: the first of the highest-priority role.
     int acting = 0;
