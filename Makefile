@@ -30,9 +30,10 @@ configure-run: deps-run
 configure: deps
 	$(configure_build)
 
-# Only the program: tests, soak, fuzz targets and benchmarks are left to `make test` and the rest.
+# Only the programs (the launcher and lumenary-trace): tests, soak, fuzz targets and benchmarks are
+# left to `make test` and the rest.
 build-run: configure-run
-	@cmake --build $(BUILD) -j $(JOBS) --target lumenary
+	@cmake --build $(BUILD) -j $(JOBS) --target lumenary lumenary-trace
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -80,9 +81,10 @@ bench: deps
 	cd build-bench/bench && ./bench_startup --benchmark_out=startup.json --benchmark_out_format=json
 	cd build-bench/bench && ./bench_rainbow_colours --benchmark_out=rainbow_colours.json --benchmark_out_format=json
 	cd build-bench/bench && ./bench_boundary --benchmark_out=boundary.json --benchmark_out_format=json
+	cd build-bench/bench && ./bench_trace --benchmark_out=trace.json --benchmark_out_format=json
 	python3 bench/report.py build-bench/results.md build-bench/bench/events.json \
 	    build-bench/bench/prism_spectrum.json build-bench/bench/rainbow_colours.json \
-	    build-bench/bench/boundary.json build-bench/bench/startup.json
+	    build-bench/bench/boundary.json build-bench/bench/trace.json build-bench/bench/startup.json
 	@cat build-bench/results.md
 
 PREFIX ?= /usr/local

@@ -13,6 +13,8 @@ namespace lumenary
 struct Vec2 {
     double x = 0.0;
     double y = 0.0;
+    // Exact comparison, for telling whether a position changed.
+    friend bool operator==(const Vec2&, const Vec2&) = default;
 };
 
 inline Vec2 operator+(Vec2 a, Vec2 b)

@@ -13,7 +13,8 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 app=com.varnel.Lumenary
-for f in bin/lumenary \
+for f in bin/lumenary bin/lumenary-trace share/man/man1/lumenary-trace.1.gz \
+         share/lumenary/scenes/kepler_telescope.lumenary \
          share/lumenary/lumenary.rtf share/lumenary/Reflct1.avi share/lumenary/Refract2.avi \
          share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
          share/doc/lumenary/copyright \
@@ -22,6 +23,10 @@ for f in bin/lumenary \
     [ -f "$prefix/$f" ] || { echo "missing from the installation: $f"; exit 1; }
 done
 [ -x "$prefix/bin/lumenary" ] || { echo "bin/lumenary is not executable"; exit 1; }
+# The installed tracer reads an installed scene from anywhere, without a display.
+(cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/lumenary-trace" \
+    "$prefix/share/lumenary/scenes/prism_spectrometer.lumenary" --json | grep -q '"detectors"') ||
+    { echo "the installed lumenary-trace did not trace an installed scene"; exit 1; }
 echo "layout: ok"
 
 if command -v desktop-file-validate >/dev/null; then
@@ -41,10 +46,12 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$deb_dir" >/dev/null
 deb=$(find "$deb_dir" -maxdepth 1 -name 'lumenary_*.deb' | head -n 1)
 [ -n "$deb" ] || { echo "cpack made no package"; exit 1; }
 dpkg-deb -x "$deb" "$work/unpacked"
-if readelf -S "$work/unpacked/usr/bin/lumenary" | grep -Eq '\.(symtab|debug_info)'; then
-    echo "the packaged program is not stripped"
-    exit 1
-fi
+for program in lumenary lumenary-trace; do
+    if readelf -S "$work/unpacked/usr/bin/$program" | grep -Eq '\.(symtab|debug_info)'; then
+        echo "the packaged $program is not stripped"
+        exit 1
+    fi
+done
 copyright=$work/unpacked/usr/share/doc/lumenary/copyright
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright" ||
     { echo "no machine-readable copyright file in the package"; exit 1; }

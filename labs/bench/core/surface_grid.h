@@ -1,0 +1,110 @@
+#pragma once
+
+#include "box_tree.h"
+
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+// A uniform grid over the surfaces' boxes, each cell listing the surfaces whose boxes meet it:
+// for scenes whose surfaces are spread evenly (the usual bench), a ray's next surface is found by
+// stepping through the few cells it crosses, far fewer operations than descending a box tree.
+// Where the surfaces crowd into few cells the grid is not built and the box tree serves.
+namespace lumenary::bench
+{
+
+class SurfaceGrid
+{
+public:
+    // Builds the grid over boxes[i], item i; false (and no grid) for a handful of items, or when
+    // some cell would list too many items or the items would fill too many cells (a crowded or
+    // very uneven scene).
+    bool build(const std::vector<Box>& boxes);
+    bool built() const { return m_nx > 0; }
+
+    // Calls visit(item) for every item listed in the cells the ray origin + t·direction crosses
+    // from t = 0, cell after cell, until a cell is left beyond limit() (visit may lower it); each
+    // item at most once per call. One ray at a time: the grid marks what it has visited.
+    template <typename Visit, typename Limit>
+    void alongRay(Vec2 o, Vec2 d, Visit&& visit, Limit&& limit) const;
+
+private:
+    Box m_box;
+    int m_nx = 0;
+    int m_ny = 0;
+    double m_cellW = 1.0;
+    double m_cellH = 1.0;
+    std::vector<std::int32_t> m_start; // cell c lists m_items[m_start[c] .. m_start[c + 1])
+    std::vector<std::int32_t> m_items;
+    mutable std::vector<std::uint32_t> m_seen; // per item: the last call that visited it
+    mutable std::uint32_t m_call = 0;
+};
+
+template <typename Visit, typename Limit>
+void SurfaceGrid::alongRay(Vec2 o, Vec2 d, Visit&& visit, Limit&& limit) const
+{
+    if (m_nx == 0)
+        return;
+    // Where the ray enters and leaves the grid.
+    const double inf = std::numeric_limits<double>::infinity();
+    double t0 = 0.0;
+    double t1 = inf;
+    const double lo[2] = {m_box.lo.x, m_box.lo.y};
+    const double hi[2] = {m_box.hi.x, m_box.hi.y};
+    const double from[2] = {o.x, o.y};
+    const double step[2] = {d.x, d.y};
+    for (int k = 0; k < 2; ++k) {
+        if (step[k] == 0.0) {
+            if (from[k] < lo[k] || from[k] > hi[k])
+                return;
+            continue;
+        }
+        const double a = (lo[k] - from[k]) / step[k];
+        const double b = (hi[k] - from[k]) / step[k];
+        t0 = std::max(t0, std::min(a, b));
+        t1 = std::min(t1, std::max(a, b));
+    }
+    if (t0 > t1 || t0 > limit())
+        return;
+    if (++m_call == 0) {
+        std::fill(m_seen.begin(), m_seen.end(), 0u);
+        m_call = 1;
+    }
+    const Vec2 p = o + t0 * d;
+    int ix = std::clamp(static_cast<int>(std::floor((p.x - m_box.lo.x) / m_cellW)), 0, m_nx - 1);
+    int iy = std::clamp(static_cast<int>(std::floor((p.y - m_box.lo.y) / m_cellH)), 0, m_ny - 1);
+    const int sx = d.x > 0.0 ? 1 : -1;
+    const int sy = d.y > 0.0 ? 1 : -1;
+    const double dx = d.x != 0.0 ? m_cellW / std::fabs(d.x) : inf;
+    const double dy = d.y != 0.0 ? m_cellH / std::fabs(d.y) : inf;
+    double nextX = d.x != 0.0 ? (m_box.lo.x + (ix + (sx > 0 ? 1 : 0)) * m_cellW - o.x) / d.x : inf;
+    double nextY = d.y != 0.0 ? (m_box.lo.y + (iy + (sy > 0 ? 1 : 0)) * m_cellH - o.y) / d.y : inf;
+    for (;;) {
+        const auto cell = static_cast<std::size_t>(iy) * static_cast<std::size_t>(m_nx) +
+                          static_cast<std::size_t>(ix);
+        for (std::int32_t i = m_start[cell]; i < m_start[cell + 1]; ++i) {
+            const std::int32_t item = m_items[static_cast<std::size_t>(i)];
+            std::uint32_t& seen = m_seen[static_cast<std::size_t>(item)];
+            if (seen != m_call) {
+                seen = m_call;
+                visit(item);
+            }
+        }
+        const double exit = std::min(nextX, nextY);
+        if (limit() <= exit || exit > t1)
+            return;
+        if (nextX < nextY) {
+            ix += sx;
+            if (ix < 0 || ix >= m_nx)
+                return;
+            nextX += dx;
+        } else {
+            iy += sy;
+            if (iy < 0 || iy >= m_ny)
+                return;
+            nextY += dy;
+        }
+    }
+}
+
+} // namespace lumenary::bench

@@ -1,0 +1,277 @@
+#include "tracer.h"
+
+#include "element_geometry.h"
+#include "scene_check.h"
+#include "surfaces.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lumenary::bench
+{
+
+void TraceCounts::add(const TraceCounts& c)
+{
+    paths += c.paths;
+    segments += c.segments;
+    cutInteractions += c.cutInteractions;
+    cutIntensity += c.cutIntensity;
+    cutSegments += c.cutSegments;
+    corners += c.corners;
+    blocked += c.blocked;
+    escaped += c.escaped;
+}
+
+namespace
+{
+
+// The directions a source sends its rays in, and the points they start from.
+void sourceRays(const Element& e, std::vector<std::pair<Vec2, Vec2>>& rays)
+{
+    if (const auto* s = std::get_if<RaySource>(&e.shape)) {
+        rays.push_back({s->from, directionVector(s->direction)});
+    } else if (const auto* b = std::get_if<BeamSource>(&e.shape)) {
+        const Vec2 d = directionVector(b->direction);
+        const Vec2 across = perpendicular(d);
+        for (int k = 0; k < b->rays; ++k) {
+            const double offset =
+                b->rays < 2 ? 0.0 : b->width * (static_cast<double>(k) / (b->rays - 1) - 0.5);
+            rays.push_back({b->from + offset * across, d});
+        }
+    } else if (const auto* p = std::get_if<PointSource>(&e.shape)) {
+        const double span = p->toAngle - p->fromAngle;
+        // A whole turn spreads n rays over it without doubling the ray at its ends.
+        const bool turn = std::fabs(span) == 360.0;
+        for (int k = 0; k < p->rays; ++k) {
+            double angle = p->fromAngle;
+            if (turn)
+                angle += span * k / p->rays;
+            else if (p->rays >= 2)
+                angle += span * k / (p->rays - 1);
+            rays.push_back({p->at, directionVector(angle)});
+        }
+    }
+}
+
+const Light* lightOf(const Element& e)
+{
+    if (const auto* s = std::get_if<RaySource>(&e.shape))
+        return &s->light;
+    if (const auto* b = std::get_if<BeamSource>(&e.shape))
+        return &b->light;
+    if (const auto* p = std::get_if<PointSource>(&e.shape))
+        return &p->light;
+    return nullptr;
+}
+
+bool sameSettings(const Scene& a, const Scene& b)
+{
+    return a.surroundings == b.surroundings && a.fresnel == b.fresnel &&
+           a.minIntensity == b.minIntensity && a.maxInteractions == b.maxInteractions &&
+           a.maxSegments == b.maxSegments && a.elements.size() == b.elements.size();
+}
+
+// True when a segment of the path meets one of the boxes.
+bool touches(const TracedPath& path, const std::vector<Box>& boxes)
+{
+    for (const Box& b : boxes) {
+        if (!b.overlaps(path.box))
+            continue;
+        for (const TraceSegment& s : path.segments)
+            if (b.meetsSegment(s.from, s.to))
+                return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<PathStart> pathStarts(const Scene& scene)
+{
+    std::vector<PathStart> out;
+    std::vector<std::pair<Vec2, Vec2>> rays;
+    for (std::size_t i = 0; i < scene.elements.size(); ++i) {
+        const Element& e = scene.elements[i];
+        const Light* light = lightOf(e);
+        if (!light || checkElement(e))
+            continue;
+        rays.clear();
+        sourceRays(e, rays);
+        const std::vector<double> colours = light->wavelengths();
+        for (const auto& [origin, direction] : rays)
+            for (const double nm : colours)
+                out.push_back({static_cast<std::int32_t>(i), origin, direction, nm});
+    }
+    return out;
+}
+
+Tracer::Tracer() : m_compiled(std::make_unique<CompiledScene>(Scene{})) {}
+
+Tracer::~Tracer() = default;
+
+const Scene& Tracer::scene() const
+{
+    return m_compiled->scene();
+}
+
+void Tracer::setScene(const Scene& scene)
+{
+    auto next = std::make_unique<CompiledScene>(scene);
+    const Scene& old = m_compiled->scene();
+    const bool incremental = sameSettings(old, scene) && counts().cutSegments == 0;
+    // Boxes of the elements that changed, as they were and as they are.
+    std::vector<Box> changed;
+    if (incremental)
+        for (std::size_t i = 0; i < scene.elements.size(); ++i)
+            if (!(old.elements[i].shape == scene.elements[i].shape)) {
+                changed.push_back(m_compiled->elementBox(i));
+                changed.push_back(next->elementBox(i));
+            }
+
+    std::vector<PathStart> starts = pathStarts(scene);
+    std::vector<TracedPath> paths(starts.size());
+    m_total = 0;
+    for (std::size_t k = 0; k < starts.size(); ++k) {
+        paths[k].start = starts[k];
+        if (incremental && k < m_paths.size() && m_paths[k].start == starts[k] &&
+            !touches(m_paths[k], changed)) {
+            paths[k] = std::move(m_paths[k]);
+            m_total += static_cast<std::int64_t>(paths[k].segments.size());
+        }
+    }
+    m_paths = std::move(paths);
+    m_compiled = std::move(next);
+    m_fromScratch = !incremental;
+    m_unstartedCut = 0;
+    m_queue.clear();
+    for (std::size_t k = 0; k < m_paths.size(); ++k)
+        if (!m_paths[k].done)
+            m_queue.push_back(k);
+    m_next = 0;
+    m_current = -1;
+    m_stack.clear();
+}
+
+void Tracer::restart()
+{
+    for (TracedPath& p : m_paths) {
+        p.segments.clear();
+        p.hits.clear();
+        p.counts = {};
+        p.box = {};
+        p.done = false;
+    }
+    m_queue.resize(m_paths.size());
+    for (std::size_t k = 0; k < m_paths.size(); ++k)
+        m_queue[k] = k;
+    m_next = 0;
+    m_current = -1;
+    m_stack.clear();
+    m_total = 0;
+    m_fromScratch = true;
+}
+
+bool Tracer::finished() const
+{
+    return m_current < 0 && m_next >= m_queue.size();
+}
+
+std::size_t Tracer::pendingPaths() const
+{
+    return m_queue.size() - m_next + (m_current >= 0 ? 1 : 0);
+}
+
+TraceCounts Tracer::counts() const
+{
+    TraceCounts c;
+    for (const TracedPath& p : m_paths)
+        c.add(p.counts);
+    c.paths = static_cast<std::int64_t>(m_paths.size());
+    c.cutSegments += m_unstartedCut;
+    return c;
+}
+
+double Tracer::indexOf(const Medium& m) const
+{
+    if (!m.material)
+        return m.index;
+    const auto table = dispersiveMaterials();
+    const auto slot = static_cast<std::size_t>(m.material - table.data());
+    return slot < m_tableIndex.size() ? m_tableIndex[slot] : m.index;
+}
+
+void Tracer::startPath(std::size_t index)
+{
+    TracedPath& path = m_paths[index];
+    path.segments.clear();
+    path.hits.clear();
+    path.counts = {};
+    path.box = {};
+    const double nm = path.start.wavelength;
+    auto cached = std::lower_bound(m_indexCache.begin(), m_indexCache.end(), nm,
+                                   [](const auto& entry, double w) { return entry.first < w; });
+    if (cached == m_indexCache.end() || cached->first != nm) {
+        std::array<double, 4> indices{};
+        const auto table = dispersiveMaterials();
+        for (std::size_t i = 0; i < table.size() && i < indices.size(); ++i)
+            indices[i] = refractiveIndex(table[i], nm).value_or(1.0);
+        cached = m_indexCache.insert(cached, {nm, indices});
+    }
+    m_tableIndex = cached->second;
+    m_surroundings = indexOf(m_compiled->scene().surroundings);
+    m_current = static_cast<std::int64_t>(index);
+    m_stack.clear();
+    path.segments.reserve(16);
+    path.box.add(path.start.origin);
+    Part first;
+    first.origin = path.start.origin;
+    first.direction = path.start.direction;
+    m_stack.push_back(first);
+}
+
+void Tracer::cutEverything()
+{
+    TracedPath& path = m_paths[static_cast<std::size_t>(m_current)];
+    path.counts.cutSegments += static_cast<std::int64_t>(m_stack.size());
+    path.done = true;
+    m_stack.clear();
+    m_current = -1;
+    for (; m_next < m_queue.size(); ++m_next) {
+        m_paths[m_queue[m_next]].done = true;
+        ++m_unstartedCut;
+    }
+}
+
+bool Tracer::run(std::int64_t segmentBudget)
+{
+    const std::int64_t limit = m_compiled->scene().maxSegments;
+    while (segmentBudget > 0) {
+        if (m_current < 0) {
+            if (m_next >= m_queue.size())
+                return true;
+            startPath(m_queue[m_next++]);
+        }
+        if (m_stack.empty()) {
+            m_paths[static_cast<std::size_t>(m_current)].done = true;
+            m_current = -1;
+            continue;
+        }
+        if (m_total >= limit) {
+            // Only a trace in order from the first path knows which parts the budget cuts.
+            if (!m_fromScratch) {
+                restart();
+                continue;
+            }
+            cutEverything();
+            return true;
+        }
+        const Part part = m_stack.back();
+        m_stack.pop_back();
+        traceOne(part);
+        ++m_total;
+        --segmentBudget;
+    }
+    return finished();
+}
+
+} // namespace lumenary::bench
