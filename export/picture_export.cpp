@@ -2,6 +2,7 @@
 
 #include "picture_source.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -47,7 +48,9 @@ bool writeSvg(const PictureSource& source, QIODevice& device, const QString& tit
     svg.setResolution(static_cast<int>(kScreenDpi));
     svg.setTitle(title);
     const QString note = source.rasterNote();
-    svg.setDescription(note.isEmpty() ? QStringLiteral("Drawn by Varnel Lumenary.") : note);
+    svg.setDescription(note.isEmpty() ? QCoreApplication::translate("lumenary::PictureExport",
+                                                                    "Drawn by Varnel Lumenary.")
+                                      : note);
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
@@ -123,9 +126,11 @@ std::optional<QString> savePicture(const PictureSource& source, const QString& f
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     if (!writePicture(source, formatForFile(fileName), file, title)) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("The picture could not be written.");
+        const QString reason =
+            file.error() != QFileDevice::NoError
+                ? file.errorString()
+                : QCoreApplication::translate("lumenary::PictureExport",
+                                              "The picture could not be written.");
         file.cancelWriting();
         return reason;
     }
