@@ -81,18 +81,19 @@ QString LanguageChoice::startChoice(const QStringList& arguments)
     return m_choice;
 }
 
-void LanguageChoice::choose(const QString& choice, bool remember)
+bool LanguageChoice::choose(const QString& choice, bool remember)
 {
     const QString known = choiceOf(choice);
     if (known.isEmpty())
-        return;
+        return false;
     m_choice = known;
     if (remember)
         m_settings.setValue(kKey, m_choice);
-    setLanguage(languageFor(m_choice), m_folders);
+    const bool found = setLanguage(languageFor(m_choice), m_folders);
     if (m_entries)
         for (QAction* entry : m_entries->actions())
             entry->setChecked(entry->data().toString() == m_choice);
+    return found;
 }
 
 void LanguageChoice::addMenu(QMainWindow& launcher)

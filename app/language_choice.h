@@ -41,8 +41,9 @@ public:
     // also what the menu shows as chosen.
     QString startChoice(const QStringList& arguments);
     // Makes choice ("system" or a code) the running language and the menu's checked entry; with
-    // remember, it is also kept for the next start.
-    void choose(const QString& choice, bool remember = true);
+    // remember, it is also kept for the next start. False when its translation was not found
+    // (the program then runs in English).
+    bool choose(const QString& choice, bool remember = true);
     // The language a choice runs in: a code of languageCodes().
     static QString languageFor(const QString& choice);
 

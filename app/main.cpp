@@ -28,7 +28,10 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "lumenary: %s\n", qPrintable(error));
     QSettings settings(QStringLiteral("Varnel"), QStringLiteral("Lumenary"));
     lumenary::LanguageChoice language(settings);
-    language.choose(language.startChoice(QApplication::arguments()), false);
+    const QString choice = language.startChoice(QApplication::arguments());
+    if (!language.choose(choice, false))
+        std::fprintf(stderr, "lumenary: no translation for %s was found; running in English\n",
+                     qPrintable(lumenary::LanguageChoice::languageFor(choice)));
 
     lumenary::WindowRegistry registry;
     lumenary::registerWindows(registry);
