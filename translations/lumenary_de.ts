@@ -507,8 +507,16 @@
         <translation>Gezeichnet mit Varnel Lumenary.</translation>
     </message>
     <message>
-        <source>The picture could not be written.</source>
-        <translation>Das Bild konnte nicht geschrieben werden.</translation>
+        <source>Pictures are saved as PNG, SVG or PDF files: end the name with .png, .svg or .pdf.</source>
+        <translation>Bilder werden als PNG-, SVG- oder PDF-Dateien gespeichert: Der Name muss auf .png, .svg oder .pdf enden.</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>Das Bild konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>The file could not be written whole.</source>
+        <translation>Die Datei konnte nicht vollständig geschrieben werden.</translation>
     </message>
 </context>
 <context>

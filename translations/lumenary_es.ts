@@ -507,8 +507,16 @@
         <translation>Dibujado con Varnel Lumenary.</translation>
     </message>
     <message>
-        <source>The picture could not be written.</source>
-        <translation>No se pudo escribir la imagen.</translation>
+        <source>Pictures are saved as PNG, SVG or PDF files: end the name with .png, .svg or .pdf.</source>
+        <translation>Las imágenes se guardan como archivos PNG, SVG o PDF: termina el nombre en .png, .svg o .pdf.</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>No se ha podido dibujar la imagen.</translation>
+    </message>
+    <message>
+        <source>The file could not be written whole.</source>
+        <translation>No se ha podido escribir el archivo completo.</translation>
     </message>
 </context>
 <context>

@@ -507,8 +507,16 @@
         <translation>Dessiné par Varnel Lumenary.</translation>
     </message>
     <message>
-        <source>The picture could not be written.</source>
-        <translation>L’image n’a pas pu être écrite.</translation>
+        <source>Pictures are saved as PNG, SVG or PDF files: end the name with .png, .svg or .pdf.</source>
+        <translation>Les images sont enregistrées en fichiers PNG, SVG ou PDF : terminez le nom par .png, .svg ou .pdf.</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>L’image n’a pas pu être dessinée.</translation>
+    </message>
+    <message>
+        <source>The file could not be written whole.</source>
+        <translation>Le fichier n’a pas pu être écrit en entier.</translation>
     </message>
 </context>
 <context>
