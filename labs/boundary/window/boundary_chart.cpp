@@ -1,7 +1,8 @@
 #include "boundary_chart.h"
 
 #include "boundary_text.h"
-#include "fixed_decimals.h"
+#include "controls.h"
+#include "numbers.h"
 
 #include <QPainter>
 
@@ -62,7 +63,7 @@ double yAt(const QRectF& r, double value, double top)
 
 QString decimals(double value, int count)
 {
-    return QString::fromStdString(formatFixedLocal(value, count, '.'));
+    return QString::fromStdString(formatFixed(value, count, decimalPoint()));
 }
 
 // A panel's frame, grid and scale: the vertical axis from 0 to top in steps.
@@ -149,7 +150,7 @@ void BoundaryChart::setState(const BoundaryState& state)
         m_curves = angleCurves(state.n1(), state.n2());
     if (restyled)
         m_cacheValid = false;
-    setAccessibleDescription(QString::fromStdString(chartDescription(state, '.')));
+    setAccessibleDescription(QString::fromStdString(chartDescription(state, decimalPoint())));
     update();
 }
 

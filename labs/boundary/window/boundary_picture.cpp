@@ -1,7 +1,8 @@
 #include "boundary_picture.h"
 
 #include "boundary_text.h"
-#include "fixed_decimals.h"
+#include "controls.h"
+#include "numbers.h"
 #include "optics_constants.h"
 #include "spectral_colour.h"
 
@@ -107,9 +108,15 @@ void drawAngle(QPainter& p, QPointF centre, double radius, double start, double 
     p.drawText(textBox, Qt::AlignCenter, label);
 }
 
+// A number as the read-outs write it, with the user's decimal point.
+QString decimals(double value, int count)
+{
+    return QString::fromStdString(formatFixed(value, count, decimalPoint()));
+}
+
 QString oneDecimal(double value)
 {
-    return QString::fromStdString(formatFixedLocal(value, 1, '.'));
+    return decimals(value, 1);
 }
 
 QString text(std::string_view name)
@@ -164,7 +171,8 @@ void BoundaryPicture::setState(const BoundaryState& state)
                      static_cast<int>(c.blue() * k));
         }
     }
-    setAccessibleDescription(QString::fromStdString(pictureDescription(state, m_waves, '.')));
+    setAccessibleDescription(
+        QString::fromStdString(pictureDescription(state, m_waves, decimalPoint())));
     update();
 }
 
@@ -175,7 +183,8 @@ void BoundaryPicture::setWaves(bool on)
     m_waves = on;
     m_overlayValid = false;
     if (m_state)
-        setAccessibleDescription(QString::fromStdString(pictureDescription(*m_state, on, '.')));
+        setAccessibleDescription(
+            QString::fromStdString(pictureDescription(*m_state, on, decimalPoint())));
     updateTimer();
     update();
 }
@@ -310,8 +319,8 @@ void BoundaryPicture::paintOverlay(QPainter& p, const QRectF& t) const
     // Media names, the boundary and the normal.
     p.setPen(kText);
     const double pad = f.fontPixels * 0.6;
-    const QString n1 = QString::fromStdString(formatFixedLocal(s.n1(), 4, '.'));
-    const QString n2 = QString::fromStdString(formatFixedLocal(s.n2(), 4, '.'));
+    const QString n1 = decimals(s.n1(), 4);
+    const QString n2 = decimals(s.n2(), 4);
     p.drawText(QRectF(t.left() + pad, t.top() + pad, t.width() / 2, 2 * f.fontPixels),
                Qt::AlignLeft | Qt::AlignTop,
                QStringLiteral("%1, n = %2").arg(text(s.medium1.name), n1));
