@@ -29,6 +29,7 @@ class BoundaryWindow final : public ModernWindow
 {
     Q_OBJECT
 public:
+    // At its start: air onto N-BK7 at 589.3 nm, 45°, unpolarised, the rays without the waves.
     explicit BoundaryWindow(QWidget* parent = nullptr);
 
     // Reads the controls, recomputes the light at the boundary, redraws the picture and the
