@@ -2,6 +2,7 @@
 
 #include "about_box.h"
 #include "basics_window.h"
+#include "boundary_window.h"
 #include "depth_window.h"
 #include "instructions_viewer.h"
 #include "plane_mirror_window.h"
@@ -94,6 +95,7 @@ const std::vector<LabEntry>& labTable()
          Explore,
          {},
          createRainbowColoursWindow},
+        {"Boundary", "Boundary", "Light at a Boundary", Explore, {}, createBoundaryWindow},
     };
     return table;
 }
