@@ -161,22 +161,6 @@ int intersect(const Surface& s, Vec2 o, Vec2 d, bool onIt, double t[2])
     return 0;
 }
 
-Vec2 surfaceNormal(const Surface& s, Vec2 q)
-{
-    switch (s.shape) {
-    case SurfaceShape::Segment:
-        return s.normal;
-    case SurfaceShape::Arc:
-        return normalised(s.normalSign * (q - s.centre));
-    case SurfaceShape::Parabola: {
-        const Vec2 side = perpendicular(s.normal);
-        const double v = dot(q - s.centre, side);
-        return normalised(-4.0 * s.radius * s.normal + 2.0 * v * side);
-    }
-    }
-    return s.normal;
-}
-
 CompiledScene::CompiledScene(const Scene& scene) : m_scene(scene)
 {
     const std::size_t n = m_scene.elements.size();

@@ -47,8 +47,23 @@ struct Surface {
 // nothing.
 int intersect(const Surface& s, Vec2 origin, Vec2 direction, bool onIt, double t[2]);
 
-// The unit normal at a point of the surface (out of the glass for glass surfaces).
-Vec2 surfaceNormal(const Surface& s, Vec2 q);
+// The unit normal at a point of the surface (out of the glass for glass surfaces); inline, as
+// the tracer asks for one at almost every surface it meets.
+inline Vec2 surfaceNormal(const Surface& s, Vec2 q)
+{
+    switch (s.shape) {
+    case SurfaceShape::Segment:
+        return s.normal;
+    case SurfaceShape::Arc:
+        return normalised(s.normalSign * (q - s.centre));
+    case SurfaceShape::Parabola: {
+        const Vec2 side = perpendicular(s.normal);
+        const double v = dot(q - s.centre, side);
+        return normalised(-4.0 * s.radius * s.normal + 2.0 * v * side);
+    }
+    }
+    return s.normal;
+}
 
 // A glass element as a region of space with its medium.
 struct Region {

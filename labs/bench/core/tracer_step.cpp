@@ -1,6 +1,5 @@
 // One step of the tracer: from a part's origin to the nearest surface, and what the surface does.
 #include "element_geometry.h"
-#include "interface.h"
 #include "scene_limits.h"
 #include "surfaces.h"
 #include "tracer.h"
@@ -75,6 +74,13 @@ Vec2 throughLens(const Surface& s, Vec2 p, Vec2 d)
     if (!std::isfinite(u))
         return d;
     return normalised(axis + u * side);
+}
+
+// d reflected off a surface of unit normal n (as optics/interface.h's reflected, inlined: a
+// trace reflects at almost every surface).
+Vec2 mirrored(Vec2 d, Vec2 n)
+{
+    return d - 2.0 * dot(d, n) * n;
 }
 
 // The unpolarised shares of power reflected and transmitted where light meets a boundary with
@@ -240,12 +246,12 @@ void Tracer::traceOne(Part part)
     const double intensity = part.intensity;
     switch (s.role) {
     case SurfaceRole::Mirror:
-        out.add(normalised(reflected(d, surfaceNormal(s, p))), intensity, SegmentStart::Reflected);
+        out.add(normalised(mirrored(d, surfaceNormal(s, p))), intensity, SegmentStart::Reflected);
         break;
     case SurfaceRole::Splitter: {
         const auto& splitter =
             std::get<BeamSplitter>(scene.elements[static_cast<std::size_t>(s.element)].shape);
-        out.add(normalised(reflected(d, s.normal)), intensity * splitter.reflectance,
+        out.add(normalised(mirrored(d, s.normal)), intensity * splitter.reflectance,
                 SegmentStart::Reflected);
         out.add(d, intensity * (1.0 - splitter.reflectance), SegmentStart::Passed);
         break;
@@ -258,7 +264,18 @@ void Tracer::traceOne(Part part)
         // An element met here holds the side the ray comes from when the ray leaves it.
         std::int32_t before = -1;
         std::int32_t after = -1;
-        std::int32_t face = -1;
+        // The normals of the surfaces met, each worked out once: the side test and the
+        // refraction at a lone surface want the same one.
+        Vec2 normals[kMaxMeeting];
+        bool known[kMaxMeeting] = {};
+        const auto normalOf = [&](int j) {
+            if (!known[j]) {
+                normals[j] = surfaceNormal(surfaces[static_cast<std::size_t>(found[j].surface)],
+                                           o + found[j].t * d);
+                known[j] = true;
+            }
+            return normals[j];
+        };
         const auto side = [&](std::int32_t r) {
             bool inBefore = false;
             bool inAfter = false;
@@ -267,8 +284,7 @@ void Tracer::traceOne(Part part)
                 if (surfaces[static_cast<std::size_t>(found[j].surface)].region == r)
                     member = j;
             if (member >= 0) {
-                const Surface& g = surfaces[static_cast<std::size_t>(found[member].surface)];
-                const double c = dot(d, surfaceNormal(g, o + found[member].t * d));
+                const double c = dot(d, normalOf(member));
                 inBefore = c > 0.0;
                 inAfter = c < 0.0;
             } else {
@@ -291,29 +307,43 @@ void Tracer::traceOne(Part part)
         const double n1 = medium(before);
         const double n2 = medium(after);
         const std::int32_t top = std::max(before, after);
+        int face = -1;
         for (int j = 0; j < met && face < 0; ++j)
             if (surfaces[static_cast<std::size_t>(found[j].surface)].region == top)
-                face = found[j].surface;
+                face = j;
         if (n1 == n2 || face < 0) {
             out.add(d, intensity, SegmentStart::Passed);
             out.interaction = false;
             break;
         }
-        const Vec2 normal = surfaceNormal(surfaces[static_cast<std::size_t>(face)], p);
+        // The normal at p: the one already worked out when the face was met at p.
+        const Vec2 normal =
+            found[face].t == t
+                ? normalOf(face)
+                : surfaceNormal(surfaces[static_cast<std::size_t>(found[face].surface)], p);
         const Vec2 facing = dot(d, normal) > 0.0 ? -normal : normal;
-        const auto through = refracted(d, facing, n1 / n2);
-        if (!through) {
-            out.add(normalised(reflected(d, facing)), intensity, SegmentStart::TotalReflection);
-        } else if (scene.fresnel) {
+        // Snell's law in vector form (as optics/interface.h's refracted), its square root
+        // kept for Fresnel's cosine of refraction.
+        const double eta = n1 / n2;
+        const double cosIn = -dot(facing, d);
+        const double k = 1.0 - eta * eta * (1.0 - cosIn * cosIn);
+        if (k < 0.0) {
+            out.add(normalised(mirrored(d, facing)), intensity, SegmentStart::TotalReflection);
+            break;
+        }
+        const double root = std::sqrt(k);
+        const Vec2 through = normalised(eta * d + (eta * cosIn - root) * facing);
+        if (scene.fresnel) {
             const double ci = std::min(1.0, -dot(d, facing));
-            const double eta = n1 / n2;
-            const double ct = std::sqrt(std::max(0.0, 1.0 - eta * eta * (1.0 - ci * ci)));
+            const double ct = cosIn < 1.0 && k > 0.0
+                                  ? root
+                                  : std::sqrt(std::max(0.0, 1.0 - eta * eta * (1.0 - ci * ci)));
             const Shares f = fresnelShares(n1, n2, ci, ct);
-            out.add(normalised(reflected(d, facing)), intensity * f.reflected,
+            out.add(normalised(mirrored(d, facing)), intensity * f.reflected,
                     SegmentStart::Reflected);
-            out.add(normalised(*through), intensity * f.transmitted, SegmentStart::Refracted);
+            out.add(through, intensity * f.transmitted, SegmentStart::Refracted);
         } else {
-            out.add(normalised(*through), intensity, SegmentStart::Refracted);
+            out.add(through, intensity, SegmentStart::Refracted);
         }
     }
     }
