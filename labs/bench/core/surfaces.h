@@ -79,8 +79,8 @@ struct DetectorLine {
     Vec2 to;
 };
 
-// Everything a trace of one scene needs, built once per change of the scene. One trace at a time
-// may use it (its grid marks the surfaces each search has visited).
+// Everything a trace of one scene needs, built once per change of the scene and only read after
+// that: several threads may trace with it at once (each keeps its own SurfaceGrid::Visits).
 class CompiledScene
 {
 public:

@@ -1,6 +1,7 @@
 #include "tracer.h"
 
 #include "element_geometry.h"
+#include "path_walker.h"
 #include "scene_check.h"
 #include "surfaces.h"
 
@@ -105,7 +106,10 @@ std::vector<PathStart> pathStarts(const Scene& scene)
     return out;
 }
 
-Tracer::Tracer() : m_compiled(std::make_unique<CompiledScene>(Scene{})) {}
+Tracer::Tracer()
+    : m_compiled(std::make_unique<CompiledScene>(Scene{})), m_walker(std::make_unique<PathWalker>())
+{
+}
 
 Tracer::~Tracer() = default;
 
@@ -149,7 +153,21 @@ void Tracer::setScene(const Scene& scene)
             m_queue.push_back(k);
     m_next = 0;
     m_current = -1;
-    m_stack.clear();
+    m_walker->drop();
+    // The indices at every wavelength the paths use, worked out before any path is traced.
+    m_indexCache.clear();
+    for (const TracedPath& p : m_paths)
+        if (m_indexCache.empty() || m_indexCache.back().first != p.start.wavelength)
+            m_indexCache.push_back({p.start.wavelength, {}});
+    std::sort(m_indexCache.begin(), m_indexCache.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    m_indexCache.erase(std::unique(m_indexCache.begin(), m_indexCache.end(),
+                                   [](const auto& a, const auto& b) { return a.first == b.first; }),
+                       m_indexCache.end());
+    const auto table = dispersiveMaterials();
+    for (auto& [nm, indices] : m_indexCache)
+        for (std::size_t i = 0; i < table.size() && i < indices.size(); ++i)
+            indices[i] = refractiveIndex(table[i], nm).value_or(1.0);
 }
 
 void Tracer::restart()
@@ -166,7 +184,7 @@ void Tracer::restart()
         m_queue[k] = k;
     m_next = 0;
     m_current = -1;
-    m_stack.clear();
+    m_walker->drop();
     m_total = 0;
     m_fromScratch = true;
 }
@@ -191,50 +209,25 @@ TraceCounts Tracer::counts() const
     return c;
 }
 
-double Tracer::indexOf(const Medium& m) const
-{
-    if (!m.material)
-        return m.index;
-    const auto table = dispersiveMaterials();
-    const auto slot = static_cast<std::size_t>(m.material - table.data());
-    return slot < m_tableIndex.size() ? m_tableIndex[slot] : m.index;
-}
-
 void Tracer::startPath(std::size_t index)
 {
     TracedPath& path = m_paths[index];
-    path.segments.clear();
-    path.hits.clear();
-    path.counts = {};
-    path.box = {};
     const double nm = path.start.wavelength;
-    auto cached = std::lower_bound(m_indexCache.begin(), m_indexCache.end(), nm,
-                                   [](const auto& entry, double w) { return entry.first < w; });
-    if (cached == m_indexCache.end() || cached->first != nm) {
-        std::array<double, 4> indices{};
-        const auto table = dispersiveMaterials();
-        for (std::size_t i = 0; i < table.size() && i < indices.size(); ++i)
-            indices[i] = refractiveIndex(table[i], nm).value_or(1.0);
-        cached = m_indexCache.insert(cached, {nm, indices});
-    }
-    m_tableIndex = cached->second;
-    m_surroundings = indexOf(m_compiled->scene().surroundings);
+    const auto colour =
+        std::lower_bound(m_indexCache.begin(), m_indexCache.end(), nm,
+                         [](const auto& entry, double w) { return entry.first < w; });
+    static const std::array<double, 4> none{1.0, 1.0, 1.0, 1.0};
+    const bool found = colour != m_indexCache.end() && colour->first == nm;
+    m_walker->begin(*m_compiled, found ? colour->second : none, path);
     m_current = static_cast<std::int64_t>(index);
-    m_stack.clear();
-    path.segments.reserve(16);
-    path.box.add(path.start.origin);
-    Part first;
-    first.origin = path.start.origin;
-    first.direction = path.start.direction;
-    m_stack.push_back(first);
 }
 
 void Tracer::cutEverything()
 {
     TracedPath& path = m_paths[static_cast<std::size_t>(m_current)];
-    path.counts.cutSegments += static_cast<std::int64_t>(m_stack.size());
+    path.counts.cutSegments += static_cast<std::int64_t>(m_walker->parts());
     path.done = true;
-    m_stack.clear();
+    m_walker->drop();
     m_current = -1;
     for (; m_next < m_queue.size(); ++m_next) {
         m_paths[m_queue[m_next]].done = true;
@@ -251,7 +244,7 @@ bool Tracer::run(std::int64_t segmentBudget)
                 return true;
             startPath(m_queue[m_next++]);
         }
-        if (m_stack.empty()) {
+        if (m_walker->parts() == 0) {
             m_paths[static_cast<std::size_t>(m_current)].done = true;
             m_current = -1;
             continue;
@@ -265,9 +258,7 @@ bool Tracer::run(std::int64_t segmentBudget)
             cutEverything();
             return true;
         }
-        const Part part = m_stack.back();
-        m_stack.pop_back();
-        traceOne(part);
+        m_walker->step(m_paths[static_cast<std::size_t>(m_current)]);
         ++m_total;
         --segmentBudget;
     }

@@ -24,6 +24,7 @@ namespace lumenary::bench
 {
 
 class CompiledScene;
+class PathWalker;
 
 // How a segment began.
 enum class SegmentStart : std::uint8_t {
@@ -129,36 +130,21 @@ public:
     TraceCounts counts() const;
 
 private:
-    // A ray still to be traced from a point: what the next segment starts with.
-    struct Part {
-        Vec2 origin;
-        Vec2 direction;
-        double intensity = 1.0;
-        std::int64_t interactions = 0;
-        std::int32_t parent = -1;
-        SegmentStart start = SegmentStart::Source;
-        std::uint8_t onCount = 0;
-        std::array<std::int32_t, 4> on{}; // the surfaces the origin lies on
-    };
     void restart();
     void startPath(std::size_t index);
-    void traceOne(Part part);
     void cutEverything();
-    double indexOf(const Medium& m) const;
 
     std::unique_ptr<CompiledScene> m_compiled;
     std::vector<TracedPath> m_paths;
     std::vector<std::size_t> m_queue;     // paths to trace, in order
     std::size_t m_next = 0;               // the next of m_queue to start
     std::int64_t m_current = -1;          // the path under way
-    std::vector<Part> m_stack;            // its parts still to trace
+    std::unique_ptr<PathWalker> m_walker; // its parts still to trace
     std::int64_t m_total = 0;             // segments held by all paths
     std::int64_t m_unstartedCut = 0;      // paths cut by max_segments before they started
     bool m_fromScratch = true;            // the paths are traced in order from the first
-    std::array<double, 4> m_tableIndex{}; // the dispersion table's indices at the path's colour
-    // The table's indices at each wavelength met so far, by wavelength.
+    // The dispersion table's indices at each wavelength of the paths, by wavelength.
     std::vector<std::pair<double, std::array<double, 4>>> m_indexCache;
-    double m_surroundings = 1.0;
 };
 
 // Every path start of a scene's valid sources, in order: source, ray, wavelength.

@@ -1,8 +1,8 @@
 // One step of the tracer: from a part's origin to the nearest surface, and what the surface does.
+#include "path_walker.h"
+
 #include "element_geometry.h"
 #include "scene_limits.h"
-#include "surfaces.h"
-#include "tracer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -105,12 +105,49 @@ Shares fresnelShares(double n1, double n2, double ci, double ct)
 
 } // namespace
 
-void Tracer::traceOne(Part part)
+void PathWalker::begin(const CompiledScene& scene, const std::array<double, 4>& table,
+                       TracedPath& path)
 {
-    const CompiledScene& cs = *m_compiled;
+    m_scene = &scene;
+    m_tableIndex = table;
+    m_surroundings = indexOf(scene.scene().surroundings);
+    path.segments.clear();
+    path.hits.clear();
+    path.counts = {};
+    path.box = {};
+    path.segments.reserve(16);
+    path.box.add(path.start.origin);
+    m_stack.clear();
+    Part first;
+    first.origin = path.start.origin;
+    first.direction = path.start.direction;
+    m_stack.push_back(first);
+}
+
+void PathWalker::swap(PathWalker& other) noexcept
+{
+    std::swap(m_scene, other.m_scene);
+    m_stack.swap(other.m_stack);
+    std::swap(m_tableIndex, other.m_tableIndex);
+    std::swap(m_surroundings, other.m_surroundings);
+}
+
+double PathWalker::indexOf(const Medium& m) const
+{
+    if (!m.material)
+        return m.index;
+    const auto table = dispersiveMaterials();
+    const auto slot = static_cast<std::size_t>(m.material - table.data());
+    return slot < m_tableIndex.size() ? m_tableIndex[slot] : m.index;
+}
+
+void PathWalker::step(TracedPath& path)
+{
+    const Part part = m_stack.back();
+    m_stack.pop_back();
+    const CompiledScene& cs = *m_scene;
     const Scene& scene = cs.scene();
     const auto& surfaces = cs.surfaces();
-    TracedPath& path = m_paths[static_cast<std::size_t>(m_current)];
     const Vec2 o = part.origin;
     const Vec2 d = part.direction;
 
@@ -147,7 +184,7 @@ void Tracer::traceOne(Part part)
     };
     const auto limit = [&] { return best + kCoincident; };
     if (cs.surfaceGrid().built())
-        cs.surfaceGrid().alongRay(o, d, visit, limit);
+        cs.surfaceGrid().alongRay(o, d, m_visits, visit, limit);
     else
         cs.surfaceTree().alongRay(BoxTree::Probe(o, d), visit, limit);
 
