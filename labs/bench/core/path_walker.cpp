@@ -115,19 +115,37 @@ void PathWalker::begin(const CompiledScene& scene, const std::array<double, 4>& 
     path.hits.clear();
     path.counts = {};
     path.box = {};
-    path.segments.reserve(16);
     path.box.add(path.start.origin);
-    m_stack.clear();
+    drop();
     Part first;
     first.origin = path.start.origin;
     first.direction = path.start.direction;
     m_stack.push_back(first);
 }
 
+void PathWalker::flush(TracedPath& path) const
+{
+    if (path.segments.size() < m_segments.size())
+        path.segments.insert(path.segments.end(),
+                             m_segments.begin() + static_cast<std::ptrdiff_t>(path.segments.size()),
+                             m_segments.end());
+}
+
+void PathWalker::drop()
+{
+    m_stack.clear();
+    // A very long path's room is given back rather than kept for the next one.
+    constexpr std::size_t kKeptRoom = 1 << 16;
+    if (m_segments.capacity() > kKeptRoom)
+        std::vector<TraceSegment>().swap(m_segments);
+    m_segments.clear();
+}
+
 void PathWalker::swap(PathWalker& other) noexcept
 {
     std::swap(m_scene, other.m_scene);
     m_stack.swap(other.m_stack);
+    m_segments.swap(other.m_segments);
     std::swap(m_tableIndex, other.m_tableIndex);
     std::swap(m_surroundings, other.m_surroundings);
 }
@@ -223,11 +241,11 @@ void PathWalker::step(TracedPath& path)
     };
     const auto segment = [&](double t, SegmentEnd end) {
         const Vec2 to = o + t * d;
-        path.segments.push_back({o, to, part.intensity, part.parent, part.start, end});
+        m_segments.push_back({o, to, part.intensity, part.parent, part.start, end});
         path.box.add(to); // the origin is the path's start or an earlier segment's end
         ++path.counts.segments;
         detect(t);
-        return static_cast<std::int32_t>(path.segments.size() - 1);
+        return static_cast<std::int32_t>(m_segments.size() - 1);
     };
 
     int met = 0;

@@ -22,10 +22,14 @@ public:
     void begin(const CompiledScene& scene, const std::array<double, 4>& table, TracedPath& path);
     // Parts of the path still to trace; 0 when it is done.
     std::size_t parts() const { return m_stack.size(); }
-    // Traces the next part: one segment added to the path, and the parts it leads to.
+    // Traces the next part: one segment for the path, and the parts it leads to. The segments
+    // gather in the walker until flush() (the path's hits, counts and box are kept at once).
     void step(TracedPath& path);
-    // Drops the parts still to trace (the path is cut).
-    void drop() { m_stack.clear(); }
+    // Adds the segments traced since the last flush to the path: once when it is done, so that
+    // it holds them in one block of their exact size, or when a trace stops part way.
+    void flush(TracedPath& path) const;
+    // Drops the parts still to trace (the path is cut) and the segments not flushed.
+    void drop();
     // Exchanges the paths under way with another walker (a path begun on one thread and carried
     // on by another).
     void swap(PathWalker& other) noexcept;
@@ -46,6 +50,7 @@ private:
 
     const CompiledScene* m_scene = nullptr;
     std::vector<Part> m_stack;
+    std::vector<TraceSegment> m_segments; // the path's segments so far
     std::array<double, 4> m_tableIndex{};
     double m_surroundings = 1.0;
     SurfaceGrid::Visits m_visits;

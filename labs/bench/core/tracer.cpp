@@ -227,6 +227,7 @@ void Tracer::cutEverything()
     TracedPath& path = m_paths[static_cast<std::size_t>(m_current)];
     path.counts.cutSegments += static_cast<std::int64_t>(m_walker->parts());
     path.done = true;
+    m_walker->flush(path);
     m_walker->drop();
     m_current = -1;
     for (; m_next < m_queue.size(); ++m_next) {
@@ -245,7 +246,9 @@ bool Tracer::run(std::int64_t segmentBudget)
             startPath(m_queue[m_next++]);
         }
         if (m_walker->parts() == 0) {
-            m_paths[static_cast<std::size_t>(m_current)].done = true;
+            TracedPath& path = m_paths[static_cast<std::size_t>(m_current)];
+            m_walker->flush(path);
+            path.done = true;
             m_current = -1;
             continue;
         }
@@ -262,6 +265,9 @@ bool Tracer::run(std::int64_t segmentBudget)
         ++m_total;
         --segmentBudget;
     }
+    // The path under way shows what it has so far.
+    if (m_current >= 0)
+        m_walker->flush(m_paths[static_cast<std::size_t>(m_current)]);
     return finished();
 }
 
