@@ -82,6 +82,8 @@ bool SurfaceGrid::build(const std::vector<Box>& boxes)
     m_ny = ny;
     m_cellW = cellW;
     m_cellH = cellH;
+    m_perCellX = 1.0 / cellW;
+    m_perCellY = 1.0 / cellH;
     m_itemCount = boxes.size();
     return true;
 }
