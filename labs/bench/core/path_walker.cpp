@@ -227,8 +227,11 @@ void PathWalker::step(TracedPath& path)
                     return;
                 const Vec2 w = line.from - o;
                 const double t = cross(w, e) / denom;
+                // Most segments end before the detector's line or start beyond it.
+                if (!(t > kCoincident && t <= tEnd + kCoincident))
+                    return;
                 const double s = cross(w, d) / denom;
-                if (t > kCoincident && t <= tEnd + kCoincident && s >= 0.0 && s <= 1.0)
+                if (s >= 0.0 && s <= 1.0)
                     crossings.push_back({t, line.element, s * length(e)});
             },
             [&] { return tEnd + kCoincident; });
