@@ -5,8 +5,12 @@
 #include "scene_check.h"
 #include "surfaces.h"
 
+#include "worker_pool.h"
+
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <thread>
 
 namespace lumenary::bench
 {
@@ -25,6 +29,20 @@ void TraceCounts::add(const TraceCounts& c)
 
 namespace
 {
+
+// A trace is split over threads only when each has at least this many paths and this much of
+// the budget: for less, waking a helper costs about what it saves.
+constexpr std::int64_t kMinPathsPerWorker = 16;
+constexpr std::int64_t kMinSegmentsPerWorker = 512;
+// Segments a thread traces between telling the others how far the split trace has come.
+constexpr std::int64_t kShareEvery = 64;
+
+// One path of a split trace: who traced it, how many segments, and whether to its end.
+struct Claim {
+    std::int64_t segments = 0;
+    int walker = -1; // −1: not started
+    bool whole = false;
+};
 
 // The directions a source sends its rays in, and the points they start from.
 void sourceRays(const Element& e, std::vector<std::pair<Vec2, Vec2>>& rays)
@@ -112,6 +130,19 @@ Tracer::Tracer()
 }
 
 Tracer::~Tracer() = default;
+
+void Tracer::setThreads(int threads)
+{
+    if (threads >= 0)
+        m_threads = threads;
+}
+
+int Tracer::threads() const
+{
+    const unsigned cores = std::thread::hardware_concurrency();
+    const int most = cores > 1 ? static_cast<int>(std::min(cores, 64u)) : 1;
+    return m_threads > 0 ? std::min(most, m_threads) : most;
+}
 
 const Scene& Tracer::scene() const
 {
@@ -209,16 +240,19 @@ TraceCounts Tracer::counts() const
     return c;
 }
 
-void Tracer::startPath(std::size_t index)
+const std::array<double, 4>& Tracer::tableAt(double nm) const
 {
-    TracedPath& path = m_paths[index];
-    const double nm = path.start.wavelength;
+    static const std::array<double, 4> none{1.0, 1.0, 1.0, 1.0};
     const auto colour =
         std::lower_bound(m_indexCache.begin(), m_indexCache.end(), nm,
                          [](const auto& entry, double w) { return entry.first < w; });
-    static const std::array<double, 4> none{1.0, 1.0, 1.0, 1.0};
-    const bool found = colour != m_indexCache.end() && colour->first == nm;
-    m_walker->begin(*m_compiled, found ? colour->second : none, path);
+    return colour != m_indexCache.end() && colour->first == nm ? colour->second : none;
+}
+
+void Tracer::startPath(std::size_t index)
+{
+    TracedPath& path = m_paths[index];
+    m_walker->begin(*m_compiled, tableAt(path.start.wavelength), path);
     m_current = static_cast<std::int64_t>(index);
 }
 
@@ -236,13 +270,144 @@ void Tracer::cutEverything()
     }
 }
 
+int Tracer::workersFor(std::int64_t allowance) const
+{
+    const auto pending = static_cast<std::int64_t>(m_queue.size() - m_next);
+    return static_cast<int>(
+        std::max<std::int64_t>(1, std::min({std::int64_t{threads()}, pending / kMinPathsPerWorker,
+                                            allowance / kMinSegmentsPerWorker})));
+}
+
+// The next paths of the queue traced on `workers` threads at once, each path whole by one thread,
+// then taken in path order while they fit in the allowance (at most `budget` segments, the rest
+// of this call's, and what max_segments leaves): the same paths, counts and state as the
+// one-thread trace of that many segments. The threads take the paths in order; the first is
+// traced to its end or to the allowance and handed on part way, the others give up once the
+// threads together have traced the allowance, and a path traced but not taken is traced again
+// later. Returns the segments taken.
+std::int64_t Tracer::traceAhead(std::int64_t budget, std::int64_t allowance, int workers)
+{
+    if (!m_pool || m_pool->helpers() < workers - 1) {
+        try {
+            m_pool = std::make_unique<WorkerPool>(workers - 1);
+        } catch (const std::system_error&) {
+            // No thread to be had: the caller traces on alone.
+            m_pool.reset();
+            return 0;
+        }
+        while (m_helpers.size() < static_cast<std::size_t>(workers - 1))
+            m_helpers.push_back(std::make_unique<PathWalker>());
+    }
+    const std::size_t first = m_next;
+    const std::size_t count = static_cast<std::size_t>(
+        std::min(static_cast<std::int64_t>(m_queue.size() - first), allowance));
+    std::vector<Claim> claims(count);
+    std::atomic<std::size_t> nextClaim{0};
+    std::atomic<std::int64_t> work{0};
+    m_pool->run(workers, [&](int w) {
+        PathWalker& walker = w == 0 ? *m_walker : *m_helpers[static_cast<std::size_t>(w - 1)];
+        while (work.load(std::memory_order_relaxed) < allowance) {
+            const std::size_t pos = nextClaim.fetch_add(1, std::memory_order_relaxed);
+            if (pos >= count)
+                return;
+            TracedPath& path = m_paths[m_queue[first + pos]];
+            walker.begin(*m_compiled, tableAt(path.start.wavelength), path);
+            std::int64_t traced = 0;
+            std::int64_t unshared = 0;
+            bool gaveUp = false;
+            while (walker.parts() > 0 && traced < allowance) {
+                if (unshared == kShareEvery) {
+                    const std::int64_t all =
+                        work.fetch_add(unshared, std::memory_order_relaxed) + unshared;
+                    unshared = 0;
+                    if (pos > 0 && all >= allowance) {
+                        gaveUp = true;
+                        break;
+                    }
+                }
+                walker.step(path);
+                ++traced;
+                ++unshared;
+            }
+            work.fetch_add(unshared, std::memory_order_relaxed);
+            const bool whole = !gaveUp && walker.parts() == 0;
+            claims[pos] = {traced, w, whole};
+            if (whole)
+                walker.flush(path);
+            else if (pos == 0)
+                return; // the walker keeps the first path's parts for the caller
+        }
+    });
+
+    // The paths taken, in order.
+    std::int64_t taken = 0;
+    std::size_t pos = 0;
+    int handedOn = -1; // the walker holding the first path part way
+    for (; pos < count && claims[pos].walker >= 0; ++pos) {
+        const Claim& c = claims[pos];
+        const std::size_t index = m_queue[first + pos];
+        if (!c.whole) {
+            if (pos == 0) {
+                handedOn = c.walker;
+                m_current = static_cast<std::int64_t>(index);
+                taken = c.segments;
+                ++pos;
+            }
+            break;
+        }
+        if (taken + c.segments > allowance)
+            break;
+        taken += c.segments;
+        if (taken == budget) {
+            // One thread would stop after the path's last segment, before it marks it done.
+            m_current = static_cast<std::int64_t>(index);
+            ++pos;
+            break;
+        }
+        m_paths[index].done = true;
+    }
+    // The paths traced beyond, as they were before.
+    for (std::size_t k = pos; k < count; ++k) {
+        if (claims[k].walker < 0)
+            continue;
+        TracedPath& path = m_paths[m_queue[first + k]];
+        path.segments.clear();
+        path.hits.clear();
+        path.counts = {};
+        path.box = {};
+    }
+    if (handedOn > 0)
+        m_walker->swap(*m_helpers[static_cast<std::size_t>(handedOn - 1)]);
+    else if (handedOn < 0)
+        m_walker->drop();
+    for (auto& helper : m_helpers)
+        helper->drop();
+    if (handedOn >= 0)
+        m_walker->flush(m_paths[static_cast<std::size_t>(m_current)]);
+    m_next = first + pos;
+    m_total += taken;
+    return taken;
+}
+
 bool Tracer::run(std::int64_t segmentBudget)
 {
     const std::int64_t limit = m_compiled->scene().maxSegments;
+    // One split per call: what the threads traced but could not hand on is traced again on
+    // this thread, so that a call does not do much more than its budget.
+    bool split = false;
     while (segmentBudget > 0) {
         if (m_current < 0) {
             if (m_next >= m_queue.size())
                 return true;
+            const std::int64_t allowance = std::min(segmentBudget, limit - m_total);
+            if (!split && allowance > 0) {
+                const int workers = workersFor(allowance);
+                if (workers > 1) {
+                    split = true;
+                    segmentBudget -= traceAhead(segmentBudget, allowance, workers);
+                    continue;
+                }
+            }
             startPath(m_queue[m_next++]);
         }
         if (m_walker->parts() == 0) {
@@ -256,6 +421,7 @@ bool Tracer::run(std::int64_t segmentBudget)
             // Only a trace in order from the first path knows which parts the budget cuts.
             if (!m_fromScratch) {
                 restart();
+                split = false;
                 continue;
             }
             cutEverything();

@@ -25,6 +25,7 @@ namespace lumenary::bench
 
 class CompiledScene;
 class PathWalker;
+class WorkerPool;
 
 // How a segment began.
 enum class SegmentStart : std::uint8_t {
@@ -113,8 +114,17 @@ public:
     void setScene(const Scene& scene);
 
     // Traces until the scene is done or `segmentBudget` more segments were traced; true when
-    // done. The result is the same, bit for bit, however the work is divided.
+    // done. The result is the same, bit for bit, however the work is divided. The budget is
+    // spent in path order, as if one thread traced the paths one after the other: after each
+    // call the paths, counts and cuts are those of that trace, whatever the number of threads.
     bool run(std::int64_t segmentBudget = std::numeric_limits<std::int64_t>::max());
+
+    // The most threads a trace may use: 0 (the default) as many as the processor has, 1 the
+    // calling thread only; a negative number is ignored. Never more than the processor's cores
+    // (std::thread::hardware_concurrency()); a small trace uses one. Nothing else changes.
+    void setThreads(int threads);
+    // The most threads a large trace uses: setThreads' number, at most the processor's cores.
+    int threads() const;
 
     // True when every path is traced.
     bool finished() const;
@@ -133,6 +143,9 @@ private:
     void restart();
     void startPath(std::size_t index);
     void cutEverything();
+    const std::array<double, 4>& tableAt(double nanometres) const;
+    int workersFor(std::int64_t allowance) const;
+    std::int64_t traceAhead(std::int64_t budget, std::int64_t allowance, int workers);
 
     std::unique_ptr<CompiledScene> m_compiled;
     std::vector<TracedPath> m_paths;
@@ -145,6 +158,9 @@ private:
     bool m_fromScratch = true;            // the paths are traced in order from the first
     // The dispersion table's indices at each wavelength of the paths, by wavelength.
     std::vector<std::pair<double, std::array<double, 4>>> m_indexCache;
+    int m_threads = 0;                                  // as setThreads
+    std::unique_ptr<WorkerPool> m_pool;                 // started when a trace is first split
+    std::vector<std::unique_ptr<PathWalker>> m_helpers; // the walkers of its threads
 };
 
 // Every path start of a scene's valid sources, in order: source, ray, wavelength.
