@@ -139,7 +139,8 @@ void Tracer::setThreads(int threads)
 
 int Tracer::threads() const
 {
-    const unsigned cores = std::thread::hardware_concurrency();
+    // Asked once: the library reads it from the system's files.
+    static const unsigned cores = std::thread::hardware_concurrency();
     const int most = cores > 1 ? static_cast<int>(std::min(cores, 64u)) : 1;
     return m_threads > 0 ? std::min(most, m_threads) : most;
 }
@@ -392,18 +393,19 @@ std::int64_t Tracer::traceAhead(std::int64_t budget, std::int64_t allowance, int
 bool Tracer::run(std::int64_t segmentBudget)
 {
     const std::int64_t limit = m_compiled->scene().maxSegments;
-    // One split per call: what the threads traced but could not hand on is traced again on
-    // this thread, so that a call does not do much more than its budget.
-    bool split = false;
+    // Whether to split is asked once a call, when it first starts a path; and it splits at most
+    // once: what the threads traced but could not hand on is traced again on this thread, so
+    // that a call does not do much more than its budget.
+    bool asked = false;
     while (segmentBudget > 0) {
         if (m_current < 0) {
             if (m_next >= m_queue.size())
                 return true;
             const std::int64_t allowance = std::min(segmentBudget, limit - m_total);
-            if (!split && allowance > 0) {
+            if (!asked && allowance > 0) {
+                asked = true;
                 const int workers = workersFor(allowance);
                 if (workers > 1) {
-                    split = true;
                     segmentBudget -= traceAhead(segmentBudget, allowance, workers);
                     continue;
                 }
@@ -421,7 +423,7 @@ bool Tracer::run(std::int64_t segmentBudget)
             // Only a trace in order from the first path knows which parts the budget cuts.
             if (!m_fromScratch) {
                 restart();
-                split = false;
+                asked = false;
                 continue;
             }
             cutEverything();
