@@ -13,7 +13,8 @@
 // surface by surface (the nearest one first), refracted by Snell's law with the indices on both
 // sides of the surface, reflected, split or stopped as the surface does, until it leaves the
 // scene, ends, or meets a limit; every cut counted. The rules for the special cases are in
-// docs/scene-format.md ("How light is traced").
+// docs/scene-format.md ("How light is traced"). A large trace runs on all the processor's cores,
+// each path whole on one of them, with the result of a trace of the paths one after the other.
 //
 //     Tracer tracer;
 //     tracer.setScene(scene);     // after any change: works out which paths the change touched
