@@ -44,8 +44,31 @@ struct Surface {
 // The distances t > 0 along a ray (unit direction) at which it meets a surface, up to two. A
 // ray that starts on the surface (onIt) meets a straight one nowhere else and a curved one at
 // most at its other crossing; a ray that only touches a curve, or runs along a line, meets
-// nothing.
-int intersect(const Surface& s, Vec2 origin, Vec2 direction, bool onIt, double t[2]);
+// nothing. Inline, as a search tests several surfaces a segment; curves are worked out in
+// curveHits.
+int curveHits(const Surface& s, Vec2 origin, Vec2 direction, bool onIt, double t[2]);
+inline int intersect(const Surface& s, Vec2 o, Vec2 d, bool onIt, double t[2])
+{
+    if (s.shape != SurfaceShape::Segment)
+        return curveHits(s, o, d, onIt, t);
+    if (onIt)
+        return 0;
+    const Vec2 e = s.b - s.a;
+    const double denom = cross(d, e);
+    if (denom == 0.0)
+        return 0;
+    const Vec2 w = s.a - o;
+    // t = cu / denom > 0 and 0 ≤ cv / denom ≤ 1, told by signs before dividing: most surfaces a
+    // ray is tested against are missed.
+    const double cu = cross(w, e);
+    const double cv = cross(w, d);
+    const bool meets =
+        denom > 0.0 ? cu > 0.0 && cv >= 0.0 && cv <= denom : cu < 0.0 && cv <= 0.0 && cv >= denom;
+    if (!meets)
+        return 0;
+    t[0] = cu / denom;
+    return std::isfinite(t[0]) && t[0] > 0.0 ? 1 : 0;
+}
 
 // The unit normal at a point of the surface (out of the glass for glass surfaces); inline, as
 // the tracer asks for one at almost every surface it meets.
