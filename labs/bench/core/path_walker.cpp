@@ -217,24 +217,26 @@ void PathWalker::step(TracedPath& path)
         };
         std::vector<Crossing> crossings;
         const auto& lines = cs.detectors();
-        cs.detectorTree().alongRay(
-            BoxTree::Probe(o, d),
-            [&](std::int32_t k) {
-                const DetectorLine& line = lines[static_cast<std::size_t>(k)];
-                const Vec2 e = line.to - line.from;
-                const double denom = cross(d, e);
-                if (denom == 0.0)
-                    return;
-                const Vec2 w = line.from - o;
-                const double t = cross(w, e) / denom;
-                // Most segments end before the detector's line or start beyond it.
-                if (!(t > kCoincident && t <= tEnd + kCoincident))
-                    return;
-                const double s = cross(w, d) / denom;
-                if (s >= 0.0 && s <= 1.0)
-                    crossings.push_back({t, line.element, s * length(e)});
-            },
-            [&] { return tEnd + kCoincident; });
+        // The detectors whose (padded) boxes meet the box of the ray up to tEnd and a little
+        // beyond: a box test needs no division, and the crossings are put in order below.
+        Box reach;
+        reach.add(o);
+        reach.add(o + (tEnd + kCoincident) * d);
+        cs.detectorTree().overlapping(reach, [&](std::int32_t k) {
+            const DetectorLine& line = lines[static_cast<std::size_t>(k)];
+            const Vec2 e = line.to - line.from;
+            const double denom = cross(d, e);
+            if (denom == 0.0)
+                return;
+            const Vec2 w = line.from - o;
+            const double t = cross(w, e) / denom;
+            // Most segments end before the detector's line or start beyond it.
+            if (!(t > kCoincident && t <= tEnd + kCoincident))
+                return;
+            const double s = cross(w, d) / denom;
+            if (s >= 0.0 && s <= 1.0)
+                crossings.push_back({t, line.element, s * length(e)});
+        });
         std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) {
             return a.t < b.t || (a.t == b.t && a.element < b.element);
         });
