@@ -1,12 +1,15 @@
 // lumenary-trace: traces an Optical Bench scene file without a window and prints its numbers
 // (--json) or draws it (--svg, --png). It paints with QPainter on an image or an SVG generator,
-// never text, so it needs no QGuiApplication and no display. See dist/lumenary-trace.1.
+// never text, so it needs no QGuiApplication and no display. Its messages follow the system's
+// language; the --json report stays as it is, for programs. See dist/lumenary-trace.1.
+#include "language.h"
 #include "scene_file.h"
 #include "scene_limits.h"
 #include "scene_picture.h"
 #include "trace_report.h"
 #include "tracer.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
@@ -30,8 +33,21 @@ namespace
 constexpr int kBadInput = 2;    // a bad scene or command line
 constexpr int kWriteFailed = 1; // a picture could not be written
 
-const char* const kUsage =
-    "usage: lumenary-trace SCENE [--json] [--svg FILE] [--png FILE] [--size WxH]\n";
+// The command line's summary, with its line break.
+std::string usage()
+{
+    return QCoreApplication::translate(
+               "lumenary::Trace",
+               "usage: lumenary-trace SCENE [--json] [--svg FILE] [--png FILE] [--size WxH]")
+               .toStdString() +
+           '\n';
+}
+
+// A message in the running language with its places filled in.
+std::string message(const QString& text, const std::string& value)
+{
+    return text.arg(QString::fromStdString(value)).toStdString();
+}
 
 struct Options {
     std::string scene;
@@ -61,7 +77,8 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::string& 
         const std::string& a = args[i];
         const bool takesFile = a == "--svg" || a == "--png" || a == "--size";
         if (takesFile && i + 1 >= args.size()) {
-            problem = a + " needs a value";
+            problem =
+                message(QCoreApplication::translate("lumenary::Trace", "%1 needs a value"), a);
             return std::nullopt;
         }
         if (a == "--json") {
@@ -76,23 +93,30 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::string& 
             const auto w = x == std::string::npos ? std::nullopt : readSide(v.substr(0, x));
             const auto h = x == std::string::npos ? std::nullopt : readSide(v.substr(x + 1));
             if (!w || !h) {
-                problem = "--size takes WIDTHxHEIGHT in pixels, each from 16 to 10000: " + v;
+                problem =
+                    message(QCoreApplication::translate(
+                                "lumenary::Trace",
+                                "--size takes WIDTHxHEIGHT in pixels, each from 16 to 10000: %1"),
+                            v);
                 return std::nullopt;
             }
             o.width = *w;
             o.height = *h;
         } else if (a.size() > 1 && a[0] == '-') {
-            problem = "unknown option " + a;
+            problem =
+                message(QCoreApplication::translate("lumenary::Trace", "unknown option %1"), a);
             return std::nullopt;
         } else if (o.scene.empty()) {
             o.scene = a;
         } else {
-            problem = "one scene file at a time: " + a;
+            problem = message(
+                QCoreApplication::translate("lumenary::Trace", "one scene file at a time: %1"), a);
             return std::nullopt;
         }
     }
     if (o.scene.empty()) {
-        problem = "no scene file given";
+        problem =
+            QCoreApplication::translate("lumenary::Trace", "no scene file given").toStdString();
         return std::nullopt;
     }
     return o;
@@ -136,7 +160,7 @@ bool writeSvg(const Options& o, const Tracer& tracer)
     svg.setOutputDevice(&file);
     svg.setSize(QSize(o.width, o.height));
     svg.setViewBox(QRect(0, 0, o.width, o.height));
-    svg.setTitle(QStringLiteral("Optical Bench scene"));
+    svg.setTitle(QCoreApplication::translate("lumenary::Trace", "Optical Bench scene"));
     svg.setDescription(QString::fromStdString(tracer.scene().description));
     {
         QPainter painter;
@@ -154,8 +178,11 @@ bool writeSvg(const Options& o, const Tracer& tracer)
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    // For the translators only: no event loop, no display.
+    QCoreApplication application(argc, argv);
+    lumenary::setLanguage(lumenary::systemLanguage());
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsage;
+        std::cout << usage();
         return 0;
     }
     if (args.size() == 1 && args[0] == "--version") {
@@ -165,15 +192,19 @@ int main(int argc, char** argv)
     std::string problem;
     const auto options = parse(args, problem);
     if (!options) {
-        std::cerr << "lumenary-trace: " << problem << '\n' << kUsage;
+        std::cerr << "lumenary-trace: " << problem << '\n' << usage();
         return kBadInput;
     }
     const Options& o = *options;
     errno = 0;
     const auto bytes = readBytes(o.scene);
     if (!bytes) {
-        std::cerr << o.scene
-                  << ": cannot be read: " << (errno ? std::strerror(errno) : "read error") << '\n';
+        const QString why = errno ? QString::fromLocal8Bit(std::strerror(errno))
+                                  : QCoreApplication::translate("lumenary::Trace", "read error");
+        std::cerr << QCoreApplication::translate("lumenary::Trace", "%1: cannot be read: %2")
+                         .arg(QString::fromStdString(o.scene), why)
+                         .toStdString()
+                  << '\n';
         return kBadInput;
     }
     const SceneReading reading = readScene(*bytes);
@@ -189,17 +220,31 @@ int main(int argc, char** argv)
         std::cout << traceReport(tracer);
     } else if (o.svg.empty() && o.png.empty()) {
         const TraceCounts c = tracer.counts();
-        std::cout << o.scene << ": " << c.paths << " paths, " << c.segments << " segments; cut by "
-                  << "max_interactions " << c.cutInteractions << ", min_intensity "
-                  << c.cutIntensity << ", max_segments " << c.cutSegments << '\n';
+        std::cout << QCoreApplication::translate(
+                         "lumenary::Trace", "%1: %2 paths, %3 segments; cut by max_interactions "
+                                            "%4, min_intensity %5, max_segments %6")
+                         .arg(QString::fromStdString(o.scene))
+                         .arg(c.paths)
+                         .arg(c.segments)
+                         .arg(c.cutInteractions)
+                         .arg(c.cutIntensity)
+                         .arg(c.cutSegments)
+                         .toStdString()
+                  << '\n';
     }
     int status = 0;
     if (!o.png.empty() && !writePng(o, tracer)) {
-        std::cerr << o.png << ": could not be written\n";
+        std::cerr << message(
+                         QCoreApplication::translate("lumenary::Trace", "%1: could not be written"),
+                         o.png)
+                  << '\n';
         status = kWriteFailed;
     }
     if (!o.svg.empty() && !writeSvg(o, tracer)) {
-        std::cerr << o.svg << ": could not be written\n";
+        std::cerr << message(
+                         QCoreApplication::translate("lumenary::Trace", "%1: could not be written"),
+                         o.svg)
+                  << '\n';
         status = kWriteFailed;
     }
     return status;

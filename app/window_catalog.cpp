@@ -95,7 +95,12 @@ const std::vector<LabEntry>& labTable()
          Explore,
          {},
          createRainbowColoursWindow},
-        {"Boundary", "Boundary", "Light at a Boundary", Explore, {}, createBoundaryWindow},
+        {"Boundary",
+         "Boundary",
+         QT_TRANSLATE_NOOP("lumenary::Launcher", "Light at a Boundary"),
+         Explore,
+         {},
+         createBoundaryWindow},
     };
     return table;
 }

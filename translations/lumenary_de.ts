@@ -84,6 +84,257 @@
     </message>
 </context>
 <context>
+    <name>lumenary::BoundaryWindow</name>
+    <message>
+        <source>Light at a Boundary</source>
+        <translation>Licht an einer Grenzfläche</translation>
+    </message>
+    <message>
+        <source>The light at the boundary</source>
+        <translation>Das Licht an der Grenzfläche</translation>
+    </message>
+    <message>
+        <source>The incident, reflected and transmitted light, each ray as wide as its share; with the wave view, the waves on both sides (Space plays or pauses them)</source>
+        <translation>Das einfallende, reflektierte und durchgelassene Licht, jeder Strahl so breit wie sein Anteil; in der Wellenansicht die Wellen auf beiden Seiten (die Leertaste startet oder hält sie an)</translation>
+    </message>
+    <message>
+        <source>Shares and phases against the angle of incidence</source>
+        <translation>Anteile und Phasen über dem Einfallswinkel</translation>
+    </message>
+    <message>
+        <source>Above: the shares reflected (solid) and transmitted (dashed) from 0° to 90°; below: the phases of r_s and r_p. The yellow line is the present angle</source>
+        <translation>Oben: die reflektierten (durchgezogen) und durchgelassenen (gestrichelt) Anteile von 0° bis 90°; unten: die Phasen von r_s und r_p. Die gelbe Linie ist der aktuelle Winkel</translation>
+    </message>
+    <message>
+        <source>Angles and wavelengths</source>
+        <translation>Winkel und Wellenlängen</translation>
+    </message>
+    <message>
+        <source>Amplitudes</source>
+        <translation>Amplituden</translation>
+    </message>
+    <message>
+        <source>Hide this window; it opens again as you left it (Esc)</source>
+        <translation>Dieses Fenster ausblenden; es öffnet sich wieder so, wie Sie es verlassen haben (Esc)</translation>
+    </message>
+    <message>
+        <source>Shares of the power</source>
+        <translation>Leistungsanteile</translation>
+    </message>
+    <message>
+        <source>Unpolarised light</source>
+        <translation>Unpolarisiertes Licht</translation>
+    </message>
+    <message>
+        <source>The index of refraction at the wavelength set</source>
+        <translation>Der Brechungsindex bei der eingestellten Wellenlänge</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>The medium the light comes from (above the boundary)</source>
+        <translation>Das Medium, aus dem das Licht kommt (über der Grenzfläche)</translation>
+    </message>
+    <message>
+        <source>Index n₁</source>
+        <translation>Brechungsindex n₁</translation>
+    </message>
+    <message>
+        <source>Medium 1</source>
+        <translation>Medium 1</translation>
+    </message>
+    <message>
+        <source>The medium beyond the boundary (below it)</source>
+        <translation>Das Medium jenseits der Grenzfläche (darunter)</translation>
+    </message>
+    <message>
+        <source>Index n₂</source>
+        <translation>Brechungsindex n₂</translation>
+    </message>
+    <message>
+        <source>Medium 2</source>
+        <translation>Medium 2</translation>
+    </message>
+    <message>
+        <source>The wavelength in air; the measured materials&apos; indices follow it, the other media keep their fixed index</source>
+        <translation>Die Wellenlänge in Luft; die Brechungsindizes der gemessenen Stoffe folgen ihr, die übrigen Medien behalten ihren festen Brechungsindex</translation>
+    </message>
+    <message>
+        <source>Wavelength in air</source>
+        <translation>Wellenlänge in Luft</translation>
+    </message>
+    <message>
+        <source>Wavelength in air (nm)</source>
+        <translation>Wellenlänge in Luft (nm)</translation>
+    </message>
+    <message>
+        <source>The angle between the incoming light and the normal</source>
+        <translation>Der Winkel zwischen dem einfallenden Licht und dem Lot</translation>
+    </message>
+    <message>
+        <source>Angle of incidence</source>
+        <translation>Einfallswinkel</translation>
+    </message>
+    <message>
+        <source>Angle of incidence θ₁ (°)</source>
+        <translation>Einfallswinkel θ₁ (°)</translation>
+    </message>
+    <message>
+        <source>s (E ⊥ plane of incidence)</source>
+        <translation>s (E ⊥ Einfallsebene)</translation>
+    </message>
+    <message>
+        <source>p (E ∥ plane of incidence)</source>
+        <translation>p (E ∥ Einfallsebene)</translation>
+    </message>
+    <message>
+        <source>unpolarised</source>
+        <translation>unpolarisiert</translation>
+    </message>
+    <message>
+        <source>Which way the electric field of the incoming light points</source>
+        <translation>In welche Richtung das elektrische Feld des einfallenden Lichts zeigt</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Show the waves</source>
+        <translation>Wellen zeigen</translation>
+    </message>
+    <message>
+        <source>The field of the three waves instead of the medium colours, to scale: the wavelength in each medium is λ₀/n</source>
+        <translation>Das Feld der drei Wellen statt der Farben der Medien, maßstabsgetreu: die Wellenlänge in jedem Medium ist λ₀/n</translation>
+    </message>
+    <message>
+        <source>Play or pause the waves (Space on the picture)</source>
+        <translation>Wellen abspielen oder anhalten (Leertaste auf dem Bild)</translation>
+    </message>
+    <message>
+        <source>How many wave periods pass a second</source>
+        <translation>Wie viele Schwingungsperioden pro Sekunde vergehen</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Speed (periods/s)</source>
+        <translation>Geschwindigkeit (Perioden/s)</translation>
+    </message>
+    <message>
+        <source>Angle of refraction θ₂</source>
+        <translation>Brechungswinkel θ₂</translation>
+    </message>
+    <message>
+        <source>Brewster&apos;s angle θ_B</source>
+        <translation>Brewster-Winkel θ_B</translation>
+    </message>
+    <message>
+        <source>atan(n₂/n₁): p light is not reflected at this angle</source>
+        <translation>atan(n₂/n₁): p-polarisiertes Licht wird unter diesem Winkel nicht reflektiert</translation>
+    </message>
+    <message>
+        <source>Critical angle θ_c</source>
+        <translation>Grenzwinkel θ_c</translation>
+    </message>
+    <message>
+        <source>asin(n₂/n₁), only where n₁ &gt; n₂: past it all the light is reflected</source>
+        <translation>asin(n₂/n₁), nur wenn n₁ &gt; n₂: darüber wird alles Licht reflektiert</translation>
+    </message>
+    <message>
+        <source>Wavelength in medium 1 λ₁</source>
+        <translation>Wellenlänge in Medium 1 λ₁</translation>
+    </message>
+    <message>
+        <source>Wavelength in medium 2 λ₂</source>
+        <translation>Wellenlänge in Medium 2 λ₂</translation>
+    </message>
+    <message>
+        <source>Penetration depth d</source>
+        <translation>Eindringtiefe d</translation>
+    </message>
+    <message>
+        <source>How far into medium 2 the field of the evanescent wave falls to 1/e of its value at the boundary, past the critical angle</source>
+        <translation>Wie weit in Medium 2 das Feld der evaneszenten Welle auf 1/e seines Werts an der Grenzfläche abfällt, jenseits des Grenzwinkels</translation>
+    </message>
+    <message>
+        <source>Amplitude r_s</source>
+        <translation>Amplitude r_s</translation>
+    </message>
+    <message>
+        <source>Amplitude r_p</source>
+        <translation>Amplitude r_p</translation>
+    </message>
+    <message>
+        <source>Amplitude t_s</source>
+        <translation>Amplitude t_s</translation>
+    </message>
+    <message>
+        <source>Amplitude t_p</source>
+        <translation>Amplitude t_p</translation>
+    </message>
+    <message>
+        <source>Signed; past the critical angle the magnitude ∠ how far the wave leads the incident one</source>
+        <translation>Mit Vorzeichen; jenseits des Grenzwinkels der Betrag ∠ wie weit die Welle der einfallenden vorauseilt</translation>
+    </message>
+    <message>
+        <source>Signed, by r_p = (n₂ cos θ₁ − n₁ cos θ₂) / (n₂ cos θ₁ + n₁ cos θ₂), so that r_p = −r_s head on; past the critical angle the magnitude ∠ how far the reflected wave leads the incident one</source>
+        <translation>Mit Vorzeichen, nach r_p = (n₂ cos θ₁ − n₁ cos θ₂) / (n₂ cos θ₁ + n₁ cos θ₂), sodass r_p = −r_s bei senkrechtem Einfall; jenseits des Grenzwinkels der Betrag ∠ wie weit die reflektierte Welle der einfallenden vorauseilt</translation>
+    </message>
+    <message>
+        <source>Reflected R_s</source>
+        <translation>Reflektiert R_s</translation>
+    </message>
+    <message>
+        <source>Reflected R_p</source>
+        <translation>Reflektiert R_p</translation>
+    </message>
+    <message>
+        <source>Transmitted T_s</source>
+        <translation>Durchgelassen T_s</translation>
+    </message>
+    <message>
+        <source>Transmitted T_p</source>
+        <translation>Durchgelassen T_p</translation>
+    </message>
+    <message>
+        <source>Reflected R</source>
+        <translation>Reflektiert R</translation>
+    </message>
+    <message>
+        <source>Transmitted T</source>
+        <translation>Durchgelassen T</translation>
+    </message>
+    <message>
+        <source>R + T</source>
+        <translation>R + T</translation>
+    </message>
+    <message>
+        <source>All the light is either reflected or transmitted</source>
+        <translation>Alles Licht wird entweder reflektiert oder durchgelassen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause the waves</source>
+        <translation>Wellen anhalten</translation>
+    </message>
+    <message>
+        <source>Play the waves</source>
+        <translation>Wellen abspielen</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::DepthWindow</name>
     <message>
         <source>Reflection and Refraction</source>
@@ -183,6 +434,25 @@
     <message>
         <source>%1, no image.</source>
         <translation>%1, kein Bild.</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::DispersiveMaterial</name>
+    <message>
+        <source>Water (21.5 °C)</source>
+        <translation>Wasser (21,5 °C)</translation>
+    </message>
+    <message>
+        <source>Fused silica</source>
+        <translation>Quarzglas</translation>
+    </message>
+    <message>
+        <source>Crown glass N-BK7</source>
+        <translation>Kronglas N-BK7</translation>
+    </message>
+    <message>
+        <source>Flint glass F2</source>
+        <translation>Flintglas F2</translation>
     </message>
 </context>
 <context>
@@ -374,6 +644,10 @@
         <source>Rainbow Colours</source>
         <translation>Regenbogenfarben</translation>
     </message>
+    <message>
+        <source>Light at a Boundary</source>
+        <translation>Licht an einer Grenzfläche</translation>
+    </message>
 </context>
 <context>
     <name>lumenary::MaterialsTable</name>
@@ -501,6 +775,13 @@
     </message>
 </context>
 <context>
+    <name>lumenary::ModernWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::PictureExport</name>
     <message>
         <source>Drawn by Varnel Lumenary.</source>
@@ -624,6 +905,204 @@
     </message>
 </context>
 <context>
+    <name>lumenary::PrismDeviationChart</name>
+    <message>
+        <source>Angle of incidence (°)</source>
+        <translation>Einfallswinkel (°)</translation>
+    </message>
+    <message>
+        <source>Deviation δ (°)</source>
+        <translation>Ablenkwinkel δ (°)</translation>
+    </message>
+    <message>
+        <source>%1 line, %2 nm</source>
+        <translation>%1-Linie, %2 nm</translation>
+    </message>
+    <message>
+        <source>present incidence</source>
+        <translation>aktueller Einfall</translation>
+    </message>
+    <message>
+        <source>minimum deviation</source>
+        <translation>minimale Ablenkung</translation>
+    </message>
+    <message>
+        <source>deviation now</source>
+        <translation>aktuelle Ablenkung</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::PrismSpectrumWindow</name>
+    <message>
+        <source>none in 0°–89°</source>
+        <translation>keine in 0°–89°</translation>
+    </message>
+    <message>
+        <source>totally reflected</source>
+        <translation>totalreflektiert</translation>
+    </message>
+    <message>
+        <source>Prism Spectrum</source>
+        <translation>Prismenspektrum</translation>
+    </message>
+    <message>
+        <source>White light through the prism</source>
+        <translation>Weißes Licht durch das Prisma</translation>
+    </message>
+    <message>
+        <source>Deviation against the angle of incidence</source>
+        <translation>Ablenkung über dem Einfallswinkel</translation>
+    </message>
+    <message>
+        <source>Hide this window (Esc)</source>
+        <translation>Dieses Fenster ausblenden (Esc)</translation>
+    </message>
+    <message>
+        <source>Prism and light</source>
+        <translation>Prisma und Licht</translation>
+    </message>
+    <message>
+        <source>The prism&apos;s material, with its measured dispersion</source>
+        <translation>Der Stoff des Prismas, mit seiner gemessenen Dispersion</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Stoff</translation>
+    </message>
+    <message>
+        <source>The angle between the two faces the light crosses</source>
+        <translation>Der Winkel zwischen den beiden Flächen, durch die das Licht tritt</translation>
+    </message>
+    <message>
+        <source>Apex angle (°)</source>
+        <translation>Prismenwinkel (°)</translation>
+    </message>
+    <message>
+        <source>Apex angle</source>
+        <translation>Prismenwinkel</translation>
+    </message>
+    <message>
+        <source>The angle between the incoming light and the normal to the first face</source>
+        <translation>Der Winkel zwischen dem einfallenden Licht und dem Lot auf die erste Fläche</translation>
+    </message>
+    <message>
+        <source>Angle of incidence (°)</source>
+        <translation>Einfallswinkel (°)</translation>
+    </message>
+    <message>
+        <source>Angle of incidence</source>
+        <translation>Einfallswinkel</translation>
+    </message>
+    <message>
+        <source>How many wavelengths, spread evenly from 400 to 700 nm</source>
+        <translation>Wie viele Wellenlängen, gleichmäßig verteilt von 400 bis 700 nm</translation>
+    </message>
+    <message>
+        <source>Wavelengths (400–700 nm)</source>
+        <translation>Wellenlängen (400–700 nm)</translation>
+    </message>
+    <message>
+        <source>A single ray</source>
+        <translation>Ein einzelner Strahl</translation>
+    </message>
+    <message>
+        <source>A narrow parallel beam</source>
+        <translation>Ein schmales Parallelbündel</translation>
+    </message>
+    <message>
+        <source>One ray, or a narrow beam of parallel rays</source>
+        <translation>Ein Strahl oder ein schmales Bündel paralleler Strahlen</translation>
+    </message>
+    <message>
+        <source>Beam width</source>
+        <translation>Bündelbreite</translation>
+    </message>
+    <message>
+        <source>Read-outs</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Index n_d (587.56 nm)</source>
+        <translation>Brechungsindex n_d (587,56 nm)</translation>
+    </message>
+    <message>
+        <source>Index n_F (486.13 nm)</source>
+        <translation>Brechungsindex n_F (486,13 nm)</translation>
+    </message>
+    <message>
+        <source>Index n_C (656.27 nm)</source>
+        <translation>Brechungsindex n_C (656,27 nm)</translation>
+    </message>
+    <message>
+        <source>Abbe number V_d</source>
+        <translation>Abbe-Zahl V_d</translation>
+    </message>
+    <message>
+        <source>Deviation (d line)</source>
+        <translation>Ablenkung (d-Linie)</translation>
+    </message>
+    <message>
+        <source>Deviation (F line)</source>
+        <translation>Ablenkung (F-Linie)</translation>
+    </message>
+    <message>
+        <source>Deviation (C line)</source>
+        <translation>Ablenkung (C-Linie)</translation>
+    </message>
+    <message>
+        <source>Spread δ_F − δ_C</source>
+        <translation>Aufspaltung δ_F − δ_C</translation>
+    </message>
+    <message>
+        <source>Minimum deviation (d line)</source>
+        <translation>Minimale Ablenkung (d-Linie)</translation>
+    </message>
+    <message>
+        <source>Incidence at the minimum (d line)</source>
+        <translation>Einfallswinkel beim Minimum (d-Linie)</translation>
+    </message>
+    <message>
+        <source>Spectrometer n = sin((A + δ_min)/2) / sin(A/2)</source>
+        <translation>Spektrometer n = sin((A + δ_min)/2) / sin(A/2)</translation>
+    </message>
+    <message>
+        <source>The index a spectrometer finds from the apex angle and the minimum deviation of the d line</source>
+        <translation>Der Brechungsindex, den ein Spektrometer aus dem Prismenwinkel und der minimalen Ablenkung der d-Linie bestimmt</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>A %1 prism of %2 with white light at %3 incidence, split into %4 colours from 400 to 700 nm. </source>
+        <translation>Ein Prisma mit %1 aus %2, weißes Licht unter %3 Einfall, zerlegt in %4 Farben von 400 bis 700 nm. </translation>
+    </message>
+    <message>
+        <source>Every colour is totally reflected at the second face.</source>
+        <translation>Jede Farbe wird an der zweiten Fläche totalreflektiert.</translation>
+    </message>
+    <message>
+        <source>%1 colours, from violet on, are totally reflected inside; the rest leave, red deviated least.</source>
+        <translation>%1 Farben, von Violett an, werden innen totalreflektiert; die übrigen treten aus, Rot am wenigsten abgelenkt.</translation>
+    </message>
+    <message>
+        <source>Every colour leaves the prism, violet deviated most, red least.</source>
+        <translation>Jede Farbe verlässt das Prisma, Violett am stärksten abgelenkt, Rot am wenigsten.</translation>
+    </message>
+    <message>
+        <source>Deviation of the F, d and C lines from 0° to 89° incidence. </source>
+        <translation>Ablenkung der F-, d- und C-Linie bei 0° bis 89° Einfall. </translation>
+    </message>
+    <message>
+        <source>The d line&apos;s minimum is %1 at %2 incidence.</source>
+        <translation>Das Minimum der d-Linie ist %1 bei %2 Einfall.</translation>
+    </message>
+    <message>
+        <source>The d line has no minimum in that range.</source>
+        <translation>Die d-Linie hat in diesem Bereich kein Minimum.</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::PrismWindow</name>
     <message>
         <source>Prism</source>
@@ -713,6 +1192,129 @@
     <message>
         <source>Deviation</source>
         <translation>Deviation</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::RainbowColoursWindow</name>
+    <message>
+        <source>Rainbow Colours</source>
+        <translation>Regenbogenfarben</translation>
+    </message>
+    <message>
+        <source>Hide the window; it opens again as you left it (Esc)</source>
+        <translation>Fenster ausblenden; es öffnet sich wieder so, wie Sie es verlassen haben (Esc)</translation>
+    </message>
+    <message>
+        <source>Deviation curves</source>
+        <translation>Ablenkungskurven</translation>
+    </message>
+    <message>
+        <source>Deviation D against impact parameter b for each colour; the least deviation of each curve is its rainbow ray</source>
+        <translation>Ablenkung D über der Einfallshöhe b für jede Farbe; die kleinste Ablenkung jeder Kurve ist ihr Regenbogenstrahl</translation>
+    </message>
+    <message>
+        <source>Rays through the drop</source>
+        <translation>Strahlen durch den Tropfen</translation>
+    </message>
+    <message>
+        <source>Sunlight entering a drop, reflected inside and leaving, in each colour; the rainbow rays in bold</source>
+        <translation>Sonnenlicht, das in einen Tropfen eintritt, innen reflektiert wird und austritt, in jeder Farbe; die Regenbogenstrahlen fett</translation>
+    </message>
+    <message>
+        <source>The sky</source>
+        <translation>Der Himmel</translation>
+    </message>
+    <message>
+        <source>The bows as you see them with the sun behind you, out to 60° from the antisolar point</source>
+        <translation>Die Bögen, wie Sie sie mit der Sonne im Rücken sehen, bis 60° vom Gegensonnenpunkt</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>What the drop is made of: water, or a glass to compare</source>
+        <translation>Woraus der Tropfen besteht: Wasser oder zum Vergleich ein Glas</translation>
+    </message>
+    <message>
+        <source>&amp;Liquid:</source>
+        <translation>&amp;Flüssigkeit:</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <translation>Flüssigkeit</translation>
+    </message>
+    <message>
+        <source>1 (primary)</source>
+        <translation>1 (Hauptbogen)</translation>
+    </message>
+    <message>
+        <source>2 (secondary)</source>
+        <translation>2 (Nebenbogen)</translation>
+    </message>
+    <message>
+        <source>Show light leaving after 1 internal reflection</source>
+        <translation>Licht zeigen, das nach 1 inneren Reflexion austritt</translation>
+    </message>
+    <message>
+        <source>Show light leaving after %1 internal reflections</source>
+        <translation>Licht zeigen, das nach %1 inneren Reflexionen austritt</translation>
+    </message>
+    <message>
+        <source>%1 bow: light leaving after 1 reflection inside the drop</source>
+        <translation>%1: Licht, das nach 1 Reflexion im Tropfen austritt</translation>
+    </message>
+    <message>
+        <source>%1 bow: light leaving after %2 reflections inside the drop</source>
+        <translation>%1: Licht, das nach %2 Reflexionen im Tropfen austritt</translation>
+    </message>
+    <message>
+        <source>&amp;Internal reflections:</source>
+        <translation>&amp;Innere Reflexionen:</translation>
+    </message>
+    <message>
+        <source>How many colours, evenly from 400 to 700 nm</source>
+        <translation>Wie viele Farben, gleichmäßig von 400 bis 700 nm</translation>
+    </message>
+    <message>
+        <source>&amp;Wavelengths N (400–700 nm):</source>
+        <translation>&amp;Wellenlängen N (400–700 nm):</translation>
+    </message>
+    <message>
+        <source>Wavelengths N (400–700 nm)</source>
+        <translation>Wellenlängen N (400–700 nm)</translation>
+    </message>
+    <message>
+        <source>Rainbow angles from the antisolar point</source>
+        <translation>Regenbogenwinkel vom Gegensonnenpunkt aus</translation>
+    </message>
+    <message>
+        <source>%1 bow, red (700 nm)</source>
+        <translation>%1, Rot (700 nm)</translation>
+    </message>
+    <message>
+        <source>%1 bow, violet (400 nm)</source>
+        <translation>%1, Violett (400 nm)</translation>
+    </message>
+    <message>
+        <source>%1 bow width</source>
+        <translation>%1, Breite</translation>
+    </message>
+    <message>
+        <source>Alexander&apos;s dark band width</source>
+        <translation>Breite von Alexanders dunklem Band</translation>
+    </message>
+    <message>
+        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge</source>
+        <translation>Innerer Rand des Nebenbogens minus äußerer Rand des Hauptbogens</translation>
+    </message>
+    <message>
+        <source>Curve minima against closed form</source>
+        <translation>Kurvenminima gegen geschlossene Formel</translation>
+    </message>
+    <message>
+        <source>The largest difference between a plotted curve&apos;s least deviation, found numerically, and the closed form cos² i = (n² − 1) / (k(k + 2))</source>
+        <translation>Der größte Unterschied zwischen der numerisch gefundenen kleinsten Ablenkung einer gezeichneten Kurve und der geschlossenen Formel cos² i = (n² − 1) / (k(k + 2))</translation>
     </message>
 </context>
 <context>
@@ -865,6 +1467,53 @@
     </message>
 </context>
 <context>
+    <name>lumenary::Trace</name>
+    <message>
+        <source>usage: lumenary-trace SCENE [--json] [--svg FILE] [--png FILE] [--size WxH]</source>
+        <translation>Aufruf: lumenary-trace SZENE [--json] [--svg DATEI] [--png DATEI] [--size BxH]</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>--size takes WIDTHxHEIGHT in pixels, each from 16 to 10000: %1</source>
+        <translation>--size erwartet BREITExHÖHE in Pixeln, jeweils von 16 bis 10000: %1</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>one scene file at a time: %1</source>
+        <translation>nur eine Szenendatei auf einmal: %1</translation>
+    </message>
+    <message>
+        <source>no scene file given</source>
+        <translation>keine Szenendatei angegeben</translation>
+    </message>
+    <message>
+        <source>Optical Bench scene</source>
+        <translation>Szene der optischen Bank</translation>
+    </message>
+    <message>
+        <source>read error</source>
+        <translation>Lesefehler</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 paths, %3 segments; cut by max_interactions %4, min_intensity %5, max_segments %6</source>
+        <translation>%1: %2 Wege, %3 Abschnitte; abgebrochen durch max_interactions %4, min_intensity %5, max_segments %6</translation>
+    </message>
+    <message>
+        <source>%1: could not be written</source>
+        <translation>%1: konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::WindowValues</name>
     <message>
         <source>on</source>
@@ -873,6 +1522,603 @@
     <message>
         <source>off</source>
         <translation>aus</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::SceneText</name>
+    <message>
+        <source>the file holds more than %1 values</source>
+        <translation>die Datei enthält mehr als %1 Werte</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest deeper than %1 levels</source>
+        <translation>Listen und Objekte sind tiefer als %1 Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>the number %1 is too large</source>
+        <translation>die Zahl %1 ist zu groß</translation>
+    </message>
+    <message>
+        <source>must lie within 1000000 mm of the origin</source>
+        <translation>muss höchstens 1000000 mm vom Ursprung entfernt liegen</translation>
+    </message>
+    <message>
+        <source>must be an angle between -1000000 and 1000000 degrees</source>
+        <translation>muss ein Winkel zwischen -1000000 und 1000000 Grad sein</translation>
+    </message>
+    <message>
+        <source>must be at least 1e-06 mm and at most 1000000 mm</source>
+        <translation>muss mindestens 1e-06 mm und höchstens 1000000 mm sein</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to 250000</source>
+        <translation>muss eine ganze Zahl von 1 bis 250000 sein</translation>
+    </message>
+    <message>
+        <source>must be a refractive index from 1 to 10 or one of &quot;water&quot;, &quot;fused silica&quot;, &quot;N-BK7&quot;, &quot;F2&quot;</source>
+        <translation>muss ein Brechungsindex von 1 bis 10 oder einer von &quot;water&quot;, &quot;fused silica&quot;, &quot;N-BK7&quot;, &quot;F2&quot; sein</translation>
+    </message>
+    <message>
+        <source>must be a wavelength from 380 to 780 nm</source>
+        <translation>muss eine Wellenlänge von 380 bis 780 nm sein</translation>
+    </message>
+    <message>
+        <source>must be a number of wavelengths from 2 to 400</source>
+        <translation>muss eine Anzahl von Wellenlängen von 2 bis 400 sein</translation>
+    </message>
+    <message>
+        <source>must lie at least 1e-06 mm from &quot;from&quot;</source>
+        <translation>muss mindestens 1e-06 mm von &quot;from&quot; entfernt liegen</translation>
+    </message>
+    <message>
+        <source>must be from 0 to 1000000 mm</source>
+        <translation>muss von 0 bis 1000000 mm sein</translation>
+    </message>
+    <message>
+        <source>must be from 1e-06 to 1000000 mm, or from -1000000 to -1e-06 mm for a diverging lens</source>
+        <translation>muss von 1e-06 bis 1000000 mm sein, oder von -1000000 bis -1e-06 mm für eine Zerstreuungslinse</translation>
+    </message>
+    <message>
+        <source>must lie within 1000000 mm</source>
+        <translation>muss innerhalb von 1000000 mm liegen</translation>
+    </message>
+    <message>
+        <source>must be 0 (flat) or at least half the aperture in size</source>
+        <translation>muss 0 (eben) oder dem Betrag nach mindestens die halbe Öffnung sein</translation>
+    </message>
+    <message>
+        <source>is too small: the two surfaces cross inside the aperture</source>
+        <translation>ist zu klein: die beiden Flächen schneiden sich innerhalb der Öffnung</translation>
+    </message>
+    <message>
+        <source>must be at least half the distance between the ends in size, and at most 1000000 mm</source>
+        <translation>muss dem Betrag nach mindestens den halben Abstand der Enden und höchstens 1000000 mm betragen</translation>
+    </message>
+    <message>
+        <source>must hold from 3 to 1000 corners</source>
+        <translation>muss 3 bis 1000 Ecken enthalten</translation>
+    </message>
+    <message>
+        <source>must make a simple polygon (edges that meet only at shared corners, none shorter than 1e-06 mm)</source>
+        <translation>muss ein einfaches Polygon bilden (Kanten, die sich nur in gemeinsamen Ecken treffen, keine kürzer als 1e-06 mm)</translation>
+    </message>
+    <message>
+        <source>must be from 0 to 1</source>
+        <translation>muss von 0 bis 1 sein</translation>
+    </message>
+    <message>
+        <source>must be at most 1000 bytes long</source>
+        <translation>darf höchstens 1000 Bytes lang sein</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to 10000000</source>
+        <translation>muss eine ganze Zahl von 1 bis 10000000 sein</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to 4000000</source>
+        <translation>muss eine ganze Zahl von 1 bis 4000000 sein</translation>
+    </message>
+    <message>
+        <source>must be at most 10000 bytes long</source>
+        <translation>darf höchstens 10000 Bytes lang sein</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>muss eine ganze Zahl von %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>must be a number</source>
+        <translation>muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>must be a finite number</source>
+        <translation>muss eine endliche Zahl sein</translation>
+    </message>
+    <message>
+        <source>must be a point [x, y]</source>
+        <translation>muss ein Punkt [x, y] sein</translation>
+    </message>
+    <message>
+        <source>must be a refractive index or one of &quot;water&quot;, &quot;fused silica&quot;, &quot;N-BK7&quot;, &quot;F2&quot;</source>
+        <translation>muss ein Brechungsindex oder einer von &quot;water&quot;, &quot;fused silica&quot;, &quot;N-BK7&quot;, &quot;F2&quot; sein</translation>
+    </message>
+    <message>
+        <source>cannot stand beside &quot;wavelength&quot;: give one of them</source>
+        <translation>darf nicht neben &quot;wavelength&quot; stehen: geben Sie nur eines an</translation>
+    </message>
+    <message>
+        <source>must be a list of points [[x, y], ...]</source>
+        <translation>muss eine Liste von Punkten [[x, y], ...] sein</translation>
+    </message>
+    <message>
+        <source>is not a known element type</source>
+        <translation>ist keine bekannte Elementart</translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation>muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>must be at most %1 bytes long</source>
+        <translation>darf höchstens %1 Bytes lang sein</translation>
+    </message>
+    <message>
+        <source>must be an object {&quot;type&quot;: ...}</source>
+        <translation>muss ein Objekt {&quot;type&quot;: ...} sein</translation>
+    </message>
+    <message>
+        <source>must be a text naming the element&apos;s type</source>
+        <translation>muss ein Text sein, der die Elementart nennt</translation>
+    </message>
+    <message>
+        <source>names no element type: &quot;%1&quot;</source>
+        <translation>nennt keine Elementart: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>must be &quot;lumenary-scene&quot;: this is not a scene file</source>
+        <translation>muss &quot;lumenary-scene&quot; sein: dies ist keine Szenendatei</translation>
+    </message>
+    <message>
+        <source>must be 1</source>
+        <translation>muss 1 sein</translation>
+    </message>
+    <message>
+        <source>is %1: the file was written by a newer program, which reads version 1</source>
+        <translation>ist %1: die Datei stammt von einem neueren Programm; dieses liest Version 1</translation>
+    </message>
+    <message>
+        <source>must be true or false</source>
+        <translation>muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>is %1 bytes long; a scene file may hold at most %2 bytes</source>
+        <translation>ist %1 Bytes lang; eine Szenendatei darf höchstens %2 Bytes enthalten</translation>
+    </message>
+    <message>
+        <source>a scene file holds one object {&quot;format&quot;: ...}</source>
+        <translation>eine Szenendatei enthält ein Objekt {&quot;format&quot;: ...}</translation>
+    </message>
+    <message>
+        <source>must be a list of elements [{...}, ...]</source>
+        <translation>muss eine Liste von Elementen [{...}, ...] sein</translation>
+    </message>
+    <message>
+        <source>holds %1 elements; a scene may hold at most %2</source>
+        <translation>enthält %1 Elemente; eine Szene darf höchstens %2 enthalten</translation>
+    </message>
+    <message>
+        <source>brings the scene to more than %1 rays (rays × wavelengths of every source)</source>
+        <translation>bringt die Szene auf mehr als %1 Strahlen (Strahlen × Wellenlängen jeder Quelle)</translation>
+    </message>
+    <message>
+        <source>brings the scene to more than %1 corners of glass</source>
+        <translation>bringt die Szene auf mehr als %1 Glasecken</translation>
+    </message>
+    <message>
+        <source>: element %1</source>
+        <translation>: Element %1</translation>
+    </message>
+    <message>
+        <source>: element %1 (&quot;%2&quot;)</source>
+        <translation>: Element %1 (&quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>, key &quot;%1&quot;: </source>
+        <translation>, Schlüssel &quot;%1&quot;: </translation>
+    </message>
+    <message>
+        <source>: key &quot;%1&quot;: </source>
+        <translation>: Schlüssel &quot;%1&quot;: </translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::boundary::BoundaryChart</name>
+    <message>
+        <source>Chart of the reflected and transmitted shares and the phases against the angle of incidence</source>
+        <translation>Diagramm der reflektierten und durchgelassenen Anteile und der Phasen über dem Einfallswinkel</translation>
+    </message>
+    <message>
+        <source>angle of incidence θ₁</source>
+        <translation>Einfallswinkel θ₁</translation>
+    </message>
+    <message>
+        <source>phase of r_s and r_p (degrees)</source>
+        <translation>Phase von r_s und r_p (Grad)</translation>
+    </message>
+    <message>
+        <source>unpolarised</source>
+        <translation>unpolarisiert</translation>
+    </message>
+    <message>
+        <source>R solid, T dashed</source>
+        <translation>R durchgezogen, T gestrichelt</translation>
+    </message>
+    <message>
+        <source>equal indices: nothing is reflected</source>
+        <translation>gleiche Brechungsindizes: nichts wird reflektiert</translation>
+    </message>
+    <message>
+        <source>Brewster %1°</source>
+        <translation>Brewster %1°</translation>
+    </message>
+    <message>
+        <source>critical %1°</source>
+        <translation>Grenzwinkel %1°</translation>
+    </message>
+    <message>
+        <source>θ₁ %1°</source>
+        <translation>θ₁ %1°</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::boundary::BoundaryMedia</name>
+    <message>
+        <source>vacuum</source>
+        <translation>Vakuum</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>Luft</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>acetone</source>
+        <translation>Aceton</translation>
+    </message>
+    <message>
+        <source>ethanol</source>
+        <translation>Ethanol</translation>
+    </message>
+    <message>
+        <source>sugar solution</source>
+        <translation>Zuckerlösung</translation>
+    </message>
+    <message>
+        <source>quartz glass</source>
+        <translation>Quarzglas</translation>
+    </message>
+    <message>
+        <source>benzene</source>
+        <translation>Benzol</translation>
+    </message>
+    <message>
+        <source>typical crown glass</source>
+        <translation>Kronglas (typisch)</translation>
+    </message>
+    <message>
+        <source>sodium chloride</source>
+        <translation>Natriumchlorid</translation>
+    </message>
+    <message>
+        <source>polystyrene</source>
+        <translation>Polystyrol</translation>
+    </message>
+    <message>
+        <source>heavy flint glass</source>
+        <translation>Schwerflintglas</translation>
+    </message>
+    <message>
+        <source>sapphire</source>
+        <translation>Saphir</translation>
+    </message>
+    <message>
+        <source>heaviest flint glass</source>
+        <translation>Schwerstflintglas</translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <translation>Diamant</translation>
+    </message>
+    <message>
+        <source>Water (21.5 °C, measured)</source>
+        <translation>Wasser (21,5 °C, gemessen)</translation>
+    </message>
+    <message>
+        <source>water at 21.5 °C</source>
+        <translation>Wasser bei 21,5 °C</translation>
+    </message>
+    <message>
+        <source>Fused silica</source>
+        <translation>Quarzglas</translation>
+    </message>
+    <message>
+        <source>fused silica</source>
+        <translation>Quarzglas</translation>
+    </message>
+    <message>
+        <source>Crown glass N-BK7</source>
+        <translation>Kronglas N-BK7</translation>
+    </message>
+    <message>
+        <source>Flint glass F2</source>
+        <translation>Flintglas F2</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::boundary::BoundaryPicture</name>
+    <message>
+        <source>field: E perpendicular to the plane (s)</source>
+        <translation>Feld: E senkrecht zur Ebene (s)</translation>
+    </message>
+    <message>
+        <source>field: H perpendicular to the plane (p)</source>
+        <translation>Feld: H senkrecht zur Ebene (p)</translation>
+    </message>
+    <message>
+        <source>field: the s part of unpolarised light</source>
+        <translation>Feld: der s-Anteil des unpolarisierten Lichts</translation>
+    </message>
+    <message>
+        <source>Picture of the light at the boundary</source>
+        <translation>Bild des Lichts an der Grenzfläche</translation>
+    </message>
+    <message>
+        <source>%1, n = %2</source>
+        <translation>%1, n = %2</translation>
+    </message>
+    <message>
+        <source>R %1 %</source>
+        <translation>R %1 %</translation>
+    </message>
+    <message>
+        <source>θ₁ %1°</source>
+        <translation>θ₁ %1°</translation>
+    </message>
+    <message>
+        <source>T %1 %</source>
+        <translation>T %1 %</translation>
+    </message>
+    <message>
+        <source>θ₂ %1°</source>
+        <translation>θ₂ %1°</translation>
+    </message>
+    <message>
+        <source>totally reflected</source>
+        <translation>totalreflektiert</translation>
+    </message>
+    <message>
+        <source>λ₁ %1 nm</source>
+        <translation>λ₁ %1 nm</translation>
+    </message>
+    <message>
+        <source>   λ₂ %1 nm</source>
+        <translation>   λ₂ %1 nm</translation>
+    </message>
+    <message>
+        <source>d %1 nm (field 1/e)</source>
+        <translation>d %1 nm (Feld 1/e)</translation>
+    </message>
+    <message>
+        <source>d %1 nm (field 1/e), beyond the picture</source>
+        <translation>d %1 nm (Feld 1/e), außerhalb des Bildes</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::boundary::BoundaryText</name>
+    <message>
+        <source>totally reflected</source>
+        <translation>totalreflektiert</translation>
+    </message>
+    <message>
+        <source>none (equal indices)</source>
+        <translation>keiner (gleiche Brechungsindizes)</translation>
+    </message>
+    <message>
+        <source>none (n₁ ≤ n₂)</source>
+        <translation>keiner (n₁ ≤ n₂)</translation>
+    </message>
+    <message>
+        <source>unbounded at the critical angle</source>
+        <translation>unbegrenzt beim Grenzwinkel</translation>
+    </message>
+    <message>
+        <source>none (light is transmitted)</source>
+        <translation>keine (Licht wird durchgelassen)</translation>
+    </message>
+    <message>
+        <source>s-polarised light</source>
+        <translation>s-polarisiertes Licht</translation>
+    </message>
+    <message>
+        <source>p-polarised light</source>
+        <translation>p-polarisiertes Licht</translation>
+    </message>
+    <message>
+        <source>Unpolarised light</source>
+        <translation>Unpolarisiertes Licht</translation>
+    </message>
+    <message>
+        <source>%1, %2 in %3 onto %4: </source>
+        <translation>%1, %2 in %3 auf %4: </translation>
+    </message>
+    <message>
+        <source>%1 reflected, %2 transmitted at %3</source>
+        <translation>%1 reflektiert, %2 durchgelassen unter %3</translation>
+    </message>
+    <message>
+        <source>; waves of %1 nm in %2</source>
+        <translation>; Wellen von %1 nm in %2</translation>
+    </message>
+    <message>
+        <source>, an evanescent field in %1 falling to 1/e within %2 nm</source>
+        <translation>, ein evaneszentes Feld in %1, das innerhalb von %2 nm auf 1/e abfällt</translation>
+    </message>
+    <message>
+        <source> and %1 nm in %2</source>
+        <translation> und %1 nm in %2</translation>
+    </message>
+    <message>
+        <source>Shares reflected and transmitted for s, p and unpolarised light against the angle of incidence from 0° to 90°, %1 onto %2, </source>
+        <translation>Reflektierte und durchgelassene Anteile für s-, p-polarisiertes und unpolarisiertes Licht über dem Einfallswinkel von 0° bis 90°, %1 auf %2, </translation>
+    </message>
+    <message>
+        <source>Brewster&apos;s angle at %1</source>
+        <translation>Brewster-Winkel bei %1</translation>
+    </message>
+    <message>
+        <source>no reflection at any angle</source>
+        <translation>keine Reflexion bei irgendeinem Winkel</translation>
+    </message>
+    <message>
+        <source>, critical angle at %1</source>
+        <translation>, Grenzwinkel bei %1</translation>
+    </message>
+    <message>
+        <source>, no critical angle</source>
+        <translation>, kein Grenzwinkel</translation>
+    </message>
+    <message>
+        <source>; at %1: R_s %2, R_p %3, T_s %4, T_p %5. Below, the phases of r_s and r_p: %6 and %7.</source>
+        <translation>; bei %1: R_s %2, R_p %3, T_s %4, T_p %5. Darunter die Phasen von r_s und r_p: %6 und %7.</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::rainbow::DeviationPanels</name>
+    <message>
+        <source>Choose a number of reflections to see its curves.</source>
+        <translation>Wählen Sie eine Anzahl von Reflexionen, um ihre Kurven zu sehen.</translation>
+    </message>
+    <message>
+        <source>Impact parameter b (0 = centre, 1 = rim); + marks each curve&apos;s least deviation, the rainbow ray</source>
+        <translation>Einfallshöhe b (0 = Mitte, 1 = Rand); + markiert die kleinste Ablenkung jeder Kurve, den Regenbogenstrahl</translation>
+    </message>
+    <message>
+        <source>Deviation D (°)</source>
+        <translation>Ablenkwinkel D (°)</translation>
+    </message>
+    <message>
+        <source>Deviation against impact parameter for %1</source>
+        <translation>Ablenkung über der Einfallshöhe für %1</translation>
+    </message>
+    <message>
+        <source>; %1: least deviation %2 (violet) to %3 (red)</source>
+        <translation>; %1: kleinste Ablenkung %2 (Violett) bis %3 (Rot)</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::rainbow::DropView</name>
+    <message>
+        <source>Sunlight →</source>
+        <translation>Sonnenlicht →</translation>
+    </message>
+    <message>
+        <source>Bold: each colour&apos;s rainbow ray</source>
+        <translation>Fett: der Regenbogenstrahl jeder Farbe</translation>
+    </message>
+    <message>
+        <source>Rays of %1 through a drop</source>
+        <translation>Strahlen in %1 durch einen Tropfen</translation>
+    </message>
+    <message>
+        <source>; %1 rainbow rays leave at %2 (red) and %3 (violet) from the antisolar point</source>
+        <translation>; Regenbogenstrahlen (%1) treten unter %2 (Rot) und %3 (Violett) zum Gegensonnenpunkt aus</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::rainbow::RainbowText</name>
+    <message>
+        <source>%1 colours from 400 to 700 nm</source>
+        <translation>%1 Farben von 400 bis 700 nm</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Hauptbogen</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Nebenbogen</translation>
+    </message>
+    <message>
+        <source>Third-order</source>
+        <translation>Bogen 3. Ordnung</translation>
+    </message>
+    <message>
+        <source>Fourth-order</source>
+        <translation>Bogen 4. Ordnung</translation>
+    </message>
+    <message>
+        <source>Fifth-order</source>
+        <translation>Bogen 5. Ordnung</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>Hauptbogen</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>Nebenbogen</translation>
+    </message>
+    <message>
+        <source>third-order</source>
+        <translation>Bogen 3. Ordnung</translation>
+    </message>
+    <message>
+        <source>fourth-order</source>
+        <translation>Bogen 4. Ordnung</translation>
+    </message>
+    <message>
+        <source>fifth-order</source>
+        <translation>Bogen 5. Ordnung</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::rainbow::SkyView</name>
+    <message>
+        <source>Angle from the antisolar point (sun behind you)</source>
+        <translation>Winkel vom Gegensonnenpunkt (Sonne im Rücken)</translation>
+    </message>
+    <message>
+        <source>dark band</source>
+        <translation>dunkles Band</translation>
+    </message>
+    <message>
+        <source>The sky from 0° to 60° from the antisolar point</source>
+        <translation>Der Himmel von 0° bis 60° vom Gegensonnenpunkt</translation>
+    </message>
+    <message>
+        <source>; the %1 bow lies beyond it, at %2</source>
+        <comment>%1: primary, secondary, …</comment>
+        <translation>; der %1 liegt außerhalb, bei %2</translation>
+    </message>
+    <message>
+        <source>; %1 bow from %2 to %3, red %4</source>
+        <comment>%1: primary, secondary, …; %4: outside or inside</comment>
+        <translation>; %1 von %2 bis %3, Rot %4</translation>
+    </message>
+    <message>
+        <source>outside</source>
+        <translation>außen</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <translation>innen</translation>
     </message>
 </context>
 </TS>

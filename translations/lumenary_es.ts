@@ -84,6 +84,257 @@
     </message>
 </context>
 <context>
+    <name>lumenary::BoundaryWindow</name>
+    <message>
+        <source>Light at a Boundary</source>
+        <translation>Luz en una superficie de separación</translation>
+    </message>
+    <message>
+        <source>The light at the boundary</source>
+        <translation>La luz en la superficie de separación</translation>
+    </message>
+    <message>
+        <source>The incident, reflected and transmitted light, each ray as wide as its share; with the wave view, the waves on both sides (Space plays or pauses them)</source>
+        <translation>La luz incidente, reflejada y transmitida, cada rayo tan ancho como su fracción; con la vista de ondas, las ondas a ambos lados (Espacio las reproduce o las pausa)</translation>
+    </message>
+    <message>
+        <source>Shares and phases against the angle of incidence</source>
+        <translation>Fracciones y fases frente al ángulo de incidencia</translation>
+    </message>
+    <message>
+        <source>Above: the shares reflected (solid) and transmitted (dashed) from 0° to 90°; below: the phases of r_s and r_p. The yellow line is the present angle</source>
+        <translation>Arriba: las fracciones reflejadas (continua) y transmitidas (discontinua) de 0° a 90°; abajo: las fases de r_s y r_p. La línea amarilla es el ángulo actual</translation>
+    </message>
+    <message>
+        <source>Angles and wavelengths</source>
+        <translation>Ángulos y longitudes de onda</translation>
+    </message>
+    <message>
+        <source>Amplitudes</source>
+        <translation>Amplitudes</translation>
+    </message>
+    <message>
+        <source>Hide this window; it opens again as you left it (Esc)</source>
+        <translation>Ocultar esta ventana; se vuelve a abrir tal como la dejaste (Esc)</translation>
+    </message>
+    <message>
+        <source>Shares of the power</source>
+        <translation>Fracciones de la potencia</translation>
+    </message>
+    <message>
+        <source>Unpolarised light</source>
+        <translation>Luz no polarizada</translation>
+    </message>
+    <message>
+        <source>The index of refraction at the wavelength set</source>
+        <translation>El índice de refracción a la longitud de onda elegida</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>The medium the light comes from (above the boundary)</source>
+        <translation>El medio del que viene la luz (encima de la superficie)</translation>
+    </message>
+    <message>
+        <source>Index n₁</source>
+        <translation>Índice n₁</translation>
+    </message>
+    <message>
+        <source>Medium 1</source>
+        <translation>Medio 1</translation>
+    </message>
+    <message>
+        <source>The medium beyond the boundary (below it)</source>
+        <translation>El medio al otro lado de la superficie (debajo)</translation>
+    </message>
+    <message>
+        <source>Index n₂</source>
+        <translation>Índice n₂</translation>
+    </message>
+    <message>
+        <source>Medium 2</source>
+        <translation>Medio 2</translation>
+    </message>
+    <message>
+        <source>The wavelength in air; the measured materials&apos; indices follow it, the other media keep their fixed index</source>
+        <translation>La longitud de onda en el aire; los índices de los materiales medidos la siguen, los demás medios conservan su índice fijo</translation>
+    </message>
+    <message>
+        <source>Wavelength in air</source>
+        <translation>Longitud de onda en el aire</translation>
+    </message>
+    <message>
+        <source>Wavelength in air (nm)</source>
+        <translation>Longitud de onda en el aire (nm)</translation>
+    </message>
+    <message>
+        <source>The angle between the incoming light and the normal</source>
+        <translation>El ángulo entre la luz incidente y la normal</translation>
+    </message>
+    <message>
+        <source>Angle of incidence</source>
+        <translation>Ángulo de incidencia</translation>
+    </message>
+    <message>
+        <source>Angle of incidence θ₁ (°)</source>
+        <translation>Ángulo de incidencia θ₁ (°)</translation>
+    </message>
+    <message>
+        <source>s (E ⊥ plane of incidence)</source>
+        <translation>s (E ⊥ plano de incidencia)</translation>
+    </message>
+    <message>
+        <source>p (E ∥ plane of incidence)</source>
+        <translation>p (E ∥ plano de incidencia)</translation>
+    </message>
+    <message>
+        <source>unpolarised</source>
+        <translation>no polarizada</translation>
+    </message>
+    <message>
+        <source>Which way the electric field of the incoming light points</source>
+        <translation>Hacia dónde apunta el campo eléctrico de la luz incidente</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarización</translation>
+    </message>
+    <message>
+        <source>Show the waves</source>
+        <translation>Mostrar las ondas</translation>
+    </message>
+    <message>
+        <source>The field of the three waves instead of the medium colours, to scale: the wavelength in each medium is λ₀/n</source>
+        <translation>El campo de las tres ondas en lugar de los colores de los medios, a escala: la longitud de onda en cada medio es λ₀/n</translation>
+    </message>
+    <message>
+        <source>Play or pause the waves (Space on the picture)</source>
+        <translation>Reproducir o pausar las ondas (Espacio sobre la imagen)</translation>
+    </message>
+    <message>
+        <source>How many wave periods pass a second</source>
+        <translation>Cuántos periodos pasan por segundo</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Speed (periods/s)</source>
+        <translation>Velocidad (periodos/s)</translation>
+    </message>
+    <message>
+        <source>Angle of refraction θ₂</source>
+        <translation>Ángulo de refracción θ₂</translation>
+    </message>
+    <message>
+        <source>Brewster&apos;s angle θ_B</source>
+        <translation>Ángulo de Brewster θ_B</translation>
+    </message>
+    <message>
+        <source>atan(n₂/n₁): p light is not reflected at this angle</source>
+        <translation>atan(n₂/n₁): la luz polarizada p no se refleja con este ángulo</translation>
+    </message>
+    <message>
+        <source>Critical angle θ_c</source>
+        <translation>Ángulo crítico θ_c</translation>
+    </message>
+    <message>
+        <source>asin(n₂/n₁), only where n₁ &gt; n₂: past it all the light is reflected</source>
+        <translation>asen(n₂/n₁), solo si n₁ &gt; n₂: por encima, toda la luz se refleja</translation>
+    </message>
+    <message>
+        <source>Wavelength in medium 1 λ₁</source>
+        <translation>Longitud de onda en el medio 1 λ₁</translation>
+    </message>
+    <message>
+        <source>Wavelength in medium 2 λ₂</source>
+        <translation>Longitud de onda en el medio 2 λ₂</translation>
+    </message>
+    <message>
+        <source>Penetration depth d</source>
+        <translation>Profundidad de penetración d</translation>
+    </message>
+    <message>
+        <source>How far into medium 2 the field of the evanescent wave falls to 1/e of its value at the boundary, past the critical angle</source>
+        <translation>A qué profundidad en el medio 2 el campo de la onda evanescente cae a 1/e de su valor en la superficie, más allá del ángulo crítico</translation>
+    </message>
+    <message>
+        <source>Amplitude r_s</source>
+        <translation>Amplitud r_s</translation>
+    </message>
+    <message>
+        <source>Amplitude r_p</source>
+        <translation>Amplitud r_p</translation>
+    </message>
+    <message>
+        <source>Amplitude t_s</source>
+        <translation>Amplitud t_s</translation>
+    </message>
+    <message>
+        <source>Amplitude t_p</source>
+        <translation>Amplitud t_p</translation>
+    </message>
+    <message>
+        <source>Signed; past the critical angle the magnitude ∠ how far the wave leads the incident one</source>
+        <translation>Con signo; más allá del ángulo crítico, el módulo ∠ cuánto adelanta la onda a la incidente</translation>
+    </message>
+    <message>
+        <source>Signed, by r_p = (n₂ cos θ₁ − n₁ cos θ₂) / (n₂ cos θ₁ + n₁ cos θ₂), so that r_p = −r_s head on; past the critical angle the magnitude ∠ how far the reflected wave leads the incident one</source>
+        <translation>Con signo, según r_p = (n₂ cos θ₁ − n₁ cos θ₂) / (n₂ cos θ₁ + n₁ cos θ₂), de modo que r_p = −r_s en incidencia normal; más allá del ángulo crítico, el módulo ∠ cuánto adelanta la onda reflejada a la incidente</translation>
+    </message>
+    <message>
+        <source>Reflected R_s</source>
+        <translation>Reflejada R_s</translation>
+    </message>
+    <message>
+        <source>Reflected R_p</source>
+        <translation>Reflejada R_p</translation>
+    </message>
+    <message>
+        <source>Transmitted T_s</source>
+        <translation>Transmitida T_s</translation>
+    </message>
+    <message>
+        <source>Transmitted T_p</source>
+        <translation>Transmitida T_p</translation>
+    </message>
+    <message>
+        <source>Reflected R</source>
+        <translation>Reflejada R</translation>
+    </message>
+    <message>
+        <source>Transmitted T</source>
+        <translation>Transmitida T</translation>
+    </message>
+    <message>
+        <source>R + T</source>
+        <translation>R + T</translation>
+    </message>
+    <message>
+        <source>All the light is either reflected or transmitted</source>
+        <translation>Toda la luz se refleja o se transmite</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Pause the waves</source>
+        <translation>Pausar las ondas</translation>
+    </message>
+    <message>
+        <source>Play the waves</source>
+        <translation>Reproducir las ondas</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::DepthWindow</name>
     <message>
         <source>Reflection and Refraction</source>
@@ -183,6 +434,25 @@
     <message>
         <source>%1, no image.</source>
         <translation>%1, sin imagen.</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::DispersiveMaterial</name>
+    <message>
+        <source>Water (21.5 °C)</source>
+        <translation>agua (21,5 °C)</translation>
+    </message>
+    <message>
+        <source>Fused silica</source>
+        <translation>sílice fundida</translation>
+    </message>
+    <message>
+        <source>Crown glass N-BK7</source>
+        <translation>vidrio crown N-BK7</translation>
+    </message>
+    <message>
+        <source>Flint glass F2</source>
+        <translation>vidrio flint F2</translation>
     </message>
 </context>
 <context>
@@ -374,6 +644,10 @@
         <source>Rainbow Colours</source>
         <translation>Colores del arco iris</translation>
     </message>
+    <message>
+        <source>Light at a Boundary</source>
+        <translation>Luz en una superficie de separación</translation>
+    </message>
 </context>
 <context>
     <name>lumenary::MaterialsTable</name>
@@ -501,6 +775,13 @@
     </message>
 </context>
 <context>
+    <name>lumenary::ModernWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::PictureExport</name>
     <message>
         <source>Drawn by Varnel Lumenary.</source>
@@ -624,6 +905,204 @@
     </message>
 </context>
 <context>
+    <name>lumenary::PrismDeviationChart</name>
+    <message>
+        <source>Angle of incidence (°)</source>
+        <translation>Ángulo de incidencia (°)</translation>
+    </message>
+    <message>
+        <source>Deviation δ (°)</source>
+        <translation>Desviación δ (°)</translation>
+    </message>
+    <message>
+        <source>%1 line, %2 nm</source>
+        <translation>línea %1, %2 nm</translation>
+    </message>
+    <message>
+        <source>present incidence</source>
+        <translation>incidencia actual</translation>
+    </message>
+    <message>
+        <source>minimum deviation</source>
+        <translation>desviación mínima</translation>
+    </message>
+    <message>
+        <source>deviation now</source>
+        <translation>desviación actual</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::PrismSpectrumWindow</name>
+    <message>
+        <source>none in 0°–89°</source>
+        <translation>ninguna entre 0° y 89°</translation>
+    </message>
+    <message>
+        <source>totally reflected</source>
+        <translation>reflexión total</translation>
+    </message>
+    <message>
+        <source>Prism Spectrum</source>
+        <translation>Espectro del prisma</translation>
+    </message>
+    <message>
+        <source>White light through the prism</source>
+        <translation>Luz blanca a través del prisma</translation>
+    </message>
+    <message>
+        <source>Deviation against the angle of incidence</source>
+        <translation>Desviación frente al ángulo de incidencia</translation>
+    </message>
+    <message>
+        <source>Hide this window (Esc)</source>
+        <translation>Ocultar esta ventana (Esc)</translation>
+    </message>
+    <message>
+        <source>Prism and light</source>
+        <translation>Prisma y luz</translation>
+    </message>
+    <message>
+        <source>The prism&apos;s material, with its measured dispersion</source>
+        <translation>El material del prisma, con su dispersión medida</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>The angle between the two faces the light crosses</source>
+        <translation>El ángulo entre las dos caras que atraviesa la luz</translation>
+    </message>
+    <message>
+        <source>Apex angle (°)</source>
+        <translation>Ángulo apical (°)</translation>
+    </message>
+    <message>
+        <source>Apex angle</source>
+        <translation>Ángulo apical</translation>
+    </message>
+    <message>
+        <source>The angle between the incoming light and the normal to the first face</source>
+        <translation>El ángulo entre la luz incidente y la normal a la primera cara</translation>
+    </message>
+    <message>
+        <source>Angle of incidence (°)</source>
+        <translation>Ángulo de incidencia (°)</translation>
+    </message>
+    <message>
+        <source>Angle of incidence</source>
+        <translation>Ángulo de incidencia</translation>
+    </message>
+    <message>
+        <source>How many wavelengths, spread evenly from 400 to 700 nm</source>
+        <translation>Cuántas longitudes de onda, repartidas por igual de 400 a 700 nm</translation>
+    </message>
+    <message>
+        <source>Wavelengths (400–700 nm)</source>
+        <translation>Longitudes de onda (400–700 nm)</translation>
+    </message>
+    <message>
+        <source>A single ray</source>
+        <translation>Un solo rayo</translation>
+    </message>
+    <message>
+        <source>A narrow parallel beam</source>
+        <translation>Un haz paralelo estrecho</translation>
+    </message>
+    <message>
+        <source>One ray, or a narrow beam of parallel rays</source>
+        <translation>Un rayo, o un haz estrecho de rayos paralelos</translation>
+    </message>
+    <message>
+        <source>Beam width</source>
+        <translation>Anchura del haz</translation>
+    </message>
+    <message>
+        <source>Read-outs</source>
+        <translation>Lecturas</translation>
+    </message>
+    <message>
+        <source>Index n_d (587.56 nm)</source>
+        <translation>Índice n_d (587,56 nm)</translation>
+    </message>
+    <message>
+        <source>Index n_F (486.13 nm)</source>
+        <translation>Índice n_F (486,13 nm)</translation>
+    </message>
+    <message>
+        <source>Index n_C (656.27 nm)</source>
+        <translation>Índice n_C (656,27 nm)</translation>
+    </message>
+    <message>
+        <source>Abbe number V_d</source>
+        <translation>Número de Abbe V_d</translation>
+    </message>
+    <message>
+        <source>Deviation (d line)</source>
+        <translation>Desviación (línea d)</translation>
+    </message>
+    <message>
+        <source>Deviation (F line)</source>
+        <translation>Desviación (línea F)</translation>
+    </message>
+    <message>
+        <source>Deviation (C line)</source>
+        <translation>Desviación (línea C)</translation>
+    </message>
+    <message>
+        <source>Spread δ_F − δ_C</source>
+        <translation>Separación δ_F − δ_C</translation>
+    </message>
+    <message>
+        <source>Minimum deviation (d line)</source>
+        <translation>Desviación mínima (línea d)</translation>
+    </message>
+    <message>
+        <source>Incidence at the minimum (d line)</source>
+        <translation>Incidencia en el mínimo (línea d)</translation>
+    </message>
+    <message>
+        <source>Spectrometer n = sin((A + δ_min)/2) / sin(A/2)</source>
+        <translation>Espectrómetro n = sen((A + δ_min)/2) / sen(A/2)</translation>
+    </message>
+    <message>
+        <source>The index a spectrometer finds from the apex angle and the minimum deviation of the d line</source>
+        <translation>El índice que un espectrómetro obtiene del ángulo apical y de la desviación mínima de la línea d</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>A %1 prism of %2 with white light at %3 incidence, split into %4 colours from 400 to 700 nm. </source>
+        <translation>Un prisma de %1 de %2 con luz blanca a %3 de incidencia, separada en %4 colores de 400 a 700 nm. </translation>
+    </message>
+    <message>
+        <source>Every colour is totally reflected at the second face.</source>
+        <translation>Todos los colores sufren reflexión total en la segunda cara.</translation>
+    </message>
+    <message>
+        <source>%1 colours, from violet on, are totally reflected inside; the rest leave, red deviated least.</source>
+        <translation>%1 colores, desde el violeta, sufren reflexión total dentro; el resto sale, el rojo el menos desviado.</translation>
+    </message>
+    <message>
+        <source>Every colour leaves the prism, violet deviated most, red least.</source>
+        <translation>Todos los colores salen del prisma, el violeta el más desviado, el rojo el menos.</translation>
+    </message>
+    <message>
+        <source>Deviation of the F, d and C lines from 0° to 89° incidence. </source>
+        <translation>Desviación de las líneas F, d y C con incidencia de 0° a 89°. </translation>
+    </message>
+    <message>
+        <source>The d line&apos;s minimum is %1 at %2 incidence.</source>
+        <translation>El mínimo de la línea d es %1 con %2 de incidencia.</translation>
+    </message>
+    <message>
+        <source>The d line has no minimum in that range.</source>
+        <translation>La línea d no tiene mínimo en ese intervalo.</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::PrismWindow</name>
     <message>
         <source>Prism</source>
@@ -713,6 +1192,129 @@
     <message>
         <source>Deviation</source>
         <translation>Desvío</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::RainbowColoursWindow</name>
+    <message>
+        <source>Rainbow Colours</source>
+        <translation>Colores del arco iris</translation>
+    </message>
+    <message>
+        <source>Hide the window; it opens again as you left it (Esc)</source>
+        <translation>Ocultar la ventana; se vuelve a abrir tal como la dejaste (Esc)</translation>
+    </message>
+    <message>
+        <source>Deviation curves</source>
+        <translation>Curvas de desviación</translation>
+    </message>
+    <message>
+        <source>Deviation D against impact parameter b for each colour; the least deviation of each curve is its rainbow ray</source>
+        <translation>Desviación D frente a la altura de incidencia b para cada color; la desviación mínima de cada curva es su rayo del arco iris</translation>
+    </message>
+    <message>
+        <source>Rays through the drop</source>
+        <translation>Rayos a través de la gota</translation>
+    </message>
+    <message>
+        <source>Sunlight entering a drop, reflected inside and leaving, in each colour; the rainbow rays in bold</source>
+        <translation>La luz del sol que entra en una gota, se refleja dentro y sale, en cada color; los rayos del arco iris en negrita</translation>
+    </message>
+    <message>
+        <source>The sky</source>
+        <translation>El cielo</translation>
+    </message>
+    <message>
+        <source>The bows as you see them with the sun behind you, out to 60° from the antisolar point</source>
+        <translation>Los arcos tal como los ves con el sol a tu espalda, hasta 60° del punto antisolar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>What the drop is made of: water, or a glass to compare</source>
+        <translation>De qué está hecha la gota: agua, o un vidrio para comparar</translation>
+    </message>
+    <message>
+        <source>&amp;Liquid:</source>
+        <translation>&amp;Líquido:</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <translation>Líquido</translation>
+    </message>
+    <message>
+        <source>1 (primary)</source>
+        <translation>1 (primario)</translation>
+    </message>
+    <message>
+        <source>2 (secondary)</source>
+        <translation>2 (secundario)</translation>
+    </message>
+    <message>
+        <source>Show light leaving after 1 internal reflection</source>
+        <translation>Mostrar la luz que sale tras 1 reflexión interna</translation>
+    </message>
+    <message>
+        <source>Show light leaving after %1 internal reflections</source>
+        <translation>Mostrar la luz que sale tras %1 reflexiones internas</translation>
+    </message>
+    <message>
+        <source>%1 bow: light leaving after 1 reflection inside the drop</source>
+        <translation>%1: luz que sale tras 1 reflexión dentro de la gota</translation>
+    </message>
+    <message>
+        <source>%1 bow: light leaving after %2 reflections inside the drop</source>
+        <translation>%1: luz que sale tras %2 reflexiones dentro de la gota</translation>
+    </message>
+    <message>
+        <source>&amp;Internal reflections:</source>
+        <translation>Reflexiones &amp;internas:</translation>
+    </message>
+    <message>
+        <source>How many colours, evenly from 400 to 700 nm</source>
+        <translation>Cuántos colores, repartidos por igual de 400 a 700 nm</translation>
+    </message>
+    <message>
+        <source>&amp;Wavelengths N (400–700 nm):</source>
+        <translation>&amp;Longitudes de onda N (400–700 nm):</translation>
+    </message>
+    <message>
+        <source>Wavelengths N (400–700 nm)</source>
+        <translation>Longitudes de onda N (400–700 nm)</translation>
+    </message>
+    <message>
+        <source>Rainbow angles from the antisolar point</source>
+        <translation>Ángulos del arco iris desde el punto antisolar</translation>
+    </message>
+    <message>
+        <source>%1 bow, red (700 nm)</source>
+        <translation>%1, rojo (700 nm)</translation>
+    </message>
+    <message>
+        <source>%1 bow, violet (400 nm)</source>
+        <translation>%1, violeta (400 nm)</translation>
+    </message>
+    <message>
+        <source>%1 bow width</source>
+        <translation>%1, anchura</translation>
+    </message>
+    <message>
+        <source>Alexander&apos;s dark band width</source>
+        <translation>Anchura de la banda oscura de Alejandro</translation>
+    </message>
+    <message>
+        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge</source>
+        <translation>Borde interior del arco secundario menos borde exterior del arco primario</translation>
+    </message>
+    <message>
+        <source>Curve minima against closed form</source>
+        <translation>Mínimos de las curvas frente a fórmula cerrada</translation>
+    </message>
+    <message>
+        <source>The largest difference between a plotted curve&apos;s least deviation, found numerically, and the closed form cos² i = (n² − 1) / (k(k + 2))</source>
+        <translation>La mayor diferencia entre la desviación mínima de una curva dibujada, hallada numéricamente, y la fórmula cerrada cos² i = (n² − 1) / (k(k + 2))</translation>
     </message>
 </context>
 <context>
@@ -865,6 +1467,53 @@
     </message>
 </context>
 <context>
+    <name>lumenary::Trace</name>
+    <message>
+        <source>usage: lumenary-trace SCENE [--json] [--svg FILE] [--png FILE] [--size WxH]</source>
+        <translation>uso: lumenary-trace ESCENA [--json] [--svg ARCHIVO] [--png ARCHIVO] [--size AxA]</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>--size takes WIDTHxHEIGHT in pixels, each from 16 to 10000: %1</source>
+        <translation>--size espera ANCHOxALTO en píxeles, cada uno de 16 a 10000: %1</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>one scene file at a time: %1</source>
+        <translation>un solo archivo de escena a la vez: %1</translation>
+    </message>
+    <message>
+        <source>no scene file given</source>
+        <translation>no se ha indicado ningún archivo de escena</translation>
+    </message>
+    <message>
+        <source>Optical Bench scene</source>
+        <translation>Escena del banco óptico</translation>
+    </message>
+    <message>
+        <source>read error</source>
+        <translation>error de lectura</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 paths, %3 segments; cut by max_interactions %4, min_intensity %5, max_segments %6</source>
+        <translation>%1: %2 caminos, %3 segmentos; cortados por max_interactions %4, min_intensity %5, max_segments %6</translation>
+    </message>
+    <message>
+        <source>%1: could not be written</source>
+        <translation>%1: no se pudo escribir</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::WindowValues</name>
     <message>
         <source>on</source>
@@ -873,6 +1522,603 @@
     <message>
         <source>off</source>
         <translation>no</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::SceneText</name>
+    <message>
+        <source>the file holds more than %1 values</source>
+        <translation>el archivo contiene más de %1 valores</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest deeper than %1 levels</source>
+        <translation>las listas y objetos se anidan más de %1 niveles</translation>
+    </message>
+    <message>
+        <source>the number %1 is too large</source>
+        <translation>el número %1 es demasiado grande</translation>
+    </message>
+    <message>
+        <source>must lie within 1000000 mm of the origin</source>
+        <translation>debe estar a 1000000 mm como máximo del origen</translation>
+    </message>
+    <message>
+        <source>must be an angle between -1000000 and 1000000 degrees</source>
+        <translation>debe ser un ángulo entre -1000000 y 1000000 grados</translation>
+    </message>
+    <message>
+        <source>must be at least 1e-06 mm and at most 1000000 mm</source>
+        <translation>debe ser de al menos 1e-06 mm y como máximo 1000000 mm</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to 250000</source>
+        <translation>debe ser un número entero de 1 a 250000</translation>
+    </message>
+    <message>
+        <source>must be a refractive index from 1 to 10 or one of &quot;water&quot;, &quot;fused silica&quot;, &quot;N-BK7&quot;, &quot;F2&quot;</source>
+        <translation>debe ser un índice de refracción de 1 a 10 o uno de &quot;water&quot;, &quot;fused silica&quot;, &quot;N-BK7&quot;, &quot;F2&quot;</translation>
+    </message>
+    <message>
+        <source>must be a wavelength from 380 to 780 nm</source>
+        <translation>debe ser una longitud de onda de 380 a 780 nm</translation>
+    </message>
+    <message>
+        <source>must be a number of wavelengths from 2 to 400</source>
+        <translation>debe ser un número de longitudes de onda de 2 a 400</translation>
+    </message>
+    <message>
+        <source>must lie at least 1e-06 mm from &quot;from&quot;</source>
+        <translation>debe estar a al menos 1e-06 mm de &quot;from&quot;</translation>
+    </message>
+    <message>
+        <source>must be from 0 to 1000000 mm</source>
+        <translation>debe ser de 0 a 1000000 mm</translation>
+    </message>
+    <message>
+        <source>must be from 1e-06 to 1000000 mm, or from -1000000 to -1e-06 mm for a diverging lens</source>
+        <translation>debe ser de 1e-06 a 1000000 mm, o de -1000000 a -1e-06 mm para una lente divergente</translation>
+    </message>
+    <message>
+        <source>must lie within 1000000 mm</source>
+        <translation>debe estar dentro de 1000000 mm</translation>
+    </message>
+    <message>
+        <source>must be 0 (flat) or at least half the aperture in size</source>
+        <translation>debe ser 0 (plano) o al menos la mitad de la apertura en valor absoluto</translation>
+    </message>
+    <message>
+        <source>is too small: the two surfaces cross inside the aperture</source>
+        <translation>es demasiado pequeño: las dos superficies se cruzan dentro de la apertura</translation>
+    </message>
+    <message>
+        <source>must be at least half the distance between the ends in size, and at most 1000000 mm</source>
+        <translation>debe ser en valor absoluto al menos la mitad de la distancia entre los extremos, y como máximo 1000000 mm</translation>
+    </message>
+    <message>
+        <source>must hold from 3 to 1000 corners</source>
+        <translation>debe contener de 3 a 1000 vértices</translation>
+    </message>
+    <message>
+        <source>must make a simple polygon (edges that meet only at shared corners, none shorter than 1e-06 mm)</source>
+        <translation>debe formar un polígono simple (lados que solo se tocan en vértices comunes, ninguno más corto que 1e-06 mm)</translation>
+    </message>
+    <message>
+        <source>must be from 0 to 1</source>
+        <translation>debe ser de 0 a 1</translation>
+    </message>
+    <message>
+        <source>must be at most 1000 bytes long</source>
+        <translation>debe tener como máximo 1000 bytes</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to 10000000</source>
+        <translation>debe ser un número entero de 1 a 10000000</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to 4000000</source>
+        <translation>debe ser un número entero de 1 a 4000000</translation>
+    </message>
+    <message>
+        <source>must be at most 10000 bytes long</source>
+        <translation>debe tener como máximo 10000 bytes</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>debe ser un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>must be a number</source>
+        <translation>debe ser un número</translation>
+    </message>
+    <message>
+        <source>must be a finite number</source>
+        <translation>debe ser un número finito</translation>
+    </message>
+    <message>
+        <source>must be a point [x, y]</source>
+        <translation>debe ser un punto [x, y]</translation>
+    </message>
+    <message>
+        <source>must be a refractive index or one of &quot;water&quot;, &quot;fused silica&quot;, &quot;N-BK7&quot;, &quot;F2&quot;</source>
+        <translation>debe ser un índice de refracción o uno de &quot;water&quot;, &quot;fused silica&quot;, &quot;N-BK7&quot;, &quot;F2&quot;</translation>
+    </message>
+    <message>
+        <source>cannot stand beside &quot;wavelength&quot;: give one of them</source>
+        <translation>no puede ir junto a &quot;wavelength&quot;: indica solo uno de los dos</translation>
+    </message>
+    <message>
+        <source>must be a list of points [[x, y], ...]</source>
+        <translation>debe ser una lista de puntos [[x, y], ...]</translation>
+    </message>
+    <message>
+        <source>is not a known element type</source>
+        <translation>no es un tipo de elemento conocido</translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation>debe ser un texto</translation>
+    </message>
+    <message>
+        <source>must be at most %1 bytes long</source>
+        <translation>debe tener como máximo %1 bytes</translation>
+    </message>
+    <message>
+        <source>must be an object {&quot;type&quot;: ...}</source>
+        <translation>debe ser un objeto {&quot;type&quot;: ...}</translation>
+    </message>
+    <message>
+        <source>must be a text naming the element&apos;s type</source>
+        <translation>debe ser un texto que nombre el tipo del elemento</translation>
+    </message>
+    <message>
+        <source>names no element type: &quot;%1&quot;</source>
+        <translation>no nombra ningún tipo de elemento: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>must be &quot;lumenary-scene&quot;: this is not a scene file</source>
+        <translation>debe ser &quot;lumenary-scene&quot;: este no es un archivo de escena</translation>
+    </message>
+    <message>
+        <source>must be 1</source>
+        <translation>debe ser 1</translation>
+    </message>
+    <message>
+        <source>is %1: the file was written by a newer program, which reads version 1</source>
+        <translation>es %1: el archivo lo escribió un programa más reciente; este lee la versión 1</translation>
+    </message>
+    <message>
+        <source>must be true or false</source>
+        <translation>debe ser true o false</translation>
+    </message>
+    <message>
+        <source>is %1 bytes long; a scene file may hold at most %2 bytes</source>
+        <translation>tiene %1 bytes; un archivo de escena puede tener como máximo %2 bytes</translation>
+    </message>
+    <message>
+        <source>a scene file holds one object {&quot;format&quot;: ...}</source>
+        <translation>un archivo de escena contiene un objeto {&quot;format&quot;: ...}</translation>
+    </message>
+    <message>
+        <source>must be a list of elements [{...}, ...]</source>
+        <translation>debe ser una lista de elementos [{...}, ...]</translation>
+    </message>
+    <message>
+        <source>holds %1 elements; a scene may hold at most %2</source>
+        <translation>contiene %1 elementos; una escena puede contener como máximo %2</translation>
+    </message>
+    <message>
+        <source>brings the scene to more than %1 rays (rays × wavelengths of every source)</source>
+        <translation>lleva la escena a más de %1 rayos (rayos × longitudes de onda de cada fuente)</translation>
+    </message>
+    <message>
+        <source>brings the scene to more than %1 corners of glass</source>
+        <translation>lleva la escena a más de %1 vértices de vidrio</translation>
+    </message>
+    <message>
+        <source>: element %1</source>
+        <translation>: elemento %1</translation>
+    </message>
+    <message>
+        <source>: element %1 (&quot;%2&quot;)</source>
+        <translation>: elemento %1 (&quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>, key &quot;%1&quot;: </source>
+        <translation>, clave &quot;%1&quot;: </translation>
+    </message>
+    <message>
+        <source>: key &quot;%1&quot;: </source>
+        <translation>: clave &quot;%1&quot;: </translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::boundary::BoundaryChart</name>
+    <message>
+        <source>Chart of the reflected and transmitted shares and the phases against the angle of incidence</source>
+        <translation>Gráfico de las fracciones reflejadas y transmitidas y de las fases frente al ángulo de incidencia</translation>
+    </message>
+    <message>
+        <source>angle of incidence θ₁</source>
+        <translation>ángulo de incidencia θ₁</translation>
+    </message>
+    <message>
+        <source>phase of r_s and r_p (degrees)</source>
+        <translation>fase de r_s y r_p (grados)</translation>
+    </message>
+    <message>
+        <source>unpolarised</source>
+        <translation>no polarizada</translation>
+    </message>
+    <message>
+        <source>R solid, T dashed</source>
+        <translation>R continua, T discontinua</translation>
+    </message>
+    <message>
+        <source>equal indices: nothing is reflected</source>
+        <translation>índices iguales: nada se refleja</translation>
+    </message>
+    <message>
+        <source>Brewster %1°</source>
+        <translation>Brewster %1°</translation>
+    </message>
+    <message>
+        <source>critical %1°</source>
+        <translation>crítico %1°</translation>
+    </message>
+    <message>
+        <source>θ₁ %1°</source>
+        <translation>θ₁ %1°</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::boundary::BoundaryMedia</name>
+    <message>
+        <source>vacuum</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>aire</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>agua</translation>
+    </message>
+    <message>
+        <source>acetone</source>
+        <translation>acetona</translation>
+    </message>
+    <message>
+        <source>ethanol</source>
+        <translation>etanol</translation>
+    </message>
+    <message>
+        <source>sugar solution</source>
+        <translation>solución azucarada</translation>
+    </message>
+    <message>
+        <source>quartz glass</source>
+        <translation>vidrio de cuarzo</translation>
+    </message>
+    <message>
+        <source>benzene</source>
+        <translation>benceno</translation>
+    </message>
+    <message>
+        <source>typical crown glass</source>
+        <translation>vidrio crown típico</translation>
+    </message>
+    <message>
+        <source>sodium chloride</source>
+        <translation>cloruro de sodio</translation>
+    </message>
+    <message>
+        <source>polystyrene</source>
+        <translation>poliestireno</translation>
+    </message>
+    <message>
+        <source>heavy flint glass</source>
+        <translation>vidrio flint denso</translation>
+    </message>
+    <message>
+        <source>sapphire</source>
+        <translation>zafiro</translation>
+    </message>
+    <message>
+        <source>heaviest flint glass</source>
+        <translation>vidrio flint muy denso</translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <translation>diamante</translation>
+    </message>
+    <message>
+        <source>Water (21.5 °C, measured)</source>
+        <translation>agua (21,5 °C, medida)</translation>
+    </message>
+    <message>
+        <source>water at 21.5 °C</source>
+        <translation>agua a 21,5 °C</translation>
+    </message>
+    <message>
+        <source>Fused silica</source>
+        <translation>sílice fundida</translation>
+    </message>
+    <message>
+        <source>fused silica</source>
+        <translation>sílice fundida</translation>
+    </message>
+    <message>
+        <source>Crown glass N-BK7</source>
+        <translation>vidrio crown N-BK7</translation>
+    </message>
+    <message>
+        <source>Flint glass F2</source>
+        <translation>vidrio flint F2</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::boundary::BoundaryPicture</name>
+    <message>
+        <source>field: E perpendicular to the plane (s)</source>
+        <translation>campo: E perpendicular al plano (s)</translation>
+    </message>
+    <message>
+        <source>field: H perpendicular to the plane (p)</source>
+        <translation>campo: H perpendicular al plano (p)</translation>
+    </message>
+    <message>
+        <source>field: the s part of unpolarised light</source>
+        <translation>campo: la parte s de la luz no polarizada</translation>
+    </message>
+    <message>
+        <source>Picture of the light at the boundary</source>
+        <translation>Imagen de la luz en la superficie de separación</translation>
+    </message>
+    <message>
+        <source>%1, n = %2</source>
+        <translation>%1, n = %2</translation>
+    </message>
+    <message>
+        <source>R %1 %</source>
+        <translation>R %1 %</translation>
+    </message>
+    <message>
+        <source>θ₁ %1°</source>
+        <translation>θ₁ %1°</translation>
+    </message>
+    <message>
+        <source>T %1 %</source>
+        <translation>T %1 %</translation>
+    </message>
+    <message>
+        <source>θ₂ %1°</source>
+        <translation>θ₂ %1°</translation>
+    </message>
+    <message>
+        <source>totally reflected</source>
+        <translation>reflexión total</translation>
+    </message>
+    <message>
+        <source>λ₁ %1 nm</source>
+        <translation>λ₁ %1 nm</translation>
+    </message>
+    <message>
+        <source>   λ₂ %1 nm</source>
+        <translation>   λ₂ %1 nm</translation>
+    </message>
+    <message>
+        <source>d %1 nm (field 1/e)</source>
+        <translation>d %1 nm (campo 1/e)</translation>
+    </message>
+    <message>
+        <source>d %1 nm (field 1/e), beyond the picture</source>
+        <translation>d %1 nm (campo 1/e), fuera de la imagen</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::boundary::BoundaryText</name>
+    <message>
+        <source>totally reflected</source>
+        <translation>reflexión total</translation>
+    </message>
+    <message>
+        <source>none (equal indices)</source>
+        <translation>ninguno (índices iguales)</translation>
+    </message>
+    <message>
+        <source>none (n₁ ≤ n₂)</source>
+        <translation>ninguno (n₁ ≤ n₂)</translation>
+    </message>
+    <message>
+        <source>unbounded at the critical angle</source>
+        <translation>ilimitada en el ángulo crítico</translation>
+    </message>
+    <message>
+        <source>none (light is transmitted)</source>
+        <translation>ninguna (la luz se transmite)</translation>
+    </message>
+    <message>
+        <source>s-polarised light</source>
+        <translation>luz polarizada s</translation>
+    </message>
+    <message>
+        <source>p-polarised light</source>
+        <translation>luz polarizada p</translation>
+    </message>
+    <message>
+        <source>Unpolarised light</source>
+        <translation>Luz no polarizada</translation>
+    </message>
+    <message>
+        <source>%1, %2 in %3 onto %4: </source>
+        <translation>%1, %2 en %3 hacia %4: </translation>
+    </message>
+    <message>
+        <source>%1 reflected, %2 transmitted at %3</source>
+        <translation>%1 reflejada, %2 transmitida a %3</translation>
+    </message>
+    <message>
+        <source>; waves of %1 nm in %2</source>
+        <translation>; ondas de %1 nm en %2</translation>
+    </message>
+    <message>
+        <source>, an evanescent field in %1 falling to 1/e within %2 nm</source>
+        <translation>, un campo evanescente en %1 que cae a 1/e en %2 nm</translation>
+    </message>
+    <message>
+        <source> and %1 nm in %2</source>
+        <translation> y de %1 nm en %2</translation>
+    </message>
+    <message>
+        <source>Shares reflected and transmitted for s, p and unpolarised light against the angle of incidence from 0° to 90°, %1 onto %2, </source>
+        <translation>Fracciones reflejadas y transmitidas para luz polarizada s, p y no polarizada frente al ángulo de incidencia de 0° a 90°, %1 hacia %2, </translation>
+    </message>
+    <message>
+        <source>Brewster&apos;s angle at %1</source>
+        <translation>ángulo de Brewster a %1</translation>
+    </message>
+    <message>
+        <source>no reflection at any angle</source>
+        <translation>ninguna reflexión a ningún ángulo</translation>
+    </message>
+    <message>
+        <source>, critical angle at %1</source>
+        <translation>, ángulo crítico a %1</translation>
+    </message>
+    <message>
+        <source>, no critical angle</source>
+        <translation>, sin ángulo crítico</translation>
+    </message>
+    <message>
+        <source>; at %1: R_s %2, R_p %3, T_s %4, T_p %5. Below, the phases of r_s and r_p: %6 and %7.</source>
+        <translation>; a %1: R_s %2, R_p %3, T_s %4, T_p %5. Debajo, las fases de r_s y r_p: %6 y %7.</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::rainbow::DeviationPanels</name>
+    <message>
+        <source>Choose a number of reflections to see its curves.</source>
+        <translation>Elige un número de reflexiones para ver sus curvas.</translation>
+    </message>
+    <message>
+        <source>Impact parameter b (0 = centre, 1 = rim); + marks each curve&apos;s least deviation, the rainbow ray</source>
+        <translation>Altura de incidencia b (0 = centro, 1 = borde); + marca la desviación mínima de cada curva, el rayo del arco iris</translation>
+    </message>
+    <message>
+        <source>Deviation D (°)</source>
+        <translation>Desviación D (°)</translation>
+    </message>
+    <message>
+        <source>Deviation against impact parameter for %1</source>
+        <translation>Desviación frente a la altura de incidencia para %1</translation>
+    </message>
+    <message>
+        <source>; %1: least deviation %2 (violet) to %3 (red)</source>
+        <translation>; %1: desviación mínima de %2 (violeta) a %3 (rojo)</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::rainbow::DropView</name>
+    <message>
+        <source>Sunlight →</source>
+        <translation>Luz solar →</translation>
+    </message>
+    <message>
+        <source>Bold: each colour&apos;s rainbow ray</source>
+        <translation>En negrita: el rayo del arco iris de cada color</translation>
+    </message>
+    <message>
+        <source>Rays of %1 through a drop</source>
+        <translation>Rayos de %1 a través de una gota</translation>
+    </message>
+    <message>
+        <source>; %1 rainbow rays leave at %2 (red) and %3 (violet) from the antisolar point</source>
+        <translation>; los rayos del arco iris (%1) salen a %2 (rojo) y %3 (violeta) del punto antisolar</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::rainbow::RainbowText</name>
+    <message>
+        <source>%1 colours from 400 to 700 nm</source>
+        <translation>%1 colores de 400 a 700 nm</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Arco primario</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Arco secundario</translation>
+    </message>
+    <message>
+        <source>Third-order</source>
+        <translation>Arco de orden 3</translation>
+    </message>
+    <message>
+        <source>Fourth-order</source>
+        <translation>Arco de orden 4</translation>
+    </message>
+    <message>
+        <source>Fifth-order</source>
+        <translation>Arco de orden 5</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>arco primario</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>arco secundario</translation>
+    </message>
+    <message>
+        <source>third-order</source>
+        <translation>arco de orden 3</translation>
+    </message>
+    <message>
+        <source>fourth-order</source>
+        <translation>arco de orden 4</translation>
+    </message>
+    <message>
+        <source>fifth-order</source>
+        <translation>arco de orden 5</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::rainbow::SkyView</name>
+    <message>
+        <source>Angle from the antisolar point (sun behind you)</source>
+        <translation>Ángulo desde el punto antisolar (sol a tu espalda)</translation>
+    </message>
+    <message>
+        <source>dark band</source>
+        <translation>banda oscura</translation>
+    </message>
+    <message>
+        <source>The sky from 0° to 60° from the antisolar point</source>
+        <translation>El cielo de 0° a 60° del punto antisolar</translation>
+    </message>
+    <message>
+        <source>; the %1 bow lies beyond it, at %2</source>
+        <comment>%1: primary, secondary, …</comment>
+        <translation>; %1: más allá, a %2</translation>
+    </message>
+    <message>
+        <source>; %1 bow from %2 to %3, red %4</source>
+        <comment>%1: primary, secondary, …; %4: outside or inside</comment>
+        <translation>; %1 de %2 a %3, rojo %4</translation>
+    </message>
+    <message>
+        <source>outside</source>
+        <translation>fuera</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <translation>dentro</translation>
     </message>
 </context>
 </TS>

@@ -84,6 +84,257 @@
     </message>
 </context>
 <context>
+    <name>lumenary::BoundaryWindow</name>
+    <message>
+        <source>Light at a Boundary</source>
+        <translation>Lumière sur un dioptre</translation>
+    </message>
+    <message>
+        <source>The light at the boundary</source>
+        <translation>La lumière sur le dioptre</translation>
+    </message>
+    <message>
+        <source>The incident, reflected and transmitted light, each ray as wide as its share; with the wave view, the waves on both sides (Space plays or pauses them)</source>
+        <translation>La lumière incidente, réfléchie et transmise, chaque rayon aussi large que sa part&#xa0;; en vue ondulatoire, les ondes des deux côtés (Espace les lance ou les arrête)</translation>
+    </message>
+    <message>
+        <source>Shares and phases against the angle of incidence</source>
+        <translation>Parts et phases en fonction de l’angle d’incidence</translation>
+    </message>
+    <message>
+        <source>Above: the shares reflected (solid) and transmitted (dashed) from 0° to 90°; below: the phases of r_s and r_p. The yellow line is the present angle</source>
+        <translation>En haut&#xa0;: les parts réfléchies (trait plein) et transmises (tirets) de 0° à 90°&#xa0;; en bas&#xa0;: les phases de r_s et r_p. La ligne jaune est l’angle actuel</translation>
+    </message>
+    <message>
+        <source>Angles and wavelengths</source>
+        <translation>Angles et longueurs d’onde</translation>
+    </message>
+    <message>
+        <source>Amplitudes</source>
+        <translation>Amplitudes</translation>
+    </message>
+    <message>
+        <source>Hide this window; it opens again as you left it (Esc)</source>
+        <translation>Masquer cette fenêtre&#xa0;; elle se rouvre telle que vous l’avez laissée (Échap)</translation>
+    </message>
+    <message>
+        <source>Shares of the power</source>
+        <translation>Parts de la puissance</translation>
+    </message>
+    <message>
+        <source>Unpolarised light</source>
+        <translation>Lumière non polarisée</translation>
+    </message>
+    <message>
+        <source>The index of refraction at the wavelength set</source>
+        <translation>L’indice de réfraction à la longueur d’onde choisie</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>The medium the light comes from (above the boundary)</source>
+        <translation>Le milieu d’où vient la lumière (au-dessus du dioptre)</translation>
+    </message>
+    <message>
+        <source>Index n₁</source>
+        <translation>Indice n₁</translation>
+    </message>
+    <message>
+        <source>Medium 1</source>
+        <translation>Milieu 1</translation>
+    </message>
+    <message>
+        <source>The medium beyond the boundary (below it)</source>
+        <translation>Le milieu au-delà du dioptre (en dessous)</translation>
+    </message>
+    <message>
+        <source>Index n₂</source>
+        <translation>Indice n₂</translation>
+    </message>
+    <message>
+        <source>Medium 2</source>
+        <translation>Milieu 2</translation>
+    </message>
+    <message>
+        <source>The wavelength in air; the measured materials&apos; indices follow it, the other media keep their fixed index</source>
+        <translation>La longueur d’onde dans l’air&#xa0;; les indices des matériaux mesurés la suivent, les autres milieux gardent leur indice fixe</translation>
+    </message>
+    <message>
+        <source>Wavelength in air</source>
+        <translation>Longueur d’onde dans l’air</translation>
+    </message>
+    <message>
+        <source>Wavelength in air (nm)</source>
+        <translation>Longueur d’onde dans l’air (nm)</translation>
+    </message>
+    <message>
+        <source>The angle between the incoming light and the normal</source>
+        <translation>L’angle entre la lumière incidente et la normale</translation>
+    </message>
+    <message>
+        <source>Angle of incidence</source>
+        <translation>Angle d’incidence</translation>
+    </message>
+    <message>
+        <source>Angle of incidence θ₁ (°)</source>
+        <translation>Angle d’incidence θ₁ (°)</translation>
+    </message>
+    <message>
+        <source>s (E ⊥ plane of incidence)</source>
+        <translation>s (E ⊥ plan d’incidence)</translation>
+    </message>
+    <message>
+        <source>p (E ∥ plane of incidence)</source>
+        <translation>p (E ∥ plan d’incidence)</translation>
+    </message>
+    <message>
+        <source>unpolarised</source>
+        <translation>non polarisée</translation>
+    </message>
+    <message>
+        <source>Which way the electric field of the incoming light points</source>
+        <translation>La direction du champ électrique de la lumière incidente</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Show the waves</source>
+        <translation>Afficher les ondes</translation>
+    </message>
+    <message>
+        <source>The field of the three waves instead of the medium colours, to scale: the wavelength in each medium is λ₀/n</source>
+        <translation>Le champ des trois ondes au lieu des couleurs des milieux, à l’échelle&#xa0;: la longueur d’onde dans chaque milieu est λ₀/n</translation>
+    </message>
+    <message>
+        <source>Play or pause the waves (Space on the picture)</source>
+        <translation>Lancer ou arrêter les ondes (Espace sur l’image)</translation>
+    </message>
+    <message>
+        <source>How many wave periods pass a second</source>
+        <translation>Combien de périodes passent par seconde</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Speed (periods/s)</source>
+        <translation>Vitesse (périodes/s)</translation>
+    </message>
+    <message>
+        <source>Angle of refraction θ₂</source>
+        <translation>Angle de réfraction θ₂</translation>
+    </message>
+    <message>
+        <source>Brewster&apos;s angle θ_B</source>
+        <translation>Angle de Brewster θ_B</translation>
+    </message>
+    <message>
+        <source>atan(n₂/n₁): p light is not reflected at this angle</source>
+        <translation>atan(n₂/n₁)&#xa0;: la lumière polarisée p n’est pas réfléchie sous cet angle</translation>
+    </message>
+    <message>
+        <source>Critical angle θ_c</source>
+        <translation>Angle critique θ_c</translation>
+    </message>
+    <message>
+        <source>asin(n₂/n₁), only where n₁ &gt; n₂: past it all the light is reflected</source>
+        <translation>asin(n₂/n₁), seulement si n₁ &gt; n₂&#xa0;: au-delà, toute la lumière est réfléchie</translation>
+    </message>
+    <message>
+        <source>Wavelength in medium 1 λ₁</source>
+        <translation>Longueur d’onde dans le milieu 1 λ₁</translation>
+    </message>
+    <message>
+        <source>Wavelength in medium 2 λ₂</source>
+        <translation>Longueur d’onde dans le milieu 2 λ₂</translation>
+    </message>
+    <message>
+        <source>Penetration depth d</source>
+        <translation>Profondeur de pénétration d</translation>
+    </message>
+    <message>
+        <source>How far into medium 2 the field of the evanescent wave falls to 1/e of its value at the boundary, past the critical angle</source>
+        <translation>À quelle profondeur dans le milieu 2 le champ de l’onde évanescente tombe à 1/e de sa valeur sur le dioptre, au-delà de l’angle critique</translation>
+    </message>
+    <message>
+        <source>Amplitude r_s</source>
+        <translation>Amplitude r_s</translation>
+    </message>
+    <message>
+        <source>Amplitude r_p</source>
+        <translation>Amplitude r_p</translation>
+    </message>
+    <message>
+        <source>Amplitude t_s</source>
+        <translation>Amplitude t_s</translation>
+    </message>
+    <message>
+        <source>Amplitude t_p</source>
+        <translation>Amplitude t_p</translation>
+    </message>
+    <message>
+        <source>Signed; past the critical angle the magnitude ∠ how far the wave leads the incident one</source>
+        <translation>Avec son signe&#xa0;; au-delà de l’angle critique, le module ∠ l’avance de l’onde sur l’onde incidente</translation>
+    </message>
+    <message>
+        <source>Signed, by r_p = (n₂ cos θ₁ − n₁ cos θ₂) / (n₂ cos θ₁ + n₁ cos θ₂), so that r_p = −r_s head on; past the critical angle the magnitude ∠ how far the reflected wave leads the incident one</source>
+        <translation>Avec son signe, selon r_p = (n₂ cos θ₁ − n₁ cos θ₂) / (n₂ cos θ₁ + n₁ cos θ₂), de sorte que r_p = −r_s en incidence normale&#xa0;; au-delà de l’angle critique, le module ∠ l’avance de l’onde réfléchie sur l’onde incidente</translation>
+    </message>
+    <message>
+        <source>Reflected R_s</source>
+        <translation>Réfléchie R_s</translation>
+    </message>
+    <message>
+        <source>Reflected R_p</source>
+        <translation>Réfléchie R_p</translation>
+    </message>
+    <message>
+        <source>Transmitted T_s</source>
+        <translation>Transmise T_s</translation>
+    </message>
+    <message>
+        <source>Transmitted T_p</source>
+        <translation>Transmise T_p</translation>
+    </message>
+    <message>
+        <source>Reflected R</source>
+        <translation>Réfléchie R</translation>
+    </message>
+    <message>
+        <source>Transmitted T</source>
+        <translation>Transmise T</translation>
+    </message>
+    <message>
+        <source>R + T</source>
+        <translation>R + T</translation>
+    </message>
+    <message>
+        <source>All the light is either reflected or transmitted</source>
+        <translation>Toute la lumière est soit réfléchie, soit transmise</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Pause the waves</source>
+        <translation>Arrêter les ondes</translation>
+    </message>
+    <message>
+        <source>Play the waves</source>
+        <translation>Lancer les ondes</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::DepthWindow</name>
     <message>
         <source>Reflection and Refraction</source>
@@ -183,6 +434,25 @@
     <message>
         <source>%1, no image.</source>
         <translation>%1, pas d’image.</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::DispersiveMaterial</name>
+    <message>
+        <source>Water (21.5 °C)</source>
+        <translation>eau (21,5 °C)</translation>
+    </message>
+    <message>
+        <source>Fused silica</source>
+        <translation>silice fondue</translation>
+    </message>
+    <message>
+        <source>Crown glass N-BK7</source>
+        <translation>verre crown N-BK7</translation>
+    </message>
+    <message>
+        <source>Flint glass F2</source>
+        <translation>verre flint F2</translation>
     </message>
 </context>
 <context>
@@ -374,6 +644,10 @@
         <source>Rainbow Colours</source>
         <translation>Couleurs de l’arc-en-ciel</translation>
     </message>
+    <message>
+        <source>Light at a Boundary</source>
+        <translation>Lumière sur un dioptre</translation>
+    </message>
 </context>
 <context>
     <name>lumenary::MaterialsTable</name>
@@ -501,6 +775,13 @@
     </message>
 </context>
 <context>
+    <name>lumenary::ModernWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::PictureExport</name>
     <message>
         <source>Drawn by Varnel Lumenary.</source>
@@ -508,7 +789,7 @@
     </message>
     <message>
         <source>Pictures are saved as PNG, SVG or PDF files: end the name with .png, .svg or .pdf.</source>
-        <translation>Les images sont enregistrées en fichiers PNG, SVG ou PDF : terminez le nom par .png, .svg ou .pdf.</translation>
+        <translation>Les images sont enregistrées en fichiers PNG, SVG ou PDF&#xa0;: terminez le nom par .png, .svg ou .pdf.</translation>
     </message>
     <message>
         <source>The picture could not be drawn.</source>
@@ -624,6 +905,204 @@
     </message>
 </context>
 <context>
+    <name>lumenary::PrismDeviationChart</name>
+    <message>
+        <source>Angle of incidence (°)</source>
+        <translation>Angle d’incidence (°)</translation>
+    </message>
+    <message>
+        <source>Deviation δ (°)</source>
+        <translation>Déviation δ (°)</translation>
+    </message>
+    <message>
+        <source>%1 line, %2 nm</source>
+        <translation>raie %1, %2 nm</translation>
+    </message>
+    <message>
+        <source>present incidence</source>
+        <translation>incidence actuelle</translation>
+    </message>
+    <message>
+        <source>minimum deviation</source>
+        <translation>déviation minimale</translation>
+    </message>
+    <message>
+        <source>deviation now</source>
+        <translation>déviation actuelle</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::PrismSpectrumWindow</name>
+    <message>
+        <source>none in 0°–89°</source>
+        <translation>aucune entre 0° et 89°</translation>
+    </message>
+    <message>
+        <source>totally reflected</source>
+        <translation>réflexion totale</translation>
+    </message>
+    <message>
+        <source>Prism Spectrum</source>
+        <translation>Spectre du prisme</translation>
+    </message>
+    <message>
+        <source>White light through the prism</source>
+        <translation>Lumière blanche à travers le prisme</translation>
+    </message>
+    <message>
+        <source>Deviation against the angle of incidence</source>
+        <translation>Déviation en fonction de l’angle d’incidence</translation>
+    </message>
+    <message>
+        <source>Hide this window (Esc)</source>
+        <translation>Masquer cette fenêtre (Échap)</translation>
+    </message>
+    <message>
+        <source>Prism and light</source>
+        <translation>Prisme et lumière</translation>
+    </message>
+    <message>
+        <source>The prism&apos;s material, with its measured dispersion</source>
+        <translation>Le matériau du prisme, avec sa dispersion mesurée</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Matériau</translation>
+    </message>
+    <message>
+        <source>The angle between the two faces the light crosses</source>
+        <translation>L’angle entre les deux faces que traverse la lumière</translation>
+    </message>
+    <message>
+        <source>Apex angle (°)</source>
+        <translation>Angle du prisme (°)</translation>
+    </message>
+    <message>
+        <source>Apex angle</source>
+        <translation>Angle du prisme</translation>
+    </message>
+    <message>
+        <source>The angle between the incoming light and the normal to the first face</source>
+        <translation>L’angle entre la lumière incidente et la normale à la première face</translation>
+    </message>
+    <message>
+        <source>Angle of incidence (°)</source>
+        <translation>Angle d’incidence (°)</translation>
+    </message>
+    <message>
+        <source>Angle of incidence</source>
+        <translation>Angle d’incidence</translation>
+    </message>
+    <message>
+        <source>How many wavelengths, spread evenly from 400 to 700 nm</source>
+        <translation>Combien de longueurs d’onde, réparties régulièrement de 400 à 700 nm</translation>
+    </message>
+    <message>
+        <source>Wavelengths (400–700 nm)</source>
+        <translation>Longueurs d’onde (400–700 nm)</translation>
+    </message>
+    <message>
+        <source>A single ray</source>
+        <translation>Un seul rayon</translation>
+    </message>
+    <message>
+        <source>A narrow parallel beam</source>
+        <translation>Un faisceau parallèle étroit</translation>
+    </message>
+    <message>
+        <source>One ray, or a narrow beam of parallel rays</source>
+        <translation>Un rayon, ou un faisceau étroit de rayons parallèles</translation>
+    </message>
+    <message>
+        <source>Beam width</source>
+        <translation>Largeur du faisceau</translation>
+    </message>
+    <message>
+        <source>Read-outs</source>
+        <translation>Affichages</translation>
+    </message>
+    <message>
+        <source>Index n_d (587.56 nm)</source>
+        <translation>Indice n_d (587,56 nm)</translation>
+    </message>
+    <message>
+        <source>Index n_F (486.13 nm)</source>
+        <translation>Indice n_F (486,13 nm)</translation>
+    </message>
+    <message>
+        <source>Index n_C (656.27 nm)</source>
+        <translation>Indice n_C (656,27 nm)</translation>
+    </message>
+    <message>
+        <source>Abbe number V_d</source>
+        <translation>Nombre d’Abbe V_d</translation>
+    </message>
+    <message>
+        <source>Deviation (d line)</source>
+        <translation>Déviation (raie d)</translation>
+    </message>
+    <message>
+        <source>Deviation (F line)</source>
+        <translation>Déviation (raie F)</translation>
+    </message>
+    <message>
+        <source>Deviation (C line)</source>
+        <translation>Déviation (raie C)</translation>
+    </message>
+    <message>
+        <source>Spread δ_F − δ_C</source>
+        <translation>Écart δ_F − δ_C</translation>
+    </message>
+    <message>
+        <source>Minimum deviation (d line)</source>
+        <translation>Déviation minimale (raie d)</translation>
+    </message>
+    <message>
+        <source>Incidence at the minimum (d line)</source>
+        <translation>Incidence au minimum (raie d)</translation>
+    </message>
+    <message>
+        <source>Spectrometer n = sin((A + δ_min)/2) / sin(A/2)</source>
+        <translation>Spectromètre n = sin((A + δ_min)/2) / sin(A/2)</translation>
+    </message>
+    <message>
+        <source>The index a spectrometer finds from the apex angle and the minimum deviation of the d line</source>
+        <translation>L’indice qu’un spectromètre déduit de l’angle du prisme et de la déviation minimale de la raie d</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>A %1 prism of %2 with white light at %3 incidence, split into %4 colours from 400 to 700 nm. </source>
+        <translation>Un prisme de %1 en %2, lumière blanche sous une incidence de %3, décomposée en %4 couleurs de 400 à 700 nm. </translation>
+    </message>
+    <message>
+        <source>Every colour is totally reflected at the second face.</source>
+        <translation>Toutes les couleurs subissent une réflexion totale sur la seconde face.</translation>
+    </message>
+    <message>
+        <source>%1 colours, from violet on, are totally reflected inside; the rest leave, red deviated least.</source>
+        <translation>%1 couleurs, à partir du violet, subissent une réflexion totale à l’intérieur&#xa0;; les autres sortent, le rouge le moins dévié.</translation>
+    </message>
+    <message>
+        <source>Every colour leaves the prism, violet deviated most, red least.</source>
+        <translation>Toutes les couleurs sortent du prisme, le violet le plus dévié, le rouge le moins.</translation>
+    </message>
+    <message>
+        <source>Deviation of the F, d and C lines from 0° to 89° incidence. </source>
+        <translation>Déviation des raies F, d et C pour une incidence de 0° à 89°. </translation>
+    </message>
+    <message>
+        <source>The d line&apos;s minimum is %1 at %2 incidence.</source>
+        <translation>Le minimum de la raie d est %1 pour une incidence de %2.</translation>
+    </message>
+    <message>
+        <source>The d line has no minimum in that range.</source>
+        <translation>La raie d n’a pas de minimum dans cet intervalle.</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::PrismWindow</name>
     <message>
         <source>Prism</source>
@@ -713,6 +1192,129 @@
     <message>
         <source>Deviation</source>
         <translation>Déviation</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::RainbowColoursWindow</name>
+    <message>
+        <source>Rainbow Colours</source>
+        <translation>Couleurs de l’arc-en-ciel</translation>
+    </message>
+    <message>
+        <source>Hide the window; it opens again as you left it (Esc)</source>
+        <translation>Masquer la fenêtre&#xa0;; elle se rouvre telle que vous l’avez laissée (Échap)</translation>
+    </message>
+    <message>
+        <source>Deviation curves</source>
+        <translation>Courbes de déviation</translation>
+    </message>
+    <message>
+        <source>Deviation D against impact parameter b for each colour; the least deviation of each curve is its rainbow ray</source>
+        <translation>Déviation D en fonction de la hauteur d’impact b pour chaque couleur&#xa0;; la déviation minimale de chaque courbe est son rayon de l’arc-en-ciel</translation>
+    </message>
+    <message>
+        <source>Rays through the drop</source>
+        <translation>Rayons à travers la goutte</translation>
+    </message>
+    <message>
+        <source>Sunlight entering a drop, reflected inside and leaving, in each colour; the rainbow rays in bold</source>
+        <translation>La lumière du soleil qui entre dans une goutte, s’y réfléchit et en sort, dans chaque couleur&#xa0;; les rayons de l’arc-en-ciel en gras</translation>
+    </message>
+    <message>
+        <source>The sky</source>
+        <translation>Le ciel</translation>
+    </message>
+    <message>
+        <source>The bows as you see them with the sun behind you, out to 60° from the antisolar point</source>
+        <translation>Les arcs tels que vous les voyez, le soleil dans le dos, jusqu’à 60° du point antisolaire</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>What the drop is made of: water, or a glass to compare</source>
+        <translation>La matière de la goutte&#xa0;: de l’eau, ou un verre pour comparer</translation>
+    </message>
+    <message>
+        <source>&amp;Liquid:</source>
+        <translation>&amp;Liquide&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <translation>Liquide</translation>
+    </message>
+    <message>
+        <source>1 (primary)</source>
+        <translation>1 (primaire)</translation>
+    </message>
+    <message>
+        <source>2 (secondary)</source>
+        <translation>2 (secondaire)</translation>
+    </message>
+    <message>
+        <source>Show light leaving after 1 internal reflection</source>
+        <translation>Afficher la lumière qui sort après 1 réflexion interne</translation>
+    </message>
+    <message>
+        <source>Show light leaving after %1 internal reflections</source>
+        <translation>Afficher la lumière qui sort après %1 réflexions internes</translation>
+    </message>
+    <message>
+        <source>%1 bow: light leaving after 1 reflection inside the drop</source>
+        <translation>%1&#xa0;: lumière qui sort après 1 réflexion dans la goutte</translation>
+    </message>
+    <message>
+        <source>%1 bow: light leaving after %2 reflections inside the drop</source>
+        <translation>%1&#xa0;: lumière qui sort après %2 réflexions dans la goutte</translation>
+    </message>
+    <message>
+        <source>&amp;Internal reflections:</source>
+        <translation>Réflexions &amp;internes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>How many colours, evenly from 400 to 700 nm</source>
+        <translation>Combien de couleurs, réparties régulièrement de 400 à 700 nm</translation>
+    </message>
+    <message>
+        <source>&amp;Wavelengths N (400–700 nm):</source>
+        <translation>&amp;Longueurs d’onde N (400–700 nm)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Wavelengths N (400–700 nm)</source>
+        <translation>Longueurs d’onde N (400–700 nm)</translation>
+    </message>
+    <message>
+        <source>Rainbow angles from the antisolar point</source>
+        <translation>Angles de l’arc-en-ciel depuis le point antisolaire</translation>
+    </message>
+    <message>
+        <source>%1 bow, red (700 nm)</source>
+        <translation>%1, rouge (700 nm)</translation>
+    </message>
+    <message>
+        <source>%1 bow, violet (400 nm)</source>
+        <translation>%1, violet (400 nm)</translation>
+    </message>
+    <message>
+        <source>%1 bow width</source>
+        <translation>%1, largeur</translation>
+    </message>
+    <message>
+        <source>Alexander&apos;s dark band width</source>
+        <translation>Largeur de la bande sombre d’Alexandre</translation>
+    </message>
+    <message>
+        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge</source>
+        <translation>Bord intérieur de l’arc secondaire moins bord extérieur de l’arc primaire</translation>
+    </message>
+    <message>
+        <source>Curve minima against closed form</source>
+        <translation>Minima des courbes contre formule exacte</translation>
+    </message>
+    <message>
+        <source>The largest difference between a plotted curve&apos;s least deviation, found numerically, and the closed form cos² i = (n² − 1) / (k(k + 2))</source>
+        <translation>Le plus grand écart entre la déviation minimale d’une courbe tracée, trouvée numériquement, et la formule exacte cos² i = (n² − 1) / (k(k + 2))</translation>
     </message>
 </context>
 <context>
@@ -865,6 +1467,53 @@
     </message>
 </context>
 <context>
+    <name>lumenary::Trace</name>
+    <message>
+        <source>usage: lumenary-trace SCENE [--json] [--svg FILE] [--png FILE] [--size WxH]</source>
+        <translation>usage&#xa0;: lumenary-trace SCÈNE [--json] [--svg FICHIER] [--png FICHIER] [--size LxH]</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>--size takes WIDTHxHEIGHT in pixels, each from 16 to 10000: %1</source>
+        <translation>--size attend LARGEURxHAUTEUR en pixels, chacune de 16 à 10000&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>one scene file at a time: %1</source>
+        <translation>un seul fichier de scène à la fois&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no scene file given</source>
+        <translation>aucun fichier de scène indiqué</translation>
+    </message>
+    <message>
+        <source>Optical Bench scene</source>
+        <translation>Scène du banc optique</translation>
+    </message>
+    <message>
+        <source>read error</source>
+        <translation>erreur de lecture</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1&#xa0;: lecture impossible&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 paths, %3 segments; cut by max_interactions %4, min_intensity %5, max_segments %6</source>
+        <translation>%1&#xa0;: %2 chemins, %3 segments&#xa0;; coupés par max_interactions %4, min_intensity %5, max_segments %6</translation>
+    </message>
+    <message>
+        <source>%1: could not be written</source>
+        <translation>%1&#xa0;: écriture impossible</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::WindowValues</name>
     <message>
         <source>on</source>
@@ -873,6 +1522,603 @@
     <message>
         <source>off</source>
         <translation>non</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::SceneText</name>
+    <message>
+        <source>the file holds more than %1 values</source>
+        <translation>le fichier contient plus de %1 valeurs</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest deeper than %1 levels</source>
+        <translation>les listes et objets s’imbriquent sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>the number %1 is too large</source>
+        <translation>le nombre %1 est trop grand</translation>
+    </message>
+    <message>
+        <source>must lie within 1000000 mm of the origin</source>
+        <translation>doit se trouver à 1000000 mm au plus de l’origine</translation>
+    </message>
+    <message>
+        <source>must be an angle between -1000000 and 1000000 degrees</source>
+        <translation>doit être un angle entre -1000000 et 1000000 degrés</translation>
+    </message>
+    <message>
+        <source>must be at least 1e-06 mm and at most 1000000 mm</source>
+        <translation>doit valoir au moins 1e-06 mm et au plus 1000000 mm</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to 250000</source>
+        <translation>doit être un nombre entier de 1 à 250000</translation>
+    </message>
+    <message>
+        <source>must be a refractive index from 1 to 10 or one of &quot;water&quot;, &quot;fused silica&quot;, &quot;N-BK7&quot;, &quot;F2&quot;</source>
+        <translation>doit être un indice de réfraction de 1 à 10 ou l’un de &quot;water&quot;, &quot;fused silica&quot;, &quot;N-BK7&quot;, &quot;F2&quot;</translation>
+    </message>
+    <message>
+        <source>must be a wavelength from 380 to 780 nm</source>
+        <translation>doit être une longueur d’onde de 380 à 780 nm</translation>
+    </message>
+    <message>
+        <source>must be a number of wavelengths from 2 to 400</source>
+        <translation>doit être un nombre de longueurs d’onde de 2 à 400</translation>
+    </message>
+    <message>
+        <source>must lie at least 1e-06 mm from &quot;from&quot;</source>
+        <translation>doit se trouver à au moins 1e-06 mm de &quot;from&quot;</translation>
+    </message>
+    <message>
+        <source>must be from 0 to 1000000 mm</source>
+        <translation>doit valoir de 0 à 1000000 mm</translation>
+    </message>
+    <message>
+        <source>must be from 1e-06 to 1000000 mm, or from -1000000 to -1e-06 mm for a diverging lens</source>
+        <translation>doit valoir de 1e-06 à 1000000 mm, ou de -1000000 à -1e-06 mm pour une lentille divergente</translation>
+    </message>
+    <message>
+        <source>must lie within 1000000 mm</source>
+        <translation>doit rester dans 1000000 mm</translation>
+    </message>
+    <message>
+        <source>must be 0 (flat) or at least half the aperture in size</source>
+        <translation>doit valoir 0 (plan) ou au moins la moitié de l’ouverture en valeur absolue</translation>
+    </message>
+    <message>
+        <source>is too small: the two surfaces cross inside the aperture</source>
+        <translation>est trop petite&#xa0;: les deux surfaces se croisent dans l’ouverture</translation>
+    </message>
+    <message>
+        <source>must be at least half the distance between the ends in size, and at most 1000000 mm</source>
+        <translation>doit valoir en valeur absolue au moins la moitié de la distance entre les extrémités, et au plus 1000000 mm</translation>
+    </message>
+    <message>
+        <source>must hold from 3 to 1000 corners</source>
+        <translation>doit contenir de 3 à 1000 sommets</translation>
+    </message>
+    <message>
+        <source>must make a simple polygon (edges that meet only at shared corners, none shorter than 1e-06 mm)</source>
+        <translation>doit former un polygone simple (côtés qui ne se rencontrent qu’aux sommets communs, aucun plus court que 1e-06 mm)</translation>
+    </message>
+    <message>
+        <source>must be from 0 to 1</source>
+        <translation>doit valoir de 0 à 1</translation>
+    </message>
+    <message>
+        <source>must be at most 1000 bytes long</source>
+        <translation>doit faire au plus 1000 octets</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to 10000000</source>
+        <translation>doit être un nombre entier de 1 à 10000000</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1 to 4000000</source>
+        <translation>doit être un nombre entier de 1 à 4000000</translation>
+    </message>
+    <message>
+        <source>must be at most 10000 bytes long</source>
+        <translation>doit faire au plus 10000 octets</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>manque</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>doit être un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>must be a number</source>
+        <translation>doit être un nombre</translation>
+    </message>
+    <message>
+        <source>must be a finite number</source>
+        <translation>doit être un nombre fini</translation>
+    </message>
+    <message>
+        <source>must be a point [x, y]</source>
+        <translation>doit être un point [x, y]</translation>
+    </message>
+    <message>
+        <source>must be a refractive index or one of &quot;water&quot;, &quot;fused silica&quot;, &quot;N-BK7&quot;, &quot;F2&quot;</source>
+        <translation>doit être un indice de réfraction ou l’un de &quot;water&quot;, &quot;fused silica&quot;, &quot;N-BK7&quot;, &quot;F2&quot;</translation>
+    </message>
+    <message>
+        <source>cannot stand beside &quot;wavelength&quot;: give one of them</source>
+        <translation>ne peut figurer à côté de &quot;wavelength&quot;&#xa0;: indiquez l’un des deux</translation>
+    </message>
+    <message>
+        <source>must be a list of points [[x, y], ...]</source>
+        <translation>doit être une liste de points [[x, y], ...]</translation>
+    </message>
+    <message>
+        <source>is not a known element type</source>
+        <translation>n’est pas un type d’élément connu</translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation>doit être un texte</translation>
+    </message>
+    <message>
+        <source>must be at most %1 bytes long</source>
+        <translation>doit faire au plus %1 octets</translation>
+    </message>
+    <message>
+        <source>must be an object {&quot;type&quot;: ...}</source>
+        <translation>doit être un objet {&quot;type&quot;: ...}</translation>
+    </message>
+    <message>
+        <source>must be a text naming the element&apos;s type</source>
+        <translation>doit être un texte nommant le type de l’élément</translation>
+    </message>
+    <message>
+        <source>names no element type: &quot;%1&quot;</source>
+        <translation>ne nomme aucun type d’élément&#xa0;: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>must be &quot;lumenary-scene&quot;: this is not a scene file</source>
+        <translation>doit valoir &quot;lumenary-scene&quot;&#xa0;: ce n’est pas un fichier de scène</translation>
+    </message>
+    <message>
+        <source>must be 1</source>
+        <translation>doit valoir 1</translation>
+    </message>
+    <message>
+        <source>is %1: the file was written by a newer program, which reads version 1</source>
+        <translation>vaut %1&#xa0;: le fichier a été écrit par un programme plus récent&#xa0;; celui-ci lit la version 1</translation>
+    </message>
+    <message>
+        <source>must be true or false</source>
+        <translation>doit valoir true ou false</translation>
+    </message>
+    <message>
+        <source>is %1 bytes long; a scene file may hold at most %2 bytes</source>
+        <translation>fait %1 octets&#xa0;; un fichier de scène peut contenir au plus %2 octets</translation>
+    </message>
+    <message>
+        <source>a scene file holds one object {&quot;format&quot;: ...}</source>
+        <translation>un fichier de scène contient un objet {&quot;format&quot;: ...}</translation>
+    </message>
+    <message>
+        <source>must be a list of elements [{...}, ...]</source>
+        <translation>doit être une liste d’éléments [{...}, ...]</translation>
+    </message>
+    <message>
+        <source>holds %1 elements; a scene may hold at most %2</source>
+        <translation>contient %1 éléments&#xa0;; une scène peut en contenir au plus %2</translation>
+    </message>
+    <message>
+        <source>brings the scene to more than %1 rays (rays × wavelengths of every source)</source>
+        <translation>porte la scène à plus de %1 rayons (rayons × longueurs d’onde de chaque source)</translation>
+    </message>
+    <message>
+        <source>brings the scene to more than %1 corners of glass</source>
+        <translation>porte la scène à plus de %1 sommets de verre</translation>
+    </message>
+    <message>
+        <source>: element %1</source>
+        <translation>&#xa0;: élément %1</translation>
+    </message>
+    <message>
+        <source>: element %1 (&quot;%2&quot;)</source>
+        <translation>&#xa0;: élément %1 (&quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>, key &quot;%1&quot;: </source>
+        <translation>, clé &quot;%1&quot;&#xa0;: </translation>
+    </message>
+    <message>
+        <source>: key &quot;%1&quot;: </source>
+        <translation>&#xa0;: clé &quot;%1&quot;&#xa0;: </translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::boundary::BoundaryChart</name>
+    <message>
+        <source>Chart of the reflected and transmitted shares and the phases against the angle of incidence</source>
+        <translation>Graphique des parts réfléchies et transmises et des phases en fonction de l’angle d’incidence</translation>
+    </message>
+    <message>
+        <source>angle of incidence θ₁</source>
+        <translation>angle d’incidence θ₁</translation>
+    </message>
+    <message>
+        <source>phase of r_s and r_p (degrees)</source>
+        <translation>phase de r_s et r_p (degrés)</translation>
+    </message>
+    <message>
+        <source>unpolarised</source>
+        <translation>non polarisée</translation>
+    </message>
+    <message>
+        <source>R solid, T dashed</source>
+        <translation>R trait plein, T tirets</translation>
+    </message>
+    <message>
+        <source>equal indices: nothing is reflected</source>
+        <translation>indices égaux&#xa0;: rien n’est réfléchi</translation>
+    </message>
+    <message>
+        <source>Brewster %1°</source>
+        <translation>Brewster %1°</translation>
+    </message>
+    <message>
+        <source>critical %1°</source>
+        <translation>critique %1°</translation>
+    </message>
+    <message>
+        <source>θ₁ %1°</source>
+        <translation>θ₁ %1°</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::boundary::BoundaryMedia</name>
+    <message>
+        <source>vacuum</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>air</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>eau</translation>
+    </message>
+    <message>
+        <source>acetone</source>
+        <translation>acétone</translation>
+    </message>
+    <message>
+        <source>ethanol</source>
+        <translation>éthanol</translation>
+    </message>
+    <message>
+        <source>sugar solution</source>
+        <translation>solution sucrée</translation>
+    </message>
+    <message>
+        <source>quartz glass</source>
+        <translation>verre de quartz</translation>
+    </message>
+    <message>
+        <source>benzene</source>
+        <translation>benzène</translation>
+    </message>
+    <message>
+        <source>typical crown glass</source>
+        <translation>verre crown typique</translation>
+    </message>
+    <message>
+        <source>sodium chloride</source>
+        <translation>chlorure de sodium</translation>
+    </message>
+    <message>
+        <source>polystyrene</source>
+        <translation>polystyrène</translation>
+    </message>
+    <message>
+        <source>heavy flint glass</source>
+        <translation>verre flint lourd</translation>
+    </message>
+    <message>
+        <source>sapphire</source>
+        <translation>saphir</translation>
+    </message>
+    <message>
+        <source>heaviest flint glass</source>
+        <translation>verre flint très lourd</translation>
+    </message>
+    <message>
+        <source>diamond</source>
+        <translation>diamant</translation>
+    </message>
+    <message>
+        <source>Water (21.5 °C, measured)</source>
+        <translation>eau (21,5 °C, mesurée)</translation>
+    </message>
+    <message>
+        <source>water at 21.5 °C</source>
+        <translation>eau à 21,5 °C</translation>
+    </message>
+    <message>
+        <source>Fused silica</source>
+        <translation>silice fondue</translation>
+    </message>
+    <message>
+        <source>fused silica</source>
+        <translation>silice fondue</translation>
+    </message>
+    <message>
+        <source>Crown glass N-BK7</source>
+        <translation>verre crown N-BK7</translation>
+    </message>
+    <message>
+        <source>Flint glass F2</source>
+        <translation>verre flint F2</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::boundary::BoundaryPicture</name>
+    <message>
+        <source>field: E perpendicular to the plane (s)</source>
+        <translation>champ&#xa0;: E perpendiculaire au plan (s)</translation>
+    </message>
+    <message>
+        <source>field: H perpendicular to the plane (p)</source>
+        <translation>champ&#xa0;: H perpendiculaire au plan (p)</translation>
+    </message>
+    <message>
+        <source>field: the s part of unpolarised light</source>
+        <translation>champ&#xa0;: la part s de la lumière non polarisée</translation>
+    </message>
+    <message>
+        <source>Picture of the light at the boundary</source>
+        <translation>Image de la lumière sur le dioptre</translation>
+    </message>
+    <message>
+        <source>%1, n = %2</source>
+        <translation>%1, n = %2</translation>
+    </message>
+    <message>
+        <source>R %1 %</source>
+        <translation>R %1 %</translation>
+    </message>
+    <message>
+        <source>θ₁ %1°</source>
+        <translation>θ₁ %1°</translation>
+    </message>
+    <message>
+        <source>T %1 %</source>
+        <translation>T %1 %</translation>
+    </message>
+    <message>
+        <source>θ₂ %1°</source>
+        <translation>θ₂ %1°</translation>
+    </message>
+    <message>
+        <source>totally reflected</source>
+        <translation>réflexion totale</translation>
+    </message>
+    <message>
+        <source>λ₁ %1 nm</source>
+        <translation>λ₁ %1 nm</translation>
+    </message>
+    <message>
+        <source>   λ₂ %1 nm</source>
+        <translation>   λ₂ %1 nm</translation>
+    </message>
+    <message>
+        <source>d %1 nm (field 1/e)</source>
+        <translation>d %1 nm (champ 1/e)</translation>
+    </message>
+    <message>
+        <source>d %1 nm (field 1/e), beyond the picture</source>
+        <translation>d %1 nm (champ 1/e), hors de l’image</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::boundary::BoundaryText</name>
+    <message>
+        <source>totally reflected</source>
+        <translation>réflexion totale</translation>
+    </message>
+    <message>
+        <source>none (equal indices)</source>
+        <translation>aucun (indices égaux)</translation>
+    </message>
+    <message>
+        <source>none (n₁ ≤ n₂)</source>
+        <translation>aucun (n₁ ≤ n₂)</translation>
+    </message>
+    <message>
+        <source>unbounded at the critical angle</source>
+        <translation>infinie à l’angle critique</translation>
+    </message>
+    <message>
+        <source>none (light is transmitted)</source>
+        <translation>aucune (la lumière est transmise)</translation>
+    </message>
+    <message>
+        <source>s-polarised light</source>
+        <translation>lumière polarisée s</translation>
+    </message>
+    <message>
+        <source>p-polarised light</source>
+        <translation>lumière polarisée p</translation>
+    </message>
+    <message>
+        <source>Unpolarised light</source>
+        <translation>Lumière non polarisée</translation>
+    </message>
+    <message>
+        <source>%1, %2 in %3 onto %4: </source>
+        <translation>%1, %2 dans %3 vers %4&#xa0;: </translation>
+    </message>
+    <message>
+        <source>%1 reflected, %2 transmitted at %3</source>
+        <translation>%1 réfléchie, %2 transmise à %3</translation>
+    </message>
+    <message>
+        <source>; waves of %1 nm in %2</source>
+        <translation>&#xa0;; ondes de %1 nm dans %2</translation>
+    </message>
+    <message>
+        <source>, an evanescent field in %1 falling to 1/e within %2 nm</source>
+        <translation>, un champ évanescent dans %1 qui tombe à 1/e en %2 nm</translation>
+    </message>
+    <message>
+        <source> and %1 nm in %2</source>
+        <translation> et de %1 nm dans %2</translation>
+    </message>
+    <message>
+        <source>Shares reflected and transmitted for s, p and unpolarised light against the angle of incidence from 0° to 90°, %1 onto %2, </source>
+        <translation>Parts réfléchies et transmises pour la lumière polarisée s, p et non polarisée en fonction de l’angle d’incidence de 0° à 90°, %1 vers %2, </translation>
+    </message>
+    <message>
+        <source>Brewster&apos;s angle at %1</source>
+        <translation>angle de Brewster à %1</translation>
+    </message>
+    <message>
+        <source>no reflection at any angle</source>
+        <translation>aucune réflexion à aucun angle</translation>
+    </message>
+    <message>
+        <source>, critical angle at %1</source>
+        <translation>, angle critique à %1</translation>
+    </message>
+    <message>
+        <source>, no critical angle</source>
+        <translation>, pas d’angle critique</translation>
+    </message>
+    <message>
+        <source>; at %1: R_s %2, R_p %3, T_s %4, T_p %5. Below, the phases of r_s and r_p: %6 and %7.</source>
+        <translation>&#xa0;; à %1&#xa0;: R_s %2, R_p %3, T_s %4, T_p %5. En dessous, les phases de r_s et r_p&#xa0;: %6 et %7.</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::rainbow::DeviationPanels</name>
+    <message>
+        <source>Choose a number of reflections to see its curves.</source>
+        <translation>Choisissez un nombre de réflexions pour voir ses courbes.</translation>
+    </message>
+    <message>
+        <source>Impact parameter b (0 = centre, 1 = rim); + marks each curve&apos;s least deviation, the rainbow ray</source>
+        <translation>Hauteur d’impact b (0 = centre, 1 = bord)&#xa0;; + marque la déviation minimale de chaque courbe, le rayon de l’arc-en-ciel</translation>
+    </message>
+    <message>
+        <source>Deviation D (°)</source>
+        <translation>Déviation D (°)</translation>
+    </message>
+    <message>
+        <source>Deviation against impact parameter for %1</source>
+        <translation>Déviation en fonction de la hauteur d’impact pour %1</translation>
+    </message>
+    <message>
+        <source>; %1: least deviation %2 (violet) to %3 (red)</source>
+        <translation>&#xa0;; %1&#xa0;: déviation minimale de %2 (violet) à %3 (rouge)</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::rainbow::DropView</name>
+    <message>
+        <source>Sunlight →</source>
+        <translation>Soleil →</translation>
+    </message>
+    <message>
+        <source>Bold: each colour&apos;s rainbow ray</source>
+        <translation>En gras&#xa0;: le rayon de l’arc-en-ciel de chaque couleur</translation>
+    </message>
+    <message>
+        <source>Rays of %1 through a drop</source>
+        <translation>Rayons de %1 à travers une goutte</translation>
+    </message>
+    <message>
+        <source>; %1 rainbow rays leave at %2 (red) and %3 (violet) from the antisolar point</source>
+        <translation>&#xa0;; les rayons de l’arc-en-ciel (%1) sortent à %2 (rouge) et %3 (violet) du point antisolaire</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::rainbow::RainbowText</name>
+    <message>
+        <source>%1 colours from 400 to 700 nm</source>
+        <translation>%1 couleurs de 400 à 700 nm</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Arc primaire</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Arc secondaire</translation>
+    </message>
+    <message>
+        <source>Third-order</source>
+        <translation>Arc d’ordre 3</translation>
+    </message>
+    <message>
+        <source>Fourth-order</source>
+        <translation>Arc d’ordre 4</translation>
+    </message>
+    <message>
+        <source>Fifth-order</source>
+        <translation>Arc d’ordre 5</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>arc primaire</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>arc secondaire</translation>
+    </message>
+    <message>
+        <source>third-order</source>
+        <translation>arc d’ordre 3</translation>
+    </message>
+    <message>
+        <source>fourth-order</source>
+        <translation>arc d’ordre 4</translation>
+    </message>
+    <message>
+        <source>fifth-order</source>
+        <translation>arc d’ordre 5</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::rainbow::SkyView</name>
+    <message>
+        <source>Angle from the antisolar point (sun behind you)</source>
+        <translation>Angle depuis le point antisolaire (soleil dans le dos)</translation>
+    </message>
+    <message>
+        <source>dark band</source>
+        <translation>bande sombre</translation>
+    </message>
+    <message>
+        <source>The sky from 0° to 60° from the antisolar point</source>
+        <translation>Le ciel de 0° à 60° du point antisolaire</translation>
+    </message>
+    <message>
+        <source>; the %1 bow lies beyond it, at %2</source>
+        <comment>%1: primary, secondary, …</comment>
+        <translation>&#xa0;; %1&#xa0;: au-delà, à %2</translation>
+    </message>
+    <message>
+        <source>; %1 bow from %2 to %3, red %4</source>
+        <comment>%1: primary, secondary, …; %4: outside or inside</comment>
+        <translation>&#xa0;; %1 de %2 à %3, rouge %4</translation>
+    </message>
+    <message>
+        <source>outside</source>
+        <translation>à l’extérieur</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <translation>à l’intérieur</translation>
     </message>
 </context>
 </TS>

@@ -126,7 +126,7 @@ void ModernWindow::setTabChain(QList<QWidget*> chain)
 
 QPushButton* ModernWindow::closeButton(const QString& toolTip)
 {
-    auto* close = new QPushButton(QStringLiteral("Close")); // the layout it joins adopts it
+    auto* close = new QPushButton(tr("Close")); // the layout it joins adopts it
     close->setObjectName(QStringLiteral("closeButton"));
     close->setToolTip(toolTip);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);

@@ -1,5 +1,7 @@
 #include "json_bounds.h"
 
+#include "wording.h"
+
 #include <charconv>
 #include <cstdint>
 #include <system_error>
@@ -79,8 +81,9 @@ std::optional<JsonBoundBreach> checkJsonBounds(std::string_view text, int maxDep
     std::size_t values = 0;
     const auto tooMany = [&](std::size_t at) -> std::optional<JsonBoundBreach> {
         if (++values > maxValues)
-            return JsonBoundBreach{at, "the file holds more than " + std::to_string(maxValues) +
-                                           " values"};
+            return JsonBoundBreach{at, fillIn(translate("lumenary::bench::SceneText",
+                                                        "the file holds more than %1 values"),
+                                              {std::to_string(maxValues)})};
         return std::nullopt;
     };
     std::size_t i = 0;
@@ -95,8 +98,10 @@ std::optional<JsonBoundBreach> checkJsonBounds(std::string_view text, int maxDep
             ++i;
         } else if (c == '[' || c == '{') {
             if (++depth > maxDepth)
-                return JsonBoundBreach{i, "arrays and objects nest deeper than " +
-                                              std::to_string(maxDepth) + " levels"};
+                return JsonBoundBreach{
+                    i, fillIn(translate("lumenary::bench::SceneText",
+                                        "arrays and objects nest deeper than %1 levels"),
+                              {std::to_string(maxDepth)})};
             if (auto b = tooMany(i))
                 return b;
             ++i;
@@ -114,8 +119,9 @@ std::optional<JsonBoundBreach> checkJsonBounds(std::string_view text, int maxDep
             double value = 0.0;
             const auto r = std::from_chars(token.data(), token.data() + token.size(), value);
             if (r.ec == std::errc::result_out_of_range && decimalExponent(token) > 0)
-                return JsonBoundBreach{start, "the number " + std::string(token.substr(0, 40)) +
-                                                  " is too large"};
+                return JsonBoundBreach{start, fillIn(translate("lumenary::bench::SceneText",
+                                                               "the number %1 is too large"),
+                                                     {token.substr(0, 40)})};
         } else if (isLetter(c)) {
             if (auto b = tooMany(i))
                 return b;

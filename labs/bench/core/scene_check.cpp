@@ -2,6 +2,7 @@
 
 #include "element_geometry.h"
 #include "scene_limits.h"
+#include "wording.h"
 
 #include <cmath>
 
@@ -21,28 +22,32 @@ Problem fail(std::string key, std::string message)
 Problem point(const char* key, Vec2 p)
 {
     if (!(std::fabs(p.x) <= kMaxCoordinate && std::fabs(p.y) <= kMaxCoordinate))
-        return fail(key, "must lie within 1000000 mm of the origin");
+        return fail(key, translate("lumenary::bench::SceneText",
+                                   "must lie within 1000000 mm of the origin"));
     return std::nullopt;
 }
 
 Problem angle(const char* key, double degrees)
 {
     if (!(std::fabs(degrees) <= kMaxAngle))
-        return fail(key, "must be an angle between -1000000 and 1000000 degrees");
+        return fail(key, translate("lumenary::bench::SceneText",
+                                   "must be an angle between -1000000 and 1000000 degrees"));
     return std::nullopt;
 }
 
 Problem positive(const char* key, double value)
 {
     if (!(value >= kMinLength && value <= kMaxCoordinate))
-        return fail(key, "must be at least 1e-06 mm and at most 1000000 mm");
+        return fail(key, translate("lumenary::bench::SceneText",
+                                   "must be at least 1e-06 mm and at most 1000000 mm"));
     return std::nullopt;
 }
 
 Problem rayCount(int rays)
 {
     if (!(rays >= 1 && rays <= kMaxPaths))
-        return fail("rays", "must be a whole number from 1 to 250000");
+        return fail("rays", translate("lumenary::bench::SceneText",
+                                      "must be a whole number from 1 to 250000"));
     return std::nullopt;
 }
 
@@ -51,8 +56,9 @@ Problem medium(const char* key, const Medium& m)
     if (m.material)
         return std::nullopt;
     if (!(m.index >= kMinIndex && m.index <= kMaxIndex))
-        return fail(key, "must be a refractive index from 1 to 10 or one of \"water\", "
-                         "\"fused silica\", \"N-BK7\", \"F2\"");
+        return fail(key, translate("lumenary::bench::SceneText",
+                                   "must be a refractive index from 1 to 10 or one of \"water\", "
+                                   "\"fused silica\", \"N-BK7\", \"F2\""));
     return std::nullopt;
 }
 
@@ -60,11 +66,13 @@ Problem light(const Light& l)
 {
     if (l.white == 0) {
         if (!isVisibleWavelength(l.wavelength))
-            return fail("wavelength", "must be a wavelength from 380 to 780 nm");
+            return fail("wavelength", translate("lumenary::bench::SceneText",
+                                                "must be a wavelength from 380 to 780 nm"));
         return std::nullopt;
     }
     if (!(l.white >= kMinWhite && l.white <= kMaxWhite))
-        return fail("white", "must be a number of wavelengths from 2 to 400");
+        return fail("white", translate("lumenary::bench::SceneText",
+                                       "must be a number of wavelengths from 2 to 400"));
     return std::nullopt;
 }
 
@@ -76,7 +84,8 @@ Problem ends(Vec2 from, Vec2 to)
     if (auto p = point("to", to))
         return p;
     if (!(length(to - from) >= kMinLength))
-        return fail("to", "must lie at least 1e-06 mm from \"from\"");
+        return fail("to", translate("lumenary::bench::SceneText",
+                                    "must lie at least 1e-06 mm from \"from\""));
     return std::nullopt;
 }
 
@@ -96,7 +105,8 @@ Problem check(const BeamSource& s)
     if (auto p = angle("direction", s.direction))
         return p;
     if (!(s.width >= 0.0 && s.width <= kMaxCoordinate))
-        return fail("width", "must be from 0 to 1000000 mm");
+        return fail("width",
+                    translate("lumenary::bench::SceneText", "must be from 0 to 1000000 mm"));
     if (auto p = rayCount(s.rays))
         return p;
     return light(s.light);
@@ -124,8 +134,10 @@ Problem check(const IdealLens& e)
     if (auto p = positive("aperture", e.aperture))
         return p;
     if (!(std::fabs(e.focalLength) >= kMinLength && std::fabs(e.focalLength) <= kMaxCoordinate))
-        return fail("focal_length", "must be from 1e-06 to 1000000 mm, or from -1000000 to "
-                                    "-1e-06 mm for a diverging lens");
+        return fail("focal_length",
+                    translate("lumenary::bench::SceneText",
+                              "must be from 1e-06 to 1000000 mm, or from -1000000 to "
+                              "-1e-06 mm for a diverging lens"));
     return std::nullopt;
 }
 
@@ -134,9 +146,10 @@ Problem radius(const char* key, double r, double aperture)
     if (r == 0.0)
         return std::nullopt;
     if (!(std::fabs(r) <= kMaxCoordinate))
-        return fail(key, "must lie within 1000000 mm");
+        return fail(key, translate("lumenary::bench::SceneText", "must lie within 1000000 mm"));
     if (!(std::fabs(r) * 2.0 >= aperture))
-        return fail(key, "must be 0 (flat) or at least half the aperture in size");
+        return fail(key, translate("lumenary::bench::SceneText",
+                                   "must be 0 (flat) or at least half the aperture in size"));
     return std::nullopt;
 }
 
@@ -157,7 +170,9 @@ Problem check(const SphericalLens& e)
     // The edge is thinnest at the rim or at the centre: the surfaces' depths grow steadily
     // with the height, so their difference does too.
     if (!(lensShape(e).edgeThickness >= 0.0))
-        return fail("thickness", "is too small: the two surfaces cross inside the aperture");
+        return fail("thickness",
+                    translate("lumenary::bench::SceneText",
+                              "is too small: the two surfaces cross inside the aperture"));
     return medium("material", e.material);
 }
 
@@ -171,8 +186,10 @@ Problem check(const ArcMirror& e)
     if (auto p = ends(e.from, e.to))
         return p;
     if (!(std::fabs(e.radius) <= kMaxCoordinate) || !arcShape(e))
-        return fail("radius", "must be at least half the distance between the ends in size, "
-                              "and at most 1000000 mm");
+        return fail("radius",
+                    translate("lumenary::bench::SceneText",
+                              "must be at least half the distance between the ends in size, "
+                              "and at most 1000000 mm"));
     return std::nullopt;
 }
 
@@ -190,13 +207,16 @@ Problem check(const ParabolicMirror& e)
 Problem check(const Glass& e)
 {
     if (e.vertices.size() < 3 || e.vertices.size() > kMaxPolygonVertices)
-        return fail("vertices", "must hold from 3 to 1000 corners");
+        return fail("vertices",
+                    translate("lumenary::bench::SceneText", "must hold from 3 to 1000 corners"));
     for (const Vec2 v : e.vertices)
         if (auto p = point("vertices", v))
             return p;
     if (!isSimplePolygon(e.vertices))
-        return fail("vertices", "must make a simple polygon (edges that meet only at shared "
-                                "corners, none shorter than 1e-06 mm)");
+        return fail("vertices",
+                    translate("lumenary::bench::SceneText",
+                              "must make a simple polygon (edges that meet only at shared "
+                              "corners, none shorter than 1e-06 mm)"));
     return medium("material", e.material);
 }
 
@@ -214,7 +234,7 @@ Problem check(const BeamSplitter& e)
     if (auto p = ends(e.from, e.to))
         return p;
     if (!(e.reflectance >= 0.0 && e.reflectance <= 1.0))
-        return fail("reflectance", "must be from 0 to 1");
+        return fail("reflectance", translate("lumenary::bench::SceneText", "must be from 0 to 1"));
     return std::nullopt;
 }
 
@@ -233,7 +253,8 @@ Problem check(const Detector& e)
 std::optional<ElementProblem> checkElement(const Element& element)
 {
     if (element.name.size() > kMaxNameBytes)
-        return fail("name", "must be at most 1000 bytes long");
+        return fail("name",
+                    translate("lumenary::bench::SceneText", "must be at most 1000 bytes long"));
     return std::visit([](const auto& shape) { return check(shape); }, element.shape);
 }
 
@@ -242,13 +263,17 @@ std::optional<ElementProblem> checkSettings(const Scene& scene)
     if (auto p = medium("surroundings", scene.surroundings))
         return p;
     if (!(scene.minIntensity >= 0.0 && scene.minIntensity <= 1.0))
-        return fail("min_intensity", "must be from 0 to 1");
+        return fail("min_intensity",
+                    translate("lumenary::bench::SceneText", "must be from 0 to 1"));
     if (!(scene.maxInteractions >= 1 && scene.maxInteractions <= kMaxInteractionsLimit))
-        return fail("max_interactions", "must be a whole number from 1 to 10000000");
+        return fail("max_interactions", translate("lumenary::bench::SceneText",
+                                                  "must be a whole number from 1 to 10000000"));
     if (!(scene.maxSegments >= 1 && scene.maxSegments <= kMaxSegmentsLimit))
-        return fail("max_segments", "must be a whole number from 1 to 4000000");
+        return fail("max_segments", translate("lumenary::bench::SceneText",
+                                              "must be a whole number from 1 to 4000000"));
     if (scene.description.size() > kMaxDescriptionBytes)
-        return fail("description", "must be at most 10000 bytes long");
+        return fail("description",
+                    translate("lumenary::bench::SceneText", "must be at most 10000 bytes long"));
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 #include "scene_check.h"
 #include "scene_file.h"
 #include "scene_limits.h"
+#include "wording.h"
 
 #include <nlohmann/json.hpp>
 
@@ -50,7 +51,7 @@ public:
     {
         const Json* v = find(key);
         if (!v)
-            refuse(key, "is missing");
+            refuse(key, translate("lumenary::bench::SceneText", "is missing"));
         return *v;
     }
 
@@ -69,8 +70,9 @@ public:
             return fallback;
         const double x = toNumber(key, *v);
         if (!(x >= static_cast<double>(lo) && x <= static_cast<double>(hi)) || std::floor(x) != x)
-            refuse(key, "must be a whole number from " + std::to_string(lo) + " to " +
-                            std::to_string(hi));
+            refuse(key, fillIn(translate("lumenary::bench::SceneText",
+                                         "must be a whole number from %1 to %2"),
+                               {std::to_string(lo), std::to_string(hi)}));
         return static_cast<std::int64_t>(x);
     }
 
@@ -89,17 +91,17 @@ public:
     static double toNumber(const std::string& key, const Json& v)
     {
         if (!v.is_number())
-            refuse(key, "must be a number");
+            refuse(key, translate("lumenary::bench::SceneText", "must be a number"));
         const double x = v.get<double>();
         if (!std::isfinite(x))
-            refuse(key, "must be a finite number");
+            refuse(key, translate("lumenary::bench::SceneText", "must be a finite number"));
         return x;
     }
 
     static Vec2 toPoint(const std::string& key, const Json& v)
     {
         if (!v.is_array() || v.size() != 2)
-            refuse(key, "must be a point [x, y]");
+            refuse(key, translate("lumenary::bench::SceneText", "must be a point [x, y]"));
         return {toNumber(key, v[0]), toNumber(key, v[1])};
     }
 
@@ -118,8 +120,10 @@ Medium medium(Fields& f, const char* key, bool required)
     if (v->is_string())
         if (const SellmeierMaterial* m = mediumByName(v->get_ref<const std::string&>()))
             return Medium{m, 1.0};
-    refuse(key, "must be a refractive index or one of \"water\", \"fused silica\", \"N-BK7\", "
-                "\"F2\"");
+    refuse(key,
+           translate("lumenary::bench::SceneText",
+                     "must be a refractive index or one of \"water\", \"fused silica\", \"N-BK7\", "
+                     "\"F2\""));
 }
 
 Light light(Fields& f)
@@ -128,7 +132,8 @@ Light light(Fields& f)
     const Json* nm = f.find("wavelength");
     const Json* white = f.find("white");
     if (nm && white)
-        refuse("white", "cannot stand beside \"wavelength\": give one of them");
+        refuse("white", translate("lumenary::bench::SceneText",
+                                  "cannot stand beside \"wavelength\": give one of them"));
     if (nm)
         l.wavelength = Fields::toNumber("wavelength", *nm);
     if (white)
@@ -174,9 +179,11 @@ ElementShape shapeOf(ElementType type, Fields& f)
     case ElementType::Glass: {
         const Json& v = f.need("vertices");
         if (!v.is_array())
-            refuse("vertices", "must be a list of points [[x, y], ...]");
+            refuse("vertices", translate("lumenary::bench::SceneText",
+                                         "must be a list of points [[x, y], ...]"));
         if (v.size() > kMaxPolygonVertices)
-            refuse("vertices", "must hold from 3 to 1000 corners");
+            refuse("vertices",
+                   translate("lumenary::bench::SceneText", "must hold from 3 to 1000 corners"));
         Glass g;
         for (const Json& p : v)
             g.vertices.push_back(Fields::toPoint("vertices", p));
@@ -192,7 +199,7 @@ ElementShape shapeOf(ElementType type, Fields& f)
     case ElementType::Detector:
         return Detector{f.point("from"), f.point("to")};
     }
-    refuse("type", "is not a known element type");
+    refuse("type", translate("lumenary::bench::SceneText", "is not a known element type"));
 }
 
 std::string text(Fields& f, const char* key, std::size_t maxBytes)
@@ -201,25 +208,28 @@ std::string text(Fields& f, const char* key, std::size_t maxBytes)
     if (!v)
         return {};
     if (!v->is_string())
-        refuse(key, "must be a text");
+        refuse(key, translate("lumenary::bench::SceneText", "must be a text"));
     const auto& s = v->get_ref<const std::string&>();
     if (s.size() > maxBytes)
-        refuse(key, "must be at most " + std::to_string(maxBytes) + " bytes long");
+        refuse(key, fillIn(translate("lumenary::bench::SceneText", "must be at most %1 bytes long"),
+                           {std::to_string(maxBytes)}));
     return s;
 }
 
 Element element(const Json& value)
 {
     if (!value.is_object())
-        refuse("", "must be an object {\"type\": ...}");
+        refuse("", translate("lumenary::bench::SceneText", "must be an object {\"type\": ...}"));
     Fields f(value);
     const Json& type = f.need("type");
     if (!type.is_string())
-        refuse("type", "must be a text naming the element's type");
+        refuse("type",
+               translate("lumenary::bench::SceneText", "must be a text naming the element's type"));
     const auto kind = typeFromKey(type.get_ref<const std::string&>());
     if (!kind)
-        refuse("type", "names no element type: \"" +
-                           type.get_ref<const std::string&>().substr(0, 40) + "\"");
+        refuse("type",
+               fillIn(translate("lumenary::bench::SceneText", "names no element type: \"%1\""),
+                      {type.get_ref<const std::string&>().substr(0, 40)}));
     Element e;
     e.name = text(f, "name", kMaxNameBytes);
     e.shape = shapeOf(*kind, f);
@@ -235,17 +245,21 @@ void settings(const Json& root, Scene& scene)
     const Json* format = f.find("format");
     if (!format || !format->is_string() ||
         format->get_ref<const std::string&>() != "lumenary-scene")
-        refuse("format", "must be \"lumenary-scene\": this is not a scene file");
+        refuse("format", translate("lumenary::bench::SceneText",
+                                   "must be \"lumenary-scene\": this is not a scene file"));
     const Json& version = f.need("version");
     if (!version.is_number_integer() || version.get<std::int64_t>() < 1)
-        refuse("version", "must be 1");
+        refuse("version", translate("lumenary::bench::SceneText", "must be 1"));
     if (version.get<std::int64_t>() > 1)
-        refuse("version", "is " + compact(version) +
-                              ": the file was written by a newer program, which reads version 1");
+        refuse("version",
+               fillIn(translate(
+                          "lumenary::bench::SceneText",
+                          "is %1: the file was written by a newer program, which reads version 1"),
+                      {compact(version)}));
     scene.surroundings = medium(f, "surroundings", false);
     if (const Json* v = f.find("fresnel")) {
         if (!v->is_boolean())
-            refuse("fresnel", "must be true or false");
+            refuse("fresnel", translate("lumenary::bench::SceneText", "must be true or false"));
         scene.fresnel = v->get<bool>();
     }
     scene.minIntensity = f.number("min_intensity", kDefaultMinIntensity);
@@ -291,10 +305,9 @@ SceneReading readScene(std::string_view bytes)
                        -1,
                        {},
                        {},
-                       "is " + std::to_string(bytes.size()) +
-                           " bytes long; a scene file may "
-                           "hold at most " +
-                           std::to_string(kMaxFileBytes) + " bytes"});
+                       fillIn(translate("lumenary::bench::SceneText",
+                                        "is %1 bytes long; a scene file may hold at most %2 bytes"),
+                              {std::to_string(bytes.size()), std::to_string(kMaxFileBytes)})});
     if (auto breach = checkJsonBounds(bytes, kMaxNesting, kMaxValues))
         return atPlace(bytes, breach->offset, breach->message);
     Json root;
@@ -306,7 +319,13 @@ SceneReading readScene(std::string_view bytes)
         return failed({0, 0, -1, {}, {}, parserWords(e.what())});
     }
     if (!root.is_object())
-        return failed({1, 1, -1, {}, {}, "a scene file holds one object {\"format\": ...}"});
+        return failed({1,
+                       1,
+                       -1,
+                       {},
+                       {},
+                       translate("lumenary::bench::SceneText",
+                                 "a scene file holds one object {\"format\": ...}")});
 
     Scene scene;
     try {
@@ -318,17 +337,22 @@ SceneReading readScene(std::string_view bytes)
     if (it == root.end())
         return SceneReading{std::move(scene), {}};
     if (!it->is_array())
-        return failed({0, 0, -1, {}, "elements", "must be a list of elements [{...}, ...]"});
+        return failed(
+            {0,
+             0,
+             -1,
+             {},
+             "elements",
+             translate("lumenary::bench::SceneText", "must be a list of elements [{...}, ...]")});
     if (it->size() > kMaxElements)
         return failed({0,
                        0,
                        -1,
                        {},
                        "elements",
-                       "holds " + std::to_string(it->size()) +
-                           " elements; a scene may hold at "
-                           "most " +
-                           std::to_string(kMaxElements)});
+                       fillIn(translate("lumenary::bench::SceneText",
+                                        "holds %1 elements; a scene may hold at most %2"),
+                              {std::to_string(it->size()), std::to_string(kMaxElements)})});
     std::int64_t paths = 0;
     std::size_t vertices = 0;
     for (std::size_t i = 0; i < it->size(); ++i) {
@@ -346,14 +370,17 @@ SceneReading readScene(std::string_view bytes)
         paths += pathCount(e);
         if (paths > kMaxPaths)
             return failed({0, 0, index, name, "rays",
-                           "brings the scene to more than " + std::to_string(kMaxPaths) +
-                               " rays (rays × wavelengths of every source)"});
+                           fillIn(translate("lumenary::bench::SceneText",
+                                            "brings the scene to more than %1 rays (rays × "
+                                            "wavelengths of every source)"),
+                                  {std::to_string(kMaxPaths)})});
         if (const auto* g = std::get_if<Glass>(&e.shape))
             vertices += g->vertices.size();
         if (vertices > kMaxTotalVertices)
             return failed({0, 0, index, name, "vertices",
-                           "brings the scene to more than " + std::to_string(kMaxTotalVertices) +
-                               " corners of glass"});
+                           fillIn(translate("lumenary::bench::SceneText",
+                                            "brings the scene to more than %1 corners of glass"),
+                                  {std::to_string(kMaxTotalVertices)})});
     }
     return SceneReading{std::move(scene), {}};
 }
@@ -364,12 +391,17 @@ std::string errorLine(std::string_view fileName, const SceneError& error)
     if (error.line > 0) {
         out += ':' + std::to_string(error.line) + ':' + std::to_string(error.column) + ": ";
     } else if (error.element >= 0) {
-        out += ": element " + std::to_string(error.element);
-        if (!error.elementName.empty())
-            out += " (\"" + error.elementName + "\")";
-        out += error.key.empty() ? std::string(": ") : ", key \"" + error.key + "\": ";
+        const std::string element = std::to_string(error.element);
+        if (error.elementName.empty())
+            out += fillIn(translate("lumenary::bench::SceneText", ": element %1"), {element});
+        else
+            out += fillIn(translate("lumenary::bench::SceneText", ": element %1 (\"%2\")"),
+                          {element, error.elementName});
+        out += error.key.empty()
+                   ? std::string(": ")
+                   : fillIn(translate("lumenary::bench::SceneText", ", key \"%1\": "), {error.key});
     } else if (!error.key.empty()) {
-        out += ": key \"" + error.key + "\": ";
+        out += fillIn(translate("lumenary::bench::SceneText", ": key \"%1\": "), {error.key});
     } else {
         out += ": ";
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The media a student may put on either side of the boundary: the fifteen of the materials
@@ -29,5 +30,8 @@ struct Medium {
 // The medium at a list position for light of the given wavelength in air (nanometres, within
 // 380..780); nothing for a position or wavelength out of range.
 std::optional<Medium> mediumAt(int position, double airNanometres);
+
+// A medium's list name or sentence name in the running language (the name itself in English).
+std::string mediumName(std::string_view english);
 
 } // namespace lumenary::boundary

@@ -1,6 +1,7 @@
 #include "boundary_text.h"
 
 #include "numbers.h"
+#include "wording.h"
 
 #include <cmath>
 
@@ -59,7 +60,9 @@ BoundaryReadouts boundaryReadouts(const BoundaryState& s, char point)
     BoundaryReadouts r;
     r.n1 = fixed(s.n1(), point);
     r.n2 = fixed(s.n2(), point);
-    r.refraction = s.refraction ? degrees(*s.refraction, point) : "totally reflected";
+    r.refraction = s.refraction
+                       ? degrees(*s.refraction, point)
+                       : translate("lumenary::boundary::BoundaryText", "totally reflected");
     const bool complex = s.totallyReflected();
     r.rs = amplitude(s.amplitudes.rs, complex, point);
     r.rp = amplitude(s.amplitudes.rp, complex, point);
@@ -72,15 +75,20 @@ BoundaryReadouts boundaryReadouts(const BoundaryState& s, char point)
     r.reflected = fixed(s.powers.unpolarisedR(), point);
     r.transmitted = fixed(s.powers.unpolarisedT(), point);
     r.sum = fixed(s.powers.unpolarisedR() + s.powers.unpolarisedT(), point);
-    r.brewster = s.brewster ? degrees(*s.brewster, point) : "none (equal indices)";
-    r.critical = s.critical ? degrees(*s.critical, point) : "none (n\u2081 \u2264 n\u2082)";
+    r.brewster = s.brewster ? degrees(*s.brewster, point)
+                            : translate("lumenary::boundary::BoundaryText", "none (equal indices)");
+    r.critical =
+        s.critical ? degrees(*s.critical, point)
+                   : translate("lumenary::boundary::BoundaryText", "none (n\u2081 \u2264 n\u2082)");
     r.wavelength1 = nanometres(s.wavelength1, point);
     r.wavelength2 = nanometres(s.wavelength2, point);
     if (s.penetrationDepth)
         r.penetrationDepth = nanometres(*s.penetrationDepth, point);
     else
-        r.penetrationDepth = s.totallyReflected() ? "unbounded at the critical angle"
-                                                  : "none (light is transmitted)";
+        r.penetrationDepth =
+            s.totallyReflected()
+                ? translate("lumenary::boundary::BoundaryText", "unbounded at the critical angle")
+                : translate("lumenary::boundary::BoundaryText", "none (light is transmitted)");
     return r;
 }
 
@@ -88,50 +96,66 @@ std::string lightName(Polarisation polarisation)
 {
     switch (polarisation) {
     case Polarisation::S:
-        return "s-polarised light";
+        return translate("lumenary::boundary::BoundaryText", "s-polarised light");
     case Polarisation::P:
-        return "p-polarised light";
+        return translate("lumenary::boundary::BoundaryText", "p-polarised light");
     case Polarisation::Unpolarised:
         break;
     }
-    return "Unpolarised light";
+    return translate("lumenary::boundary::BoundaryText", "Unpolarised light");
 }
 
 std::string pictureDescription(const BoundaryState& s, bool waves, char point)
 {
-    std::string text = lightName(s.settings.polarisation) + ", " +
-                       spokenDegrees(s.settings.incidence, point) + " in " +
-                       std::string(s.medium1.name) + " onto " + std::string(s.medium2.name) + ": ";
+    const std::string medium1 = mediumName(s.medium1.name);
+    const std::string medium2 = mediumName(s.medium2.name);
+    std::string text =
+        fillIn(translate("lumenary::boundary::BoundaryText", "%1, %2 in %3 onto %4: "),
+               {lightName(s.settings.polarisation), spokenDegrees(s.settings.incidence, point),
+                medium1, medium2});
     if (s.refraction)
-        text += percent(s.reflected(), point) + " reflected, " + percent(s.transmitted(), point) +
-                " transmitted at " + spokenDegrees(*s.refraction, point);
+        text += fillIn(
+            translate("lumenary::boundary::BoundaryText", "%1 reflected, %2 transmitted at %3"),
+            {percent(s.reflected(), point), percent(s.transmitted(), point),
+             spokenDegrees(*s.refraction, point)});
     else
-        text += "totally reflected";
+        text += translate("lumenary::boundary::BoundaryText", "totally reflected");
     if (!waves)
         return text;
-    text += "; waves of " + spoken(s.wavelength1, point) + " nm in " + std::string(s.medium1.name);
+    text += fillIn(translate("lumenary::boundary::BoundaryText", "; waves of %1 nm in %2"),
+                   {spoken(s.wavelength1, point), medium1});
     if (s.penetrationDepth)
-        text += ", an evanescent field in " + std::string(s.medium2.name) +
-                " falling to 1/e within " + spoken(*s.penetrationDepth, point) + " nm";
+        text += fillIn(translate("lumenary::boundary::BoundaryText",
+                                 ", an evanescent field in %1 falling to 1/e within %2 nm"),
+                       {medium2, spoken(*s.penetrationDepth, point)});
     else if (s.refraction)
-        text += " and " + spoken(s.wavelength2, point) + " nm in " + std::string(s.medium2.name);
+        text += fillIn(translate("lumenary::boundary::BoundaryText", " and %1 nm in %2"),
+                       {spoken(s.wavelength2, point), medium2});
     return text;
 }
 
 std::string chartDescription(const BoundaryState& s, char point)
 {
-    std::string text = "Shares reflected and transmitted for s, p and unpolarised light against "
-                       "the angle of incidence from 0\u00b0 to 90\u00b0, " +
-                       std::string(s.medium1.name) + " onto " + std::string(s.medium2.name) + ", ";
-    text += s.brewster ? "Brewster's angle at " + spokenDegrees(*s.brewster, point)
-                       : "no reflection at any angle";
-    text += s.critical ? ", critical angle at " + spokenDegrees(*s.critical, point)
-                       : ", no critical angle";
-    text += "; at " + spokenDegrees(s.settings.incidence, point) + ": R_s " +
-            percent(s.powers.rs, point) + ", R_p " + percent(s.powers.rp, point) + ", T_s " +
-            percent(s.powers.ts, point) + ", T_p " + percent(s.powers.tp, point) +
-            ". Below, the phases of r_s and r_p: " + spokenDegrees(s.phaseS, point) + " and " +
-            spokenDegrees(s.phaseP, point) + ".";
+    std::string text = fillIn(
+        translate("lumenary::boundary::BoundaryText",
+                  "Shares reflected and transmitted for s, p and unpolarised light against the "
+                  "angle of incidence from 0\u00b0 to 90\u00b0, %1 onto %2, "),
+        {mediumName(s.medium1.name), mediumName(s.medium2.name)});
+    text += s.brewster
+                ? fillIn(translate("lumenary::boundary::BoundaryText", "Brewster's angle at %1"),
+                         {spokenDegrees(*s.brewster, point)})
+                : translate("lumenary::boundary::BoundaryText", "no reflection at any angle");
+    text += s.critical
+                ? fillIn(translate("lumenary::boundary::BoundaryText", ", critical angle at %1"),
+                         {spokenDegrees(*s.critical, point)})
+                : translate("lumenary::boundary::BoundaryText", ", no critical angle");
+    text += fillIn(translate("lumenary::boundary::BoundaryText",
+                             "; at %1: R_s %2, R_p %3, T_s %4, T_p %5. Below, the phases of r_s "
+                             "and r_p: %6 and %7."),
+                   {spokenDegrees(s.settings.incidence, point), percent(s.powers.rs, point),
+                    percent(s.powers.rp, point), percent(s.powers.ts, point),
+                    percent(s.powers.tp, point), spokenDegrees(s.phaseS, point),
+                    spokenDegrees(s.phaseP, point)});
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "boundary_picture.h"
 
+#include "boundary_media.h"
 #include "boundary_text.h"
 #include "controls.h"
 #include "numbers.h"
@@ -126,7 +127,7 @@ QString oneDecimal(double value)
 
 QString text(std::string_view name)
 {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return QString::fromStdString(mediumName(name));
 }
 
 QString fieldCaption(Polarisation p)

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -150,9 +151,7 @@ QWidget* BoundaryWindow::mediumWithIndex(QComboBox* list, Readout** index, const
 {
     for (int position = 0; position < kMediumCount; ++position) {
         const auto medium = mediumAt(position, 589.3);
-        list->addItem(medium ? QString::fromUtf8(medium->listName.data(),
-                                                 static_cast<qsizetype>(medium->listName.size()))
-                             : QString());
+        list->addItem(medium ? QString::fromStdString(mediumName(medium->listName)) : QString());
     }
     auto* box = new QWidget;
     auto* row = new QHBoxLayout(box);
@@ -268,7 +267,8 @@ void BoundaryWindow::buildAngleReadouts(QFormLayout* form)
     m_depth->explain(tr("How far into medium 2 the field of the evanescent wave falls to 1/e "
                         "of its value at the boundary, past the critical angle"));
     for (Readout* r : {m_refraction, m_brewster, m_critical, m_wavelength1, m_wavelength2, m_depth})
-        fitReadout(r, QStringLiteral("none (n\u2081 \u2264 n\u2082)"));
+        fitReadout(r, QCoreApplication::translate("lumenary::boundary::BoundaryText",
+                                                  "none (n\u2081 \u2264 n\u2082)"));
 }
 
 void BoundaryWindow::buildAmplitudeReadouts(QFormLayout* form)

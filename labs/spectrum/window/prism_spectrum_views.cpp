@@ -3,8 +3,10 @@
 #include "dispersion.h"
 #include "light_image.h"
 #include "qt_colour.h"
+#include "readout.h"
 #include "viewport.h"
 
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
@@ -35,6 +37,18 @@ QPointF toQPointF(Point p)
 }
 
 } // namespace
+
+QString materialName(const SellmeierMaterial& material)
+{
+    // The names of the optics library's table, for lupdate; looked up by their English.
+    [[maybe_unused]] static const char* const names[] = {
+        QT_TRANSLATE_NOOP("lumenary::DispersiveMaterial", "Water (21.5 °C)"),
+        QT_TRANSLATE_NOOP("lumenary::DispersiveMaterial", "Fused silica"),
+        QT_TRANSLATE_NOOP("lumenary::DispersiveMaterial", "Crown glass N-BK7"),
+        QT_TRANSLATE_NOOP("lumenary::DispersiveMaterial", "Flint glass F2")};
+    return QCoreApplication::translate("lumenary::DispersiveMaterial",
+                                       std::string(material.name).c_str());
+}
 
 SpectrumPicture::SpectrumPicture(QWidget* parent) : QWidget(parent)
 {
@@ -109,12 +123,12 @@ PrismDeviationChart::PrismDeviationChart(QWidget* parent) : QChartView(parent)
     chart->legend()->setAlignment(Qt::AlignBottom);
     m_x = new QValueAxis;
     m_x->setRange(0.0, 90.0);
-    m_x->setTitleText(QStringLiteral("Angle of incidence (\u00b0)"));
+    m_x->setTitleText(tr("Angle of incidence (\u00b0)"));
     m_x->setLabelFormat(QStringLiteral("%.0f"));
     m_x->setTickCount(10);
     m_x->setMinorTickCount(1);
     m_y = new QValueAxis;
-    m_y->setTitleText(QStringLiteral("Deviation \u03b4 (\u00b0)"));
+    m_y->setTitleText(tr("Deviation \u03b4 (\u00b0)"));
     m_y->setLabelFormat(QStringLiteral("%g"));
     chart->addAxis(m_x, Qt::AlignBottom);
     chart->addAxis(m_y, Qt::AlignLeft);
@@ -123,21 +137,20 @@ PrismDeviationChart::PrismDeviationChart(QWidget* parent) : QChartView(parent)
     const char* names[3] = {"F", "d", "C"};
     for (std::size_t k = 0; k < 3; ++k) {
         auto* s = new QLineSeries;
-        s->setName(
-            QStringLiteral("%1 line, %2 nm").arg(QLatin1String(names[k])).arg(lines[k], 0, 'f', 2));
+        s->setName(tr("%1 line, %2 nm").arg(QLatin1String(names[k]), fixedText(lines[k], 2)));
         s->setPen(QPen(toQColor(wavelengthColour(lines[k])), 2.0));
         m_curves[k] = s;
     }
     m_presentLine = new QLineSeries;
-    m_presentLine->setName(QStringLiteral("present incidence"));
+    m_presentLine->setName(tr("present incidence"));
     m_presentLine->setPen(QPen(QColor(200, 200, 200), 1.0, Qt::DashLine));
     m_minima = new QScatterSeries;
-    m_minima->setName(QStringLiteral("minimum deviation"));
+    m_minima->setName(tr("minimum deviation"));
     m_minima->setMarkerSize(9.0);
     m_minima->setColor(Qt::white);
     m_minima->setBorderColor(Qt::black);
     m_present = new QScatterSeries;
-    m_present->setName(QStringLiteral("deviation now"));
+    m_present->setName(tr("deviation now"));
     m_present->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     m_present->setMarkerSize(7.0);
     m_present->setColor(QColor(255, 220, 120));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dispersion.h"
 #include "prism_spectrum.h"
 
 #include <QChartView>
@@ -12,6 +13,9 @@ class QValueAxis;
 
 namespace lumenary
 {
+
+// A measured material's name as the material lists show it, in the running language.
+QString materialName(const SellmeierMaterial& material);
 
 // The prism with white light coming in and its colours fanning out, drawn as light adds up on a
 // black background. Grows with its window.

@@ -23,7 +23,11 @@ namespace lumenary
 namespace
 {
 
-const QString kNoMinimum = QStringLiteral("none in 0\u00b0\u201389\u00b0");
+// The minimum's read-out where the d line has none in the chart's range.
+QString noMinimum()
+{
+    return PrismSpectrumWindow::tr("none in 0\u00b0–89\u00b0");
+}
 
 // Sliders move in tenths of a degree.
 constexpr int kTenths = 10;
@@ -35,7 +39,7 @@ QString degrees(double value)
 
 QString degrees(const std::optional<double>& value)
 {
-    return value ? degrees(*value) : QStringLiteral("totally reflected");
+    return value ? degrees(*value) : PrismSpectrumWindow::tr("totally reflected");
 }
 
 FineSlider* angleSlider(const char* name, double low, double high, double start, const QString& tip)
@@ -59,23 +63,22 @@ void addRow(QFormLayout* form, const QString& caption, QWidget* control)
 } // namespace
 
 PrismSpectrumWindow::PrismSpectrumWindow(QWidget* parent)
-    : ModernWindow(QStringLiteral("PrismSpectrum"), QStringLiteral("Prism Spectrum"), {1180, 760},
-                   parent)
+    : ModernWindow(QStringLiteral("PrismSpectrum"), tr("Prism Spectrum"), {1180, 760}, parent)
 {
     m_picture = new SpectrumPicture;
     m_picture->setObjectName(QStringLiteral("pictureView"));
-    m_picture->setAccessibleName(QStringLiteral("White light through the prism"));
+    m_picture->setAccessibleName(tr("White light through the prism"));
     makeFocusablePicture(m_picture);
     m_chart = new PrismDeviationChart;
     m_chart->setObjectName(QStringLiteral("deviationChart"));
-    m_chart->setAccessibleName(QStringLiteral("Deviation against the angle of incidence"));
+    m_chart->setAccessibleName(tr("Deviation against the angle of incidence"));
     makeFocusablePicture(m_chart);
 
     auto* side = new QVBoxLayout;
     side->addWidget(buildControls());
     side->addWidget(buildReadouts());
     side->addStretch(1);
-    QPushButton* close = closeButton(QStringLiteral("Hide this window (Esc)"));
+    QPushButton* close = closeButton(tr("Hide this window (Esc)"));
     side->addWidget(close, 0, Qt::AlignRight);
 
     auto* views = new QVBoxLayout;
@@ -100,45 +103,44 @@ PrismSpectrumWindow::PrismSpectrumWindow(QWidget* parent)
 QWidget* PrismSpectrumWindow::buildControls()
 {
     const PrismSpectrumSettings start;
-    auto* group = new QGroupBox(QStringLiteral("Prism and light"));
+    auto* group = new QGroupBox(tr("Prism and light"));
     auto* form = new QFormLayout(group);
 
     m_material = new QComboBox;
     m_material->setObjectName(QStringLiteral("materialList"));
     for (const auto& m : dispersiveMaterials())
-        m_material->addItem(
-            QString::fromUtf8(m.name.data(), static_cast<qsizetype>(m.name.size())));
+        m_material->addItem(materialName(m));
     m_material->setCurrentIndex(static_cast<int>(start.material));
-    m_material->setToolTip(QStringLiteral("The prism's material, with its measured dispersion"));
-    addRow(form, QStringLiteral("Material"), m_material);
+    m_material->setToolTip(tr("The prism's material, with its measured dispersion"));
+    addRow(form, tr("Material"), m_material);
 
     m_apex = angleSlider("apexSlider", kSpectrumApexMin, kSpectrumApexMax, start.apex,
-                         QStringLiteral("The angle between the two faces the light crosses"));
-    addRow(form, QStringLiteral("Apex angle (\u00b0)"),
-           sliderWithValue(m_apex, &m_apexValue, "apexValue", QStringLiteral("Apex angle")));
-    m_apex->setAccessibleName(QStringLiteral("Apex angle (\u00b0)"));
+                         tr("The angle between the two faces the light crosses"));
+    addRow(form, tr("Apex angle (\u00b0)"),
+           sliderWithValue(m_apex, &m_apexValue, "apexValue", tr("Apex angle")));
+    m_apex->setAccessibleName(tr("Apex angle (\u00b0)"));
 
     m_incidence = angleSlider("incidenceSlider", 0.0, kSpectrumIncidenceMax, start.incidence,
-                              QStringLiteral("The angle between the incoming light and the normal "
-                                             "to the first face"));
-    addRow(form, QStringLiteral("Angle of incidence (\u00b0)"),
+                              tr("The angle between the incoming light and the normal "
+                                 "to the first face"));
+    addRow(form, tr("Angle of incidence (\u00b0)"),
            sliderWithValue(m_incidence, &m_incidenceValue, "incidenceValue",
-                           QStringLiteral("Angle of incidence")));
-    m_incidence->setAccessibleName(QStringLiteral("Angle of incidence (\u00b0)"));
+                           tr("Angle of incidence")));
+    m_incidence->setAccessibleName(tr("Angle of incidence (\u00b0)"));
 
     m_count = new QSpinBox;
     m_count->setObjectName(QStringLiteral("countSpin"));
     m_count->setRange(kMinWavelengths, kMaxWavelengths);
     m_count->setValue(start.wavelengths);
-    m_count->setToolTip(QStringLiteral("How many wavelengths, spread evenly from 400 to 700 nm"));
-    addRow(form, QStringLiteral("Wavelengths (400\u2013700 nm)"), m_count);
+    m_count->setToolTip(tr("How many wavelengths, spread evenly from 400 to 700 nm"));
+    addRow(form, tr("Wavelengths (400–700 nm)"), m_count);
 
     m_beam = new QComboBox;
     m_beam->setObjectName(QStringLiteral("beamList"));
-    m_beam->addItem(QStringLiteral("A single ray"));
-    m_beam->addItem(QStringLiteral("A narrow parallel beam"));
-    m_beam->setToolTip(QStringLiteral("One ray, or a narrow beam of parallel rays"));
-    addRow(form, QStringLiteral("Beam width"), m_beam);
+    m_beam->addItem(tr("A single ray"));
+    m_beam->addItem(tr("A narrow parallel beam"));
+    m_beam->setToolTip(tr("One ray, or a narrow beam of parallel rays"));
+    addRow(form, tr("Beam width"), m_beam);
     return group;
 }
 
@@ -163,32 +165,29 @@ Readout* PrismSpectrumWindow::addReadoutRow(QFormLayout* form, const char* name,
     Readout* value = addReadout(form, name, caption, ReadoutLook::Label);
     // Wide enough for the longest text, so that the layout keeps still as values change.
     QWidget* shown = value->widget();
-    shown->setMinimumWidth(shown->fontMetrics().horizontalAdvance(kNoMinimum) + 4);
+    shown->setMinimumWidth(shown->fontMetrics().horizontalAdvance(noMinimum()) + 4);
     return value;
 }
 
 QWidget* PrismSpectrumWindow::buildReadouts()
 {
-    auto* group = new QGroupBox(QStringLiteral("Read-outs"));
+    auto* group = new QGroupBox(tr("Read-outs"));
     auto* form = new QFormLayout(group);
-    m_indexD = addReadoutRow(form, "indexD", QStringLiteral("Index n_d (587.56 nm)"));
-    m_indexF = addReadoutRow(form, "indexF", QStringLiteral("Index n_F (486.13 nm)"));
-    m_indexC = addReadoutRow(form, "indexC", QStringLiteral("Index n_C (656.27 nm)"));
-    m_abbe = addReadoutRow(form, "abbeNumber", QStringLiteral("Abbe number V_d"));
-    m_deviationD = addReadoutRow(form, "deviationD", QStringLiteral("Deviation (d line)"));
-    m_deviationF = addReadoutRow(form, "deviationF", QStringLiteral("Deviation (F line)"));
-    m_deviationC = addReadoutRow(form, "deviationC", QStringLiteral("Deviation (C line)"));
-    m_spread = addReadoutRow(form, "spreadFC", QStringLiteral("Spread \u03b4_F \u2212 \u03b4_C"));
-    m_minimum =
-        addReadoutRow(form, "minimumDeviation", QStringLiteral("Minimum deviation (d line)"));
-    m_minimumIncidence = addReadoutRow(form, "minimumIncidence",
-                                       QStringLiteral("Incidence at the minimum (d line)"));
-    m_measured =
-        addReadoutRow(form, "measuredIndex",
-                      QStringLiteral("Spectrometer n = sin((A + \u03b4_min)/2) / sin(A/2)"));
-    m_measured->explain(
-        QStringLiteral("The index a spectrometer finds from the apex angle and the minimum "
-                       "deviation of the d line"));
+    m_indexD = addReadoutRow(form, "indexD", tr("Index n_d (587.56 nm)"));
+    m_indexF = addReadoutRow(form, "indexF", tr("Index n_F (486.13 nm)"));
+    m_indexC = addReadoutRow(form, "indexC", tr("Index n_C (656.27 nm)"));
+    m_abbe = addReadoutRow(form, "abbeNumber", tr("Abbe number V_d"));
+    m_deviationD = addReadoutRow(form, "deviationD", tr("Deviation (d line)"));
+    m_deviationF = addReadoutRow(form, "deviationF", tr("Deviation (F line)"));
+    m_deviationC = addReadoutRow(form, "deviationC", tr("Deviation (C line)"));
+    m_spread = addReadoutRow(form, "spreadFC", tr("Spread \u03b4_F \u2212 \u03b4_C"));
+    m_minimum = addReadoutRow(form, "minimumDeviation", tr("Minimum deviation (d line)"));
+    m_minimumIncidence =
+        addReadoutRow(form, "minimumIncidence", tr("Incidence at the minimum (d line)"));
+    m_measured = addReadoutRow(form, "measuredIndex",
+                               tr("Spectrometer n = sin((A + \u03b4_min)/2) / sin(A/2)"));
+    m_measured->explain(tr("The index a spectrometer finds from the apex angle and the minimum "
+                           "deviation of the d line"));
     return group;
 }
 
@@ -224,36 +223,36 @@ void PrismSpectrumWindow::writeReadouts(const PrismSpectrumReadings& r)
     m_deviationD->write(degrees(r.deviationD));
     m_deviationF->write(degrees(r.deviationF));
     m_deviationC->write(degrees(r.deviationC));
-    m_spread->write(r.spreadFC ? degrees(*r.spreadFC) : QStringLiteral("none"));
-    m_minimum->write(r.minimumD ? degrees(r.minimumD->deviation) : kNoMinimum);
-    m_minimumIncidence->write(r.minimumD ? degrees(r.minimumD->incidence) : kNoMinimum);
-    m_measured->write(r.measuredIndex ? fixedText(*r.measuredIndex, 5) : QStringLiteral("none"));
+    m_spread->write(r.spreadFC ? degrees(*r.spreadFC) : tr("none"));
+    m_minimum->write(r.minimumD ? degrees(r.minimumD->deviation) : noMinimum());
+    m_minimumIncidence->write(r.minimumD ? degrees(r.minimumD->incidence) : noMinimum());
+    m_measured->write(r.measuredIndex ? fixedText(*r.measuredIndex, 5) : tr("none"));
 }
 
 void PrismSpectrumWindow::describePictures(const PrismSpectrumReadings& r)
 {
     const PrismSpectrumSettings s = settings();
     const PrismScene& scene = m_picture->scene();
-    QString text = QStringLiteral("A %1 prism of %2 with white light at %3 incidence, split into "
-                                  "%4 colours from 400 to 700 nm. ")
+    QString text = tr("A %1 prism of %2 with white light at %3 incidence, split into "
+                      "%4 colours from 400 to 700 nm. ")
                        .arg(degrees(s.apex), m_material->currentText(), degrees(s.incidence))
                        .arg(s.wavelengths);
     if (scene.reflectedColours == s.wavelengths)
-        text += QStringLiteral("Every colour is totally reflected at the second face.");
+        text += tr("Every colour is totally reflected at the second face.");
     else if (scene.reflectedColours > 0)
-        text += QStringLiteral("%1 colours, from violet on, are totally reflected inside; the "
-                               "rest leave, red deviated least.")
+        text += tr("%1 colours, from violet on, are totally reflected inside; the "
+                   "rest leave, red deviated least.")
                     .arg(scene.reflectedColours);
     else
-        text += QStringLiteral("Every colour leaves the prism, violet deviated most, red least.");
+        text += tr("Every colour leaves the prism, violet deviated most, red least.");
     m_picture->setAccessibleDescription(text);
-    QString chart = QStringLiteral("Deviation of the F, d and C lines from 0\u00b0 to 89\u00b0 "
-                                   "incidence. ");
+    QString chart = tr("Deviation of the F, d and C lines from 0\u00b0 to 89\u00b0 "
+                       "incidence. ");
     if (r.minimumD)
-        chart += QStringLiteral("The d line's minimum is %1 at %2 incidence.")
+        chart += tr("The d line's minimum is %1 at %2 incidence.")
                      .arg(degrees(r.minimumD->deviation), degrees(r.minimumD->incidence));
     else
-        chart += QStringLiteral("The d line has no minimum in that range.");
+        chart += tr("The d line has no minimum in that range.");
     m_chart->setAccessibleDescription(chart);
 }
 

@@ -6,6 +6,7 @@
 #include "readout.h"
 #include "viewport.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -70,7 +71,9 @@ QString tickText(double value, int decimals)
 
 QString fewColoursText(const RainbowScene& s)
 {
-    return QStringLiteral("%1 colours from 400 to 700 nm").arg(s.wavelengths.size());
+    return QCoreApplication::translate("lumenary::rainbow::RainbowText",
+                                       "%1 colours from 400 to 700 nm")
+        .arg(s.wavelengths.size());
 }
 
 } // namespace
@@ -82,18 +85,26 @@ QString degreesText(double degrees)
 
 QString orderName(int k)
 {
-    switch (k) {
-    case 1:
-        return QStringLiteral("Primary");
-    case 2:
-        return QStringLiteral("Secondary");
-    case 3:
-        return QStringLiteral("Third-order");
-    case 4:
-        return QStringLiteral("Fourth-order");
-    default:
-        return QStringLiteral("Fifth-order");
-    }
+    static const char* const names[kMaxOrder] = {
+        QT_TRANSLATE_NOOP("lumenary::rainbow::RainbowText", "Primary"),
+        QT_TRANSLATE_NOOP("lumenary::rainbow::RainbowText", "Secondary"),
+        QT_TRANSLATE_NOOP("lumenary::rainbow::RainbowText", "Third-order"),
+        QT_TRANSLATE_NOOP("lumenary::rainbow::RainbowText", "Fourth-order"),
+        QT_TRANSLATE_NOOP("lumenary::rainbow::RainbowText", "Fifth-order")};
+    return QCoreApplication::translate("lumenary::rainbow::RainbowText",
+                                       names[std::clamp(k, 1, kMaxOrder) - 1]);
+}
+
+QString orderWord(int k)
+{
+    static const char* const words[kMaxOrder] = {
+        QT_TRANSLATE_NOOP("lumenary::rainbow::RainbowText", "primary"),
+        QT_TRANSLATE_NOOP("lumenary::rainbow::RainbowText", "secondary"),
+        QT_TRANSLATE_NOOP("lumenary::rainbow::RainbowText", "third-order"),
+        QT_TRANSLATE_NOOP("lumenary::rainbow::RainbowText", "fourth-order"),
+        QT_TRANSLATE_NOOP("lumenary::rainbow::RainbowText", "fifth-order")};
+    return QCoreApplication::translate("lumenary::rainbow::RainbowText",
+                                       words[std::clamp(k, 1, kMaxOrder) - 1]);
 }
 
 // --- PictureView ---------------------------------------------------------------------------
@@ -194,7 +205,7 @@ QImage DeviationPanels::render(QSize size) const
     if (panels.empty()) {
         painter.setPen(kText);
         painter.drawText(QRectF(0, 0, w, h), Qt::AlignCenter,
-                         QStringLiteral("Choose a number of reflections to see its curves."));
+                         tr("Choose a number of reflections to see its curves."));
         return image;
     }
     for (const Panel& panel : panels) {
@@ -220,23 +231,22 @@ QImage DeviationPanels::render(QSize size) const
         5.0);
     painter.setPen(kText);
     painter.drawText(QRectF(last.rect.left(), h - 20, last.rect.width(), 18), Qt::AlignCenter,
-                     QStringLiteral("Impact parameter b (0 = centre, 1 = rim); + marks each "
-                                    "curve's least deviation, the rainbow ray"));
-    drawLeftTitle(painter, plot, 12, QStringLiteral("Deviation D (\u00b0)"));
+                     tr("Impact parameter b (0 = centre, 1 = rim); + marks each "
+                        "curve's least deviation, the rainbow ray"));
+    drawLeftTitle(painter, plot, 12, tr("Deviation D (\u00b0)"));
     return image;
 }
 
 QString DeviationPanels::describe() const
 {
     const RainbowScene* s = scene();
-    QString text = QStringLiteral("Deviation against impact parameter for ") + fewColoursText(*s);
+    QString text = tr("Deviation against impact parameter for %1").arg(fewColoursText(*s));
     for (const OrderCurves& o : s->orders) {
         if (o.colours.empty())
             continue;
-        text +=
-            QStringLiteral("; %1: least deviation %2 (violet) to %3 (red)")
-                .arg(orderName(o.order).toLower(), degreesText(o.colours.front().minimum.deviation),
-                     degreesText(o.colours.back().minimum.deviation));
+        text += tr("; %1: least deviation %2 (violet) to %3 (red)")
+                    .arg(orderWord(o.order), degreesText(o.colours.front().minimum.deviation),
+                         degreesText(o.colours.back().minimum.deviation));
     }
     return text + QLatin1Char('.');
 }
@@ -310,22 +320,20 @@ QImage DropView::render(QSize size) const
     font.setPointSizeF(8.0);
     painter.setFont(font);
     painter.setPen(kText);
-    painter.drawText(QRectF(6, 4, w - 12, 16), Qt::AlignLeft | Qt::AlignTop,
-                     QStringLiteral("Sunlight \u2192"));
+    painter.drawText(QRectF(6, 4, w - 12, 16), Qt::AlignLeft | Qt::AlignTop, tr("Sunlight \u2192"));
     painter.drawText(QRectF(6, h - 20, w - 12, 16), Qt::AlignLeft | Qt::AlignBottom,
-                     QStringLiteral("Bold: each colour's rainbow ray"));
+                     tr("Bold: each colour's rainbow ray"));
     return image;
 }
 
 QString DropView::describe() const
 {
     const RainbowScene* s = scene();
-    QString text =
-        QStringLiteral("Rays of ") + fewColoursText(*s) + QStringLiteral(" through a drop");
+    QString text = tr("Rays of %1 through a drop").arg(fewColoursText(*s));
     for (const Bow& b : s->bows)
-        text += QStringLiteral("; %1 rainbow rays leave at %2 (red) and %3 (violet) from the "
-                               "antisolar point")
-                    .arg(orderName(b.order).toLower(), degreesText(b.red), degreesText(b.violet));
+        text += tr("; %1 rainbow rays leave at %2 (red) and %3 (violet) from the "
+                   "antisolar point")
+                    .arg(orderWord(b.order), degreesText(b.red), degreesText(b.violet));
     return text + QLatin1Char('.');
 }
 
@@ -394,7 +402,7 @@ QImage SkyView::render(QSize size) const
             [](double a) { return tickText(std::fabs(a), 0) + QChar(0x00b0); }, 4.0);
     painter.setPen(kText);
     painter.drawText(QRectF(4, h - 16, w - 8, 15), Qt::AlignCenter,
-                     QStringLiteral("Angle from the antisolar point (sun behind you)"));
+                     tr("Angle from the antisolar point (sun behind you)"));
     if (s && scale > 40) {
         // Names beside the bows on the left, the dark band's at the top.
         auto label = [&](double angle, double elevation, const QString& text) {
@@ -419,18 +427,14 @@ QImage SkyView::render(QSize size) const
             const double outer = std::max(b.red, b.violet);
             if (outer > kSkyExtent)
                 continue;
-            label(outer,
-                  b.order == 1   ? 165.0
-                  : b.order == 2 ? 140.0
-                                 : 115.0,
-                  orderName(b.order).toLower());
+            label(outer, b.order == 1 ? 165.0 : b.order == 2 ? 140.0 : 115.0, orderWord(b.order));
             if (b.order == 1)
                 primaryOuter = outer;
             if (b.order == 2)
                 secondaryInner = std::min(b.red, b.violet);
         }
         if (primaryOuter > 0.0 && secondaryInner > primaryOuter)
-            label(0.5 * (primaryOuter + secondaryInner), 90.0, QStringLiteral("dark band"));
+            label(0.5 * (primaryOuter + secondaryInner), 90.0, tr("dark band"));
     }
     return image;
 }
@@ -438,16 +442,17 @@ QImage SkyView::render(QSize size) const
 QString SkyView::describe() const
 {
     const RainbowScene* s = scene();
-    QString text = QStringLiteral("The sky from 0\u00b0 to 60\u00b0 from the antisolar point");
+    QString text = tr("The sky from 0\u00b0 to 60\u00b0 from the antisolar point");
     for (const Bow& b : s->bows) {
         if (std::min(b.red, b.violet) > kSkyExtent)
-            text += QStringLiteral("; the %1 bow lies beyond it, at %2")
-                        .arg(orderName(b.order).toLower(), degreesText(b.red));
+            text += tr("; the %1 bow lies beyond it, at %2", "%1: primary, secondary, …")
+                        .arg(orderWord(b.order), degreesText(b.red));
         else
-            text += QStringLiteral("; %1 bow from %2 to %3, red %4")
-                        .arg(orderName(b.order).toLower(), degreesText(std::min(b.red, b.violet)),
+            text += tr("; %1 bow from %2 to %3, red %4",
+                       "%1: primary, secondary, …; %4: outside or inside")
+                        .arg(orderWord(b.order), degreesText(std::min(b.red, b.violet)),
                              degreesText(std::max(b.red, b.violet)),
-                             b.redOutside() ? QStringLiteral("outside") : QStringLiteral("inside"));
+                             b.redOutside() ? tr("outside") : tr("inside"));
     }
     return text + QLatin1Char('.');
 }

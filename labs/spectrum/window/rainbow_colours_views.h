@@ -79,7 +79,10 @@ protected:
 // An angle as the window writes it: three decimals and the degree sign.
 QString degreesText(double degrees);
 
-// The name of an order: "Primary", "Secondary", "Third-order", …
+// The name of an order in the running language: "Primary", "Secondary", "Third-order", …
 QString orderName(int k);
+
+// The same name inside a sentence: "primary", "secondary", "third-order", …
+QString orderWord(int k);
 
 } // namespace lumenary::rainbow

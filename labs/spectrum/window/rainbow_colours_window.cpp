@@ -3,6 +3,7 @@
 #include "dispersion.h"
 #include "export_actions.h"
 #include "picture_choice.h"
+#include "prism_spectrum_views.h"
 #include "rainbow_colours_scene.h"
 #include "rainbow_colours_views.h"
 
@@ -33,32 +34,30 @@ constexpr int kDefaultWavelengths = 40;
 } // namespace
 
 RainbowColoursWindow::RainbowColoursWindow(QWidget* parent)
-    : ModernWindow(QStringLiteral("RainbowColours"), QStringLiteral("Rainbow Colours"), {1240, 800},
-                   parent)
+    : ModernWindow(QStringLiteral("RainbowColours"), tr("Rainbow Colours"), {1240, 800}, parent)
 {
     auto* left = new QVBoxLayout;
     left->addWidget(buildControls());
     left->addWidget(buildReadouts());
     left->addStretch(1);
-    QPushButton* close =
-        closeButton(QStringLiteral("Hide the window; it opens again as you left it (Esc)"));
+    QPushButton* close = closeButton(tr("Hide the window; it opens again as you left it (Esc)"));
     left->addWidget(close, 0, Qt::AlignRight);
 
     m_chart = new DeviationPanels(this);
     m_chart->setObjectName(QStringLiteral("deviationChart"));
-    m_chart->setAccessibleName(QStringLiteral("Deviation curves"));
-    m_chart->setToolTip(QStringLiteral("Deviation D against impact parameter b for each colour; "
-                                       "the least deviation of each curve is its rainbow ray"));
+    m_chart->setAccessibleName(tr("Deviation curves"));
+    m_chart->setToolTip(tr("Deviation D against impact parameter b for each colour; "
+                           "the least deviation of each curve is its rainbow ray"));
     m_drop = new DropView(this);
     m_drop->setObjectName(QStringLiteral("dropView"));
-    m_drop->setAccessibleName(QStringLiteral("Rays through the drop"));
-    m_drop->setToolTip(QStringLiteral("Sunlight entering a drop, reflected inside and leaving, "
-                                      "in each colour; the rainbow rays in bold"));
+    m_drop->setAccessibleName(tr("Rays through the drop"));
+    m_drop->setToolTip(tr("Sunlight entering a drop, reflected inside and leaving, "
+                          "in each colour; the rainbow rays in bold"));
     m_sky = new SkyView(this);
     m_sky->setObjectName(QStringLiteral("skyView"));
-    m_sky->setAccessibleName(QStringLiteral("The sky"));
-    m_sky->setToolTip(QStringLiteral("The bows as you see them with the sun behind you, out to "
-                                     "60\u00b0 from the antisolar point"));
+    m_sky->setAccessibleName(tr("The sky"));
+    m_sky->setToolTip(tr("The bows as you see them with the sun behind you, out to "
+                         "60\u00b0 from the antisolar point"));
 
     auto* pictures = new QGridLayout;
     pictures->addWidget(m_chart, 0, 0, 1, 2);
@@ -97,40 +96,40 @@ RainbowColoursWindow::RainbowColoursWindow(QWidget* parent)
 
 QWidget* RainbowColoursWindow::buildControls()
 {
-    auto* box = new QGroupBox(QStringLiteral("Settings"), this);
+    auto* box = new QGroupBox(tr("Settings"), this);
     auto* form = new QFormLayout(box);
 
     m_liquid = new QComboBox(box);
     m_liquid->setObjectName(QStringLiteral("liquidList"));
     for (const SellmeierMaterial& m : dispersiveMaterials())
-        m_liquid->addItem(QString::fromUtf8(m.name.data(), static_cast<qsizetype>(m.name.size())));
-    m_liquid->setToolTip(QStringLiteral("What the drop is made of: water, or a glass to compare"));
-    auto* liquidLabel = new QLabel(QStringLiteral("&Liquid:"), box);
+        m_liquid->addItem(materialName(m));
+    m_liquid->setToolTip(tr("What the drop is made of: water, or a glass to compare"));
+    auto* liquidLabel = new QLabel(tr("&Liquid:"), box);
     liquidLabel->setBuddy(m_liquid);
-    m_liquid->setAccessibleName(QStringLiteral("Liquid"));
+    m_liquid->setAccessibleName(tr("Liquid"));
     form->addRow(liquidLabel, m_liquid);
 
     auto* orders = new QWidget(box);
     auto* orderRow = new QGridLayout(orders);
     orderRow->setContentsMargins(0, 0, 0, 0);
-    const QString captions[5] = {QStringLiteral("1 (primary)"), QStringLiteral("2 (secondary)"),
-                                 QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")};
+    const QString captions[5] = {tr("1 (primary)"), tr("2 (secondary)"), QStringLiteral("3"),
+                                 QStringLiteral("4"), QStringLiteral("5")};
     for (int k = 0; k < 5; ++k) {
         auto* check = new QCheckBox(captions[k], orders);
         check->setObjectName(QStringLiteral("order%1Check").arg(k + 1));
         check->setChecked(k < 2);
-        check->setAccessibleName(QStringLiteral("Show light leaving after %1 internal reflection%2")
-                                     .arg(k + 1)
-                                     .arg(k == 0 ? QString() : QStringLiteral("s")));
-        check->setToolTip(QStringLiteral("%1 bow: light leaving after %2 reflection%3 inside the "
-                                         "drop")
-                              .arg(orderName(k + 1))
-                              .arg(k + 1)
-                              .arg(k == 0 ? QString() : QStringLiteral("s")));
+        check->setAccessibleName(
+            k == 0 ? tr("Show light leaving after 1 internal reflection")
+                   : tr("Show light leaving after %1 internal reflections").arg(k + 1));
+        check->setToolTip(k == 0 ? tr("%1 bow: light leaving after 1 reflection inside the drop")
+                                       .arg(orderName(k + 1))
+                                 : tr("%1 bow: light leaving after %2 reflections inside the drop")
+                                       .arg(orderName(k + 1))
+                                       .arg(k + 1));
         orderRow->addWidget(check, k < 2 ? 0 : 1, k < 2 ? k : k - 2);
         m_orders[static_cast<std::size_t>(k)] = check;
     }
-    auto* ordersLabel = new QLabel(QStringLiteral("&Internal reflections:"), box);
+    auto* ordersLabel = new QLabel(tr("&Internal reflections:"), box);
     ordersLabel->setBuddy(m_orders[0]);
     form->addRow(ordersLabel, orders);
 
@@ -142,7 +141,7 @@ QWidget* RainbowColoursWindow::buildControls()
     m_countSlider->setRange(kMinWavelengths, kMaxWavelengths);
     m_countSlider->setValue(kDefaultWavelengths);
     m_countSlider->setTracking(true);
-    m_countSlider->setToolTip(QStringLiteral("How many colours, evenly from 400 to 700 nm"));
+    m_countSlider->setToolTip(tr("How many colours, evenly from 400 to 700 nm"));
     m_countSpin = new QSpinBox(count);
     m_countSpin->setObjectName(QStringLiteral("countSpin"));
     m_countSpin->setRange(kMinWavelengths, kMaxWavelengths);
@@ -150,9 +149,9 @@ QWidget* RainbowColoursWindow::buildControls()
     m_countSpin->setToolTip(m_countSlider->toolTip());
     countRow->addWidget(m_countSlider, 1);
     countRow->addWidget(m_countSpin);
-    auto* countLabel = new QLabel(QStringLiteral("&Wavelengths N (400\u2013700 nm):"), box);
+    auto* countLabel = new QLabel(tr("&Wavelengths N (400–700 nm):"), box);
     countLabel->setBuddy(m_countSlider);
-    m_countSlider->setAccessibleName(QStringLiteral("Wavelengths N (400\u2013700 nm)"));
+    m_countSlider->setAccessibleName(tr("Wavelengths N (400–700 nm)"));
     m_countSpin->setAccessibleName(m_countSlider->accessibleName());
     form->addRow(countLabel, count);
     return box;
@@ -168,29 +167,29 @@ Readout* RainbowColoursWindow::addBowReadout(QFormLayout* form, const QString& c
 
 QWidget* RainbowColoursWindow::buildReadouts()
 {
-    auto* box = new QGroupBox(QStringLiteral("Rainbow angles from the antisolar point"), this);
+    auto* box = new QGroupBox(tr("Rainbow angles from the antisolar point"), this);
     auto* form = new QFormLayout(box);
     for (int k = 1; k <= kMaxOrder; ++k) {
         BowReadouts& r = m_bowReadouts[static_cast<std::size_t>(k - 1)];
-        const QString bow = orderName(k) + QStringLiteral(" bow");
-        r.values[0] = addBowReadout(form, bow + QStringLiteral(", red (700 nm)"),
+        const QString bow = orderName(k);
+        r.values[0] = addBowReadout(form, tr("%1 bow, red (700 nm)").arg(bow),
                                     QStringLiteral("bow%1Red").arg(k));
-        r.values[1] = addBowReadout(form, bow + QStringLiteral(", violet (400 nm)"),
+        r.values[1] = addBowReadout(form, tr("%1 bow, violet (400 nm)").arg(bow),
                                     QStringLiteral("bow%1Violet").arg(k));
-        r.values[2] = addBowReadout(form, bow + QStringLiteral(" width"),
-                                    QStringLiteral("bow%1Width").arg(k));
+        r.values[2] =
+            addBowReadout(form, tr("%1 bow width").arg(bow), QStringLiteral("bow%1Width").arg(k));
         for (int j = 0; j < 3; ++j)
             r.captions[j] = form->labelForField(r.values[j]->widget());
     }
-    m_darkBand = addBowReadout(form, QStringLiteral("Alexander's dark band width"),
-                               QStringLiteral("darkBandWidth"));
-    m_darkBand->explain(QStringLiteral("The secondary bow's inner edge minus the primary bow's "
-                                       "outer edge"));
-    m_agreement = addBowReadout(form, QStringLiteral("Curve minima against closed form"),
+    m_darkBand =
+        addBowReadout(form, tr("Alexander's dark band width"), QStringLiteral("darkBandWidth"));
+    m_darkBand->explain(tr("The secondary bow's inner edge minus the primary bow's "
+                           "outer edge"));
+    m_agreement = addBowReadout(form, tr("Curve minima against closed form"),
                                 QStringLiteral("curveAgreement"));
-    m_agreement->explain(QStringLiteral("The largest difference between a plotted curve's least "
-                                        "deviation, found numerically, and the closed form "
-                                        "cos\u00b2 i = (n\u00b2 \u2212 1) / (k(k + 2))"));
+    m_agreement->explain(tr("The largest difference between a plotted curve's least "
+                            "deviation, found numerically, and the closed form "
+                            "cos\u00b2 i = (n\u00b2 \u2212 1) / (k(k + 2))"));
     return box;
 }
 
