@@ -1755,7 +1755,7 @@
     </message>
     <message>
         <source>R solid, T dashed</source>
-        <translation>R durchgezogen, T gestrichelt</translation>
+        <translation>R voll, T gestrichelt</translation>
     </message>
     <message>
         <source>equal indices: nothing is reflected</source>

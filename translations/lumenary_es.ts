@@ -440,19 +440,19 @@
     <name>lumenary::DispersiveMaterial</name>
     <message>
         <source>Water (21.5 °C)</source>
-        <translation>agua (21,5 °C)</translation>
+        <translation>Agua (21,5 °C)</translation>
     </message>
     <message>
         <source>Fused silica</source>
-        <translation>sílice fundida</translation>
+        <translation>Sílice fundida</translation>
     </message>
     <message>
         <source>Crown glass N-BK7</source>
-        <translation>vidrio crown N-BK7</translation>
+        <translation>Vidrio crown N-BK7</translation>
     </message>
     <message>
         <source>Flint glass F2</source>
-        <translation>vidrio flint F2</translation>
+        <translation>Vidrio flint F2</translation>
     </message>
 </context>
 <context>
@@ -1755,7 +1755,7 @@
     </message>
     <message>
         <source>R solid, T dashed</source>
-        <translation>R continua, T discontinua</translation>
+        <translation>R continua, T a trazos</translation>
     </message>
     <message>
         <source>equal indices: nothing is reflected</source>
@@ -1838,7 +1838,7 @@
     </message>
     <message>
         <source>Water (21.5 °C, measured)</source>
-        <translation>agua (21,5 °C, medida)</translation>
+        <translation>Agua (21,5 °C, medida)</translation>
     </message>
     <message>
         <source>water at 21.5 °C</source>
@@ -1846,7 +1846,7 @@
     </message>
     <message>
         <source>Fused silica</source>
-        <translation>sílice fundida</translation>
+        <translation>Sílice fundida</translation>
     </message>
     <message>
         <source>fused silica</source>
@@ -1854,11 +1854,11 @@
     </message>
     <message>
         <source>Crown glass N-BK7</source>
-        <translation>vidrio crown N-BK7</translation>
+        <translation>Vidrio crown N-BK7</translation>
     </message>
     <message>
         <source>Flint glass F2</source>
-        <translation>vidrio flint F2</translation>
+        <translation>Vidrio flint F2</translation>
     </message>
 </context>
 <context>

@@ -440,19 +440,19 @@
     <name>lumenary::DispersiveMaterial</name>
     <message>
         <source>Water (21.5 °C)</source>
-        <translation>eau (21,5 °C)</translation>
+        <translation>Eau (21,5 °C)</translation>
     </message>
     <message>
         <source>Fused silica</source>
-        <translation>silice fondue</translation>
+        <translation>Silice fondue</translation>
     </message>
     <message>
         <source>Crown glass N-BK7</source>
-        <translation>verre crown N-BK7</translation>
+        <translation>Verre crown N-BK7</translation>
     </message>
     <message>
         <source>Flint glass F2</source>
-        <translation>verre flint F2</translation>
+        <translation>Verre flint F2</translation>
     </message>
 </context>
 <context>
@@ -1838,7 +1838,7 @@
     </message>
     <message>
         <source>Water (21.5 °C, measured)</source>
-        <translation>eau (21,5 °C, mesurée)</translation>
+        <translation>Eau (21,5 °C, mesurée)</translation>
     </message>
     <message>
         <source>water at 21.5 °C</source>
@@ -1846,7 +1846,7 @@
     </message>
     <message>
         <source>Fused silica</source>
-        <translation>silice fondue</translation>
+        <translation>Silice fondue</translation>
     </message>
     <message>
         <source>fused silica</source>
@@ -1854,11 +1854,11 @@
     </message>
     <message>
         <source>Crown glass N-BK7</source>
-        <translation>verre crown N-BK7</translation>
+        <translation>Verre crown N-BK7</translation>
     </message>
     <message>
         <source>Flint glass F2</source>
-        <translation>verre flint F2</translation>
+        <translation>Verre flint F2</translation>
     </message>
 </context>
 <context>

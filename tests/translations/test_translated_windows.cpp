@@ -53,6 +53,8 @@ private slots:
     void cleanup();
     void windowReadBack_data();
     void windowReadBack();
+    void exploreWindowReadBack_data();
+    void exploreWindowReadBack();
     void missingTextsStayEnglish();
     void instructionsInTheRunningLanguage_data();
     void instructionsInTheRunningLanguage();
@@ -128,6 +130,67 @@ void TestTranslatedWindows::windowReadBack()
              qPrintable(values));
     QVERIFY(!values.contains(QChar(QChar::SoftHyphen)));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+}
+
+void TestTranslatedWindows::exploreWindowReadBack_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("window"); // the registry's name
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("readout"); // a read-out's objectName
+    QTest::addColumn<QString>("copied");  // its line in the copied values: name, tab, value
+    QTest::addColumn<QString>("picture"); // a picture's objectName
+    QTest::addColumn<QString>("said");    // its description starts so
+    QTest::newRow("de Light at a Boundary")
+        << "de"
+        << "Boundary"
+        << "Licht an einer Grenzfläche"
+        << "index1"
+        << "Brechungsindex n₁\t1,0003"
+        << "boundaryPicture"
+        << "Unpolarisiertes Licht, 45,0° in Luft auf N-BK7: 5,3 % reflektiert";
+    QTest::newRow("fr Prism Spectrum") << "fr"
+                                       << "PrismSpectrum"
+                                       << "Spectre du prisme"
+                                       << "indexD"
+                                       << "Indice n_d (587,56 nm)\t1,51680"
+                                       << "pictureView"
+                                       << "Un prisme de 60,0000° en Verre crown N-BK7";
+    QTest::newRow("es Rainbow Colours")
+        << "es"
+        << "RainbowColours"
+        << "Colores del arco iris"
+        << "bow1Red"
+        << "Arco primario, rojo (700 nm)\t42,460°"
+        << "dropView"
+        << "Rayos de 40 colores de 400 a 700 nm a través de una gota; los rayos del arco iris "
+           "(arco primario) salen a 42,460° (rojo)";
+}
+
+// A laid-out window in each language: its title, a read-out as the copied values name it, with
+// the locale's decimal comma, and a picture described by sentences its Qt-free core builds.
+void TestTranslatedWindows::exploreWindowReadBack()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    QFETCH(QString, readout);
+    QFETCH(QString, copied);
+    QFETCH(QString, picture);
+    QFETCH(QString, said);
+    QLocale::setDefault(QLocale(language));
+    QVERIFY(setLanguage(language, kQmFolder));
+    WindowRegistry registry;
+    registerWindows(registry);
+    QWidget* shownWindow = registry.show(window);
+    QVERIFY(shownWindow);
+    QCOMPARE(shownWindow->windowTitle(), title);
+    QVERIFY(shownWindow->findChild<QWidget*>(readout));
+    const QString values = windowValues(shownWindow);
+    QVERIFY2(values.contains(QLatin1Char('\n') + copied + QLatin1Char('\n')), qPrintable(values));
+    const QString description = shownWindow->findChild<QWidget*>(picture)->accessibleDescription();
+    QVERIFY2(description.startsWith(said), qPrintable(description));
+    shownWindow->close();
 }
 
 void TestTranslatedWindows::missingTextsStayEnglish()

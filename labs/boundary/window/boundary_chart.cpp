@@ -202,8 +202,11 @@ void BoundaryChart::paintCurves(QPainter& p, const QRectF& t) const
     legend(kP, QStringLiteral("p"));
     legend(kUnpolarised, tr("unpolarised"));
     p.setPen(kText);
-    p.drawText(QRectF(lx, ly, panels.power.right() - lx, 1.4 * panels.font),
-               Qt::AlignRight | Qt::AlignVCenter, tr("R solid, T dashed"));
+    // What the line styles mean, in the room the legend leaves (shortened there, never over it).
+    const double room = std::max(0.0, panels.power.right() - lx);
+    p.drawText(QRectF(lx, ly, room, 1.4 * panels.font), Qt::AlignRight | Qt::AlignVCenter,
+               p.fontMetrics().elidedText(tr("R solid, T dashed"), Qt::ElideRight,
+                                          static_cast<int>(room)));
 
     const Polarisation chosen = s.settings.polarisation;
     const auto rs = [](const CurvePoint& c) { return c.powers.rs; };

@@ -411,9 +411,13 @@ QImage SkyView::render(QSize size) const
             const QPointF p(at.x, at.y);
             const bool left = std::cos(e) < -0.1;
             const bool top = std::fabs(std::cos(e)) <= 0.1;
-            const QRectF box = top    ? QRectF(p.x() - 60, p.y() - 7, 120, 14)
-                               : left ? QRectF(p.x() - 124, p.y() - 14, 120, 14)
-                                      : QRectF(p.x() + 4, p.y() - 14, 120, 14);
+            QRectF box = top    ? QRectF(p.x() - 60, p.y() - 7, 120, 14)
+                         : left ? QRectF(p.x() - 124, p.y() - 14, 120, 14)
+                                : QRectF(p.x() + 4, p.y() - 14, 120, 14);
+            // A name longer than the room left of its bow moves right, clear of the edge.
+            const double over = 2.0 - (p.x() - 4 - painter.fontMetrics().horizontalAdvance(text));
+            if (left && over > 0.0)
+                box.translate(over, 0.0);
             painter.drawText(box,
                              (top    ? Qt::AlignHCenter
                               : left ? Qt::AlignRight

@@ -1,5 +1,6 @@
 // lumenary-trace as a student runs it: numbers as JSON, pictures as PNG and SVG, and a bad scene
-// refused in one line with exit status 2, leaving every output file as it was.
+// refused in one line with exit status 2, leaving every output file as it was; its messages in
+// the system's language, its JSON the same in every language.
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -21,9 +22,17 @@ struct Run {
     QByteArray err;
 };
 
-Run run(const QStringList& arguments)
+// Runs the tracer; with a locale name, under that system language (as LANG alone sets it).
+Run run(const QStringList& arguments, const QString& lang = QString())
 {
     QProcess p;
+    if (!lang.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("LANG"), lang);
+        p.setProcessEnvironment(environment);
+    }
     p.start(kTrace, arguments);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -47,6 +56,8 @@ private slots:
     void pictures();
     void badScenes_data();
     void badScenes();
+    void inTheSystemLanguage_data();
+    void inTheSystemLanguage();
 };
 
 void TestTraceCommand::jsonOfAnExample()
@@ -121,6 +132,42 @@ void TestTraceCommand::badScenes()
     QCOMPARE(k.readAll(), QByteArray("an older picture"));
     QVERIFY(!QFile::exists(fresh));
     QCOMPARE(run({}).status, 2);
+}
+
+void TestTraceCommand::inTheSystemLanguage_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("said"); // what follows the file's name for a mirror of no length
+    QTest::newRow("de") << "de_DE.UTF-8"
+                        << ": Element 0, Schlüssel \"to\": muss mindestens 1e-06 mm von \"from\" "
+                           "entfernt liegen\n";
+    QTest::newRow("fr") << "fr_FR.UTF-8"
+                        << " : élément 0, clé \"to\" : doit se trouver à au moins 1e-06 mm de "
+                           "\"from\"\n";
+    QTest::newRow("es") << "es_ES.UTF-8"
+                        << ": elemento 0, clave \"to\": debe estar a al menos 1e-06 mm de "
+                           "\"from\"\n";
+    QTest::newRow("en") << "en_GB.UTF-8"
+                        << ": element 0, key \"to\": must lie at least 1e-06 mm from \"from\"\n";
+}
+
+void TestTraceCommand::inTheSystemLanguage()
+{
+    QFETCH(QString, lang);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("bad.lumenary");
+    write(file, R"({"format": "lumenary-scene", "version": 1, "elements": [
+                   {"type": "mirror", "from": [0, 0], "to": [0, 0]}]})");
+    const Run bad = run({file}, lang);
+    QCOMPARE(bad.status, 2);
+    // French writes a no-break space before a colon.
+    QCOMPARE(QString::fromUtf8(bad.err).replace(QChar(0x00a0), QLatin1Char(' ')), file + said);
+
+    const QStringList json{kExamples + "thick_lens_camera.lumenary", "--json"};
+    const Run translated = run(json, lang);
+    QCOMPARE(translated.status, 0);
+    QCOMPARE(translated.out, run(json).out);
 }
 
 QTEST_GUILESS_MAIN(TestTraceCommand)
