@@ -967,7 +967,7 @@
     </message>
     <message>
         <source>Material</source>
-        <translation>Stoff</translation>
+        <translation>Material</translation>
     </message>
     <message>
         <source>The angle between the two faces the light crosses</source>
@@ -1015,7 +1015,7 @@
     </message>
     <message>
         <source>Beam width</source>
-        <translation>Bündelbreite</translation>
+        <translation>Strahlbreite</translation>
     </message>
     <message>
         <source>Read-outs</source>
@@ -1286,7 +1286,7 @@
     </message>
     <message>
         <source>Rainbow angles from the antisolar point</source>
-        <translation>Regenbogenwinkel vom Gegensonnenpunkt aus</translation>
+        <translation>Regenbogenwinkel zum Gegensonnenpunkt</translation>
     </message>
     <message>
         <source>%1 bow, red (700 nm)</source>

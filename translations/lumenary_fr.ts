@@ -939,7 +939,7 @@
     </message>
     <message>
         <source>totally reflected</source>
-        <translation>réflexion totale</translation>
+        <translation>totalement réfléchie</translation>
     </message>
     <message>
         <source>Prism Spectrum</source>
@@ -1286,7 +1286,7 @@
     </message>
     <message>
         <source>Rainbow angles from the antisolar point</source>
-        <translation>Angles de l’arc-en-ciel depuis le point antisolaire</translation>
+        <translation>Angles des arcs depuis le point antisolaire</translation>
     </message>
     <message>
         <source>%1 bow, red (700 nm)</source>
@@ -1901,7 +1901,7 @@
     </message>
     <message>
         <source>totally reflected</source>
-        <translation>réflexion totale</translation>
+        <translation>totalement réfléchie</translation>
     </message>
     <message>
         <source>λ₁ %1 nm</source>
@@ -1924,7 +1924,7 @@
     <name>lumenary::boundary::BoundaryText</name>
     <message>
         <source>totally reflected</source>
-        <translation>réflexion totale</translation>
+        <translation>totalement réfléchie</translation>
     </message>
     <message>
         <source>none (equal indices)</source>
