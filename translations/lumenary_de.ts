@@ -780,6 +780,11 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <comment>a caption before its control</comment>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>lumenary::PictureExport</name>

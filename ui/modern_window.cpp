@@ -80,7 +80,7 @@ Readout* ModernWindow::addReadout(QFormLayout* form, const char* name, const QSt
                                   ReadoutLook look)
 {
     QWidget* box = form->parentWidget();
-    auto* label = new QLabel(caption + QLatin1Char(':'), box);
+    auto* label = new QLabel(labelText(caption), box);
     Readout* readout = makeReadout(name, caption, look, box);
     // A field is named by its caption; a label names itself.
     if (look == ReadoutLook::Field)
@@ -122,6 +122,11 @@ void ModernWindow::refreshOn(std::initializer_list<QWidget*> controls)
 void ModernWindow::setTabChain(QList<QWidget*> chain)
 {
     m_tabChain = std::move(chain);
+}
+
+QString ModernWindow::labelText(const QString& caption)
+{
+    return tr("%1:", "a caption before its control").arg(caption);
 }
 
 QPushButton* ModernWindow::closeButton(const QString& toolTip)

@@ -42,6 +42,9 @@ public:
     // to refreshOn calls it; a window calls it once at the end of its constructor.
     virtual void refresh() = 0;
 
+    // A caption as a form shows it before its control: with the language's colon ("Milieu 1 :").
+    static QString labelText(const QString& caption);
+
 protected:
     // A read-out as a row of a form: "caption:" and the read-out beside it.
     Readout* addReadout(QFormLayout* form, const char* name, const QString& caption,

@@ -43,7 +43,7 @@ QString fromCore(const std::string& text)
 
 QLabel* captionFor(QWidget* control, const QString& caption)
 {
-    auto* label = new QLabel(caption + QLatin1Char(':'));
+    auto* label = new QLabel(ModernWindow::labelText(caption));
     label->setBuddy(control);
     control->setAccessibleName(caption);
     return label;

@@ -54,7 +54,7 @@ FineSlider* angleSlider(const char* name, double low, double high, double start,
 // A caption beside its control; the control is named for assistive technology by the caption.
 void addRow(QFormLayout* form, const QString& caption, QWidget* control)
 {
-    auto* label = new QLabel(caption + QLatin1Char(':'));
+    auto* label = new QLabel(ModernWindow::labelText(caption));
     label->setBuddy(control);
     control->setAccessibleName(caption);
     form->addRow(label, control);
