@@ -783,7 +783,7 @@
     <message>
         <source>%1:</source>
         <comment>a caption before its control</comment>
-        <translation>%1 :</translation>
+        <translation>%1&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1527,6 +1527,61 @@
     <message>
         <source>off</source>
         <translation>non</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::ElementTypes</name>
+    <message>
+        <source>Ray</source>
+        <translation>Rayon</translation>
+    </message>
+    <message>
+        <source>Beam</source>
+        <translation>Faisceau</translation>
+    </message>
+    <message>
+        <source>Point source</source>
+        <translation>Source ponctuelle</translation>
+    </message>
+    <message>
+        <source>Ideal lens</source>
+        <translation>Lentille idéale</translation>
+    </message>
+    <message>
+        <source>Spherical lens</source>
+        <translation>Lentille sphérique</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>Arc mirror</source>
+        <translation>Miroir en arc de cercle</translation>
+    </message>
+    <message>
+        <source>Parabolic mirror</source>
+        <translation>Miroir parabolique</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>Verre</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Beam splitter</source>
+        <translation>Lame séparatrice</translation>
+    </message>
+    <message>
+        <source>Blocker</source>
+        <translation>Écran</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Détecteur</translation>
     </message>
 </context>
 <context>
