@@ -2,6 +2,7 @@
 
 #include "about_box.h"
 #include "basics_window.h"
+#include "bench_window.h"
 #include "depth_window.h"
 #include "instructions_viewer.h"
 #include "plane_mirror_window.h"
@@ -41,6 +42,7 @@ const std::vector<LabEntry>& labTable()
          Explore,
          {},
          createRainbowColoursWindow},
+        {"OpticalBench", "OpticalBench", "Optical Bench", Explore, {}, bench::createBenchWindow},
     };
     return table;
 }
