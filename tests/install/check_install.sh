@@ -17,6 +17,7 @@ for f in bin/lumenary bin/lumenary-trace share/man/man1/lumenary-trace.1.gz \
          share/lumenary/scenes/kepler_telescope.lumenary \
          share/lumenary/lumenary.rtf share/lumenary/Reflct1.avi share/lumenary/Refract2.avi \
          share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
+         share/mime/packages/$app.xml \
          share/doc/lumenary/copyright \
          share/icons/hicolor/32x32/apps/$app.png share/icons/hicolor/128x128/apps/$app.png \
          share/icons/hicolor/scalable/apps/$app.svg; do
@@ -32,6 +33,19 @@ echo "layout: ok"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate --no-hints "$prefix/share/applications/$app.desktop"
     echo "desktop entry: ok"
+fi
+# A scene file opens the program from the file manager: the entry takes files (%F) of the scene
+# type, and the installed shared-mime-info file defines that type for *.lumenary.
+desktop=$prefix/share/applications/$app.desktop
+grep -q '^Exec=lumenary %F$' "$desktop" || { echo "the desktop entry does not take files (%F)"; exit 1; }
+grep -q '^MimeType=application/x-lumenary-scene;$' "$desktop" ||
+    { echo "the desktop entry names no scene MIME type"; exit 1; }
+if command -v update-mime-database >/dev/null; then
+    update-mime-database "$prefix/share/mime" >/dev/null 2>&1 ||
+        { echo "update-mime-database refuses share/mime/packages/$app.xml"; exit 1; }
+    grep -q '^50:application/x-lumenary-scene:\*\.lumenary$' "$prefix/share/mime/globs2" ||
+        { echo "the MIME type does not claim *.lumenary"; exit 1; }
+    echo "MIME type: ok"
 fi
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app.metainfo.xml" >/dev/null ||
