@@ -1,5 +1,8 @@
 #include "memory_policy.h"
 
+// A C library header first: it is what defines __GLIBC__.
+#include <cstdlib>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif

@@ -6,6 +6,7 @@
 #include "element_edit.h"
 #include "element_palette.h"
 #include "export_actions.h"
+#include "heap_trim.h"
 #include "picture_choice.h"
 #include "property_panel.h"
 #include "scene_check.h"
@@ -86,6 +87,7 @@ BenchWindow::BenchWindow(QWidget* parent)
     m_description = new QLabel;
     m_description->setObjectName(QStringLiteral("sceneDescription"));
     m_description->setWordWrap(true);
+    m_description->setProperty("freeText", true); // the scene file's own words
     m_description->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_description->hide();
     centre->addWidget(m_description);
@@ -143,6 +145,11 @@ BenchWindow::BenchWindow(QWidget* parent)
     shared[1]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     shared[2]->setObjectName(QStringLiteral("actionPrint"));
     m_fileMenu->insertActions(m_beforeClose, {shared[1], shared[2]});
+    // A copy, file or page of the picture is drawn at its own size through many small blocks:
+    // their pages go back to the system when it is done.
+    for (QAction* a : shared)
+        connect(
+            a, &QAction::triggered, this, [] { trimHeap(); }, Qt::QueuedConnection);
     setDialogs(m_dialogs);
     fillExampleMenu();
 
@@ -294,7 +301,9 @@ void BenchWindow::updateTitle()
     QString title = tr("%1[*] — Optical Bench").arg(sceneName());
     setWindowTitle(title);
     setWindowModified(m_document->isModified());
-    setAccessibleName(title.remove(QStringLiteral("[*]")));
+    // The title as the frame shows it, unsaved mark resolved.
+    setAccessibleName(
+        title.replace(QStringLiteral("[*]"), m_document->isModified() ? QStringLiteral("*") : ""));
 }
 
 void BenchWindow::updateActions()
@@ -336,6 +345,7 @@ void BenchWindow::copySelection()
     const QList<int>& chosen = m_picture->selection();
     if (chosen.isEmpty()) {
         m_export->copy(); // the picture and its values
+        trimHeap();
         showMessage(tr("Copied the picture"));
         return;
     }
@@ -412,6 +422,11 @@ void BenchWindow::closeEvent(QCloseEvent* event)
     if (m_document->isModified())
         takeScene(Scene{}, {}, {}); // the changes were discarded
     ModernWindow::closeEvent(event);
+}
+
+std::size_t BenchWindow::workBytes() const
+{
+    return m_trace->heldBytes();
 }
 
 QWidget* createBenchWindow()

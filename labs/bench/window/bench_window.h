@@ -68,6 +68,7 @@ public:
     // Writes the recovery file now, as the minute's timer does.
     void keepRecovery();
     bool settleUnsavedWork() override;
+    std::size_t workBytes() const override;
 
     // The Edit menu's work on the selection.
     void copySelection();

@@ -72,6 +72,7 @@ PropertyPanel::PropertyPanel(BenchDocument& document, TraceRunner& trace, QWidge
     bold.setBold(true);
     m_title->setFont(bold);
     m_title->setWordWrap(true);
+    m_title->setProperty("freeText", true); // shows the element's own name
     m_hint = new QLabel;
     m_hint->setWordWrap(true);
     m_problem = new QLabel;
@@ -96,7 +97,9 @@ const Element* PropertyPanel::shown() const
     const Scene& scene = m_document.scene();
     if (m_index < 0 || std::size_t(m_index) >= scene.elements.size())
         return nullptr;
-    return &scene.elements[std::size_t(m_index)];
+    // The fields are those of the type shown: another element now at the index is not it.
+    const Element& e = scene.elements[std::size_t(m_index)];
+    return e.type() == m_type ? &e : nullptr;
 }
 
 void PropertyPanel::showSelection(const QList<int>& selection)

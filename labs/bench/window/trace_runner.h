@@ -2,6 +2,7 @@
 
 #include "tracer.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -35,6 +36,8 @@ public:
 
     const Tracer& tracer() const { return m_tracer; }
     bool finished() const { return m_tracer.finished(); }
+    // About how much memory the trace holds: its paths, their segments and hits.
+    std::size_t heldBytes() const;
 
 signals:
     // More of the trace is done (newScene: a new scene was taken and traced as far as a frame
@@ -43,9 +46,14 @@ signals:
 
 private:
     void idlePass();
+    // Gives freed memory back once the trace is whole (see kTrimAfterBytes).
+    void trimWhenDone();
 
     Tracer m_tracer;
     QTimer m_idle;
+    QTimer m_trim; // a trim put off until kTrimEveryMs have passed since the last
+    QElapsedTimer m_sinceTrim;
+    std::size_t m_freedSinceTrim = 0;
 };
 
 } // namespace lumenary::bench
