@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <unistd.h>
+#include <utility>
 
 namespace lumenary::soak
 {
@@ -22,18 +23,37 @@ std::optional<std::uint64_t> residentBytes()
     return resident * static_cast<std::uint64_t>(page);
 }
 
-std::uint64_t MemoryCheck::afterEvent(std::uint64_t eventsDone, bool warm)
+std::uint64_t MemoryCheck::afterEvent(std::uint64_t eventsDone, bool warm, std::uint64_t workBytes)
 {
+    // The most work held since the last reading: a scene may come and go between two.
+    m_workPeak = std::max(m_workPeak, workBytes);
     // Reading /proc costs a little; every hundred events is often enough to see a trend.
     if (eventsDone % 100 != 0)
         return 0;
+    workBytes = std::exchange(m_workPeak, 0);
     const auto now = residentBytes();
     if (!now)
         return 0;
     m_peak = std::max(m_peak, *now);
-    if (!m_baseline) {
-        if (warm && eventsDone >= m_warmUpEvents)
+    if (workBytes >= m_allowance) {
+        // Not comparable. What the allocator keeps after a scene of a hundred megabytes is gone
+        // is not growth either: the baseline is taken again once the work is small.
+        m_rebase = m_baseline.has_value();
+        return 0;
+    }
+    if (!m_baseline || m_rebase) {
+        if (m_rebase || (warm && eventsDone >= m_warmUpEvents)) {
             m_baseline = *now;
+            m_settling = m_rebase ? kSettleReadings : 0;
+        }
+        m_rebase = false;
+        m_readingsOver = 0;
+        return 0;
+    }
+    if (m_settling > 0) {
+        // The heap a large scene left settles over a few readings; its highest is the baseline.
+        --m_settling;
+        m_baseline = std::max(*m_baseline, *now);
         return 0;
     }
     // A picture's buffers come and go with a window's size: memory that rises past the allowance

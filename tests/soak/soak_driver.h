@@ -13,6 +13,8 @@
 #include <random>
 
 class QAbstractButton;
+class QAbstractItemView;
+class QMenuBar;
 class QComboBox;
 class QLineEdit;
 class QAbstractSlider;
@@ -41,6 +43,8 @@ public:
     QString check();
     // The registered windows that have not been shown yet.
     QStringList windowsNeverShown() const;
+    // How much memory the student's work takes in the windows that hold some.
+    std::uint64_t workBytes() const;
     // How many web pages and clips the program asked to open.
     int externalRequests() const { return m_externalRequests; }
     void countExternalRequest() { ++m_externalRequests; }
@@ -59,11 +63,18 @@ private:
     QString scrollEvent(QAbstractSlider* bar);
     QString listEvent(QComboBox* list);
     QString buttonEvent(QAbstractButton* button);
+    QString menuBarEvent(QWidget* window, QMenuBar* bar);
+    QString clipboardEvent();
+    QString canvasKeyEvent(QWidget* canvas);
+    QString itemViewEvent(QAbstractItemView* view);
     QString mouseGesture(QWidget* surface, bool wholeArea);
     QPoint pointOver(QWidget* surface, bool outsideToo);
     QString numberText();
     QString hostileText();
     void noteShownWindows();
+    // The first time a window with menus of its own shows, every entry is tried once, in menu
+    // order, as events of their own: what a first use loads and caches belongs to the warm-up.
+    void sweepMenusOf(const QList<QWidget*>& windows);
 
     Launcher& m_launcher;
     WindowRegistry& m_registry;
@@ -72,6 +83,7 @@ private:
     QHash<const QLineEdit*, QString> m_typed; // the last text the soak left in each field
     QObject m_context;                        // ends the driver's connections with the driver
     QSet<QString> m_shown;
+    QSet<QString> m_swept; // windows whose menus were tried once
     int m_externalRequests = 0;
 };
 
