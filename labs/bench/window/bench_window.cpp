@@ -388,8 +388,12 @@ void BenchWindow::paste()
     if (over)
         for (Element& e : elements)
             moveElement(e, {m_picture->gridStep(), -m_picture->gridStep()});
-    addElements(std::move(elements),
-                tr("Paste %n elements", nullptr, int(reading.scene->elements.size())));
+    // Named as every step: "Paste Mirror", "Paste 3 elements".
+    const QString what =
+        elements.size() == 1
+            ? tr("Paste %1").arg(BenchText::typeName(elements.front().type()))
+            : tr("Paste %1").arg(BenchText::tr("%n elements", nullptr, int(elements.size())));
+    addElements(std::move(elements), what);
 }
 
 void BenchWindow::duplicateSelection()
