@@ -21,6 +21,8 @@ TARGETS = [
     (r"^RainbowColours(CountStep/400|LiquidChoice400)", "<= 16 ms", lambda b: b["ms"] <= 16),
     (r"^RainbowMillionChords", "<= 500 ms", lambda b: b["ms"] <= 500),
     (r"^BoundaryAngleStep", "<= 8 ms", lambda b: b["ms"] <= 8),
+    (r"^BenchDragExample", "<= 16 ms", lambda b: b["ms"] <= 16),
+    (r"^BenchDrag100Elements", "<= 33 ms", lambda b: b["ms"] <= 33),
     (r"^BoundaryWaveAnimation", ">= 55 frames/s, <= 1 core",
      lambda b: b["frames_per_second"] >= 55 and b["cpu_ms"] <= b["ms"]),
     (r"^Trace100Elements/fresnel:0", "<= 8 ms", lambda b: b["ms"] <= 8),
