@@ -48,4 +48,7 @@ bool printPicture(const PictureSource& source, QPrinter& printer, const QString&
 // twice is preceded by the heading above its field. Hidden controls are left out.
 QString windowValues(const QWidget* window, const QStringList& readouts = {});
 
+// The window's title as its frame shows it: a document window's unsaved mark ("[*]") resolved.
+QString shownTitle(const QWidget* window);
+
 } // namespace lumenary

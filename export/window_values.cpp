@@ -143,9 +143,16 @@ QString windowValues(const QWidget* window, const QStringList& readouts)
         else
             settings << name + QStringLiteral(" = ") + e.value;
     }
-    lines.prepend(oneLine(window->windowTitle()) + QLatin1Char('\t') +
+    lines.prepend(oneLine(shownTitle(window)) + QLatin1Char('\t') +
                   settings.join(QStringLiteral("; ")));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString shownTitle(const QWidget* window)
+{
+    QString title = window->windowTitle();
+    return title.replace(QStringLiteral("[*]"),
+                         window->isWindowModified() ? QStringLiteral("*") : QString());
 }
 
 } // namespace lumenary

@@ -32,6 +32,7 @@ namespace
 void addRow(QFormLayout* form, const QString& caption, QWidget* control)
 {
     auto* label = new QLabel(caption + QLatin1Char(':'));
+    label->setWordWrap(true); // a long caption takes two lines, not the fields' room
     label->setBuddy(control);
     if (control->accessibleName().isEmpty())
         control->setAccessibleName(caption);
@@ -222,6 +223,7 @@ void PropertyPanel::buildNumbers(QFormLayout* form, const Element& element)
                     });
         }
         auto* label = new QLabel(caption + QLatin1Char(':'));
+        label->setWordWrap(true);
         label->setBuddy(m_numbers.back().spin);
         form->addRow(label, row);
     }

@@ -11,6 +11,7 @@
 #include "trace_runner.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -196,6 +197,20 @@ void TestBenchWindow::saveAndOpen()
     QVERIFY(w.saveAs());
     QVERIFY(!w.isWindowModified());
     QVERIFY(w.windowTitle().startsWith(QStringLiteral("telescope.lumenary")));
+
+    // The picture's file is named after the scene, without the title's unsaved mark.
+    w.addElement(ElementType::Mirror, {0, 20});
+    QString suggested;
+    BenchDialogs d = dialogsFor(m_answers);
+    d.pictureFile = [&](QWidget*, const QString& name) {
+        suggested = name;
+        return QString();
+    };
+    w.setDialogs(d);
+    w.findChild<QAction*>(QStringLiteral("actionExport"))->trigger();
+    QCOMPARE(QFileInfo(suggested).fileName(),
+             QStringLiteral("telescope.lumenary — Optical Bench.png"));
+    w.document().undoStack()->undo();
 
     BenchWindow again;
     QVERIFY(again.openFile(path));
