@@ -321,7 +321,7 @@ void BenchPicture::paintScaleBar(QPainter& painter, const QRectF& target,
     const QPointF left(target.left() + 16.0, target.bottom() - 16.0);
     const QPointF right = left + QPointF(length, 0.0);
     const QString text = BenchText::millimetres(mm);
-    const QFontMetricsF metrics(font());
+    const QFontMetricsF metrics(font(), painter.device()); // an export may have its own DPI
     const QRectF label(left.x(), left.y() - 8.0 - metrics.height(),
                        std::max(length, metrics.horizontalAdvance(text)), metrics.height());
     painter.fillRect(label.united(QRectF(left - QPointF(4, 6), right + QPointF(4, 4))),
