@@ -21,6 +21,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -152,6 +153,8 @@ BenchWindow::BenchWindow(QWidget* parent)
             a, &QAction::triggered, this, [] { trimHeap(); }, Qt::QueuedConnection);
     setDialogs(m_dialogs);
     fillExampleMenu();
+    // A text field keeps Ctrl+E for itself (the end of the line on X11): here it exports.
+    qApp->installEventFilter(this);
 
     setTabChain({m_palette, m_picture, m_tabs});
     m_trace->setScene(m_document->scene());
@@ -426,6 +429,19 @@ void BenchWindow::closeEvent(QCloseEvent* event)
     if (m_document->isModified())
         takeScene(Scene{}, {}, {}); // the changes were discarded
     ModernWindow::closeEvent(event);
+}
+
+bool BenchWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E)) {
+            event->ignore(); // the window's shortcut takes it
+            return true;
+        }
+    }
+    return ModernWindow::eventFilter(watched, event);
 }
 
 std::size_t BenchWindow::workBytes() const
