@@ -437,6 +437,11 @@ void TestBenchWindow::badFileRefusedInTheTraceCommandsWords()
     QCOMPARE(m_answers->reports.size(), 1);
     QVERIFY2(m_answers->reports[0].contains(words), qPrintable(m_answers->reports[0]));
     QCOMPARE(sceneText(w), before);
+    // The same text pasted adds nothing and says why.
+    QApplication::clipboard()->setText(QString::fromUtf8(bytes));
+    w.paste();
+    QCOMPARE(sceneText(w), before);
+    QVERIFY2(w.message().startsWith(QStringLiteral("Nothing pasted")), qPrintable(w.message()));
 
     // From the command line: the same words, and no window.
     m_answers->reports.clear();
