@@ -201,8 +201,9 @@ void BenchPicture::updateDescription()
         m_accessibleIds.pop_back();
     }
     const TraceCounts counts = m_trace.tracer().counts();
-    const QString text = tr("%n elements; ", nullptr, elementCount()) +
-                         BenchText::traceStatus(scene, counts, m_trace.tracer().pendingPaths());
+    const QString text =
+        (elementCount() == 1 ? tr("1 element; ") : tr("%n elements; ", nullptr, elementCount())) +
+        BenchText::traceStatus(scene, counts, m_trace.tracer().pendingPaths());
     if (text == accessibleDescription())
         return;
     setAccessibleDescription(text);

@@ -180,7 +180,10 @@ QString detectorText(const Detector& d, const DetectorReadout* r)
         return text;
     if (r->hits.empty())
         return text + BenchText::tr(", no rays caught");
-    text += BenchText::tr(", %n rays caught", nullptr, static_cast<int>(r->hits.size()));
+    // English has no plural of one without a translation file: the singular is a text of its own.
+    text += r->hits.size() == 1
+                ? BenchText::tr(", 1 ray caught")
+                : BenchText::tr(", %n rays caught", nullptr, static_cast<int>(r->hits.size()));
     constexpr std::size_t kSpoken = 7;
     for (std::size_t i = 0; i < r->spots.size() && i < kSpoken; ++i) {
         const Spot& s = r->spots[i];
@@ -212,10 +215,12 @@ QString BenchText::description(const Scene& scene, std::size_t index,
         return tr("%1, from %2, direction %3")
             .arg(lightText(s->light), point(s->from), degrees(s->direction));
     if (const auto* b = std::get_if<BeamSource>(&shape))
-        return tr("%n rays across %1, %2, from %3, direction %4", nullptr, b->rays)
+        return (b->rays == 1 ? tr("1 ray across %1, %2, from %3, direction %4")
+                             : tr("%n rays across %1, %2, from %3, direction %4", nullptr, b->rays))
             .arg(millimetres(b->width), lightText(b->light), point(b->from), degrees(b->direction));
     if (const auto* p = std::get_if<PointSource>(&shape))
-        return tr("%n rays from %1 to %2, %3, at %4", nullptr, p->rays)
+        return (p->rays == 1 ? tr("1 ray from %1 to %2, %3, at %4")
+                             : tr("%n rays from %1 to %2, %3, at %4", nullptr, p->rays))
             .arg(degrees(p->fromAngle), degrees(p->toAngle), lightText(p->light), point(p->at));
     if (const auto* l = std::get_if<IdealLens>(&shape))
         return tr("focal length %1, aperture %2, at %3, axis %4")

@@ -45,8 +45,9 @@ void DetectorChart::setHits(const std::vector<DetectorHit>& hits, double length)
     }
     if (m_peak > 0.0)
         setAccessibleDescription(
-            tr("%n rays caught; the most light at %1 from the detector's start", nullptr,
-               static_cast<int>(hits.size()))
+            (hits.size() == 1 ? tr("1 ray caught; the most light at %1 from the detector's start")
+                              : tr("%n rays caught; the most light at %1 from the detector's start",
+                                   nullptr, static_cast<int>(hits.size())))
                 .arg(BenchText::millimetres((peakBin + 0.5) * m_length / kBins)));
     else
         setAccessibleDescription(tr("No light reaches the detector."));
