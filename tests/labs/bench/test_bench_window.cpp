@@ -4,7 +4,9 @@
 #include "bench_document.h"
 #include "bench_files.h"
 #include "bench_picture.h"
+#include "bench_text.h"
 #include "bench_window.h"
+#include "dispersion.h"
 #include "element_edit.h"
 #include "element_palette.h"
 #include "scene_file.h"
@@ -25,7 +27,10 @@
 #include <memory>
 #include <sys/resource.h>
 
+using namespace lumenary;
 using namespace lumenary::bench;
+
+Q_DECLARE_METATYPE(lumenary::bench::Element)
 
 namespace
 {
@@ -83,6 +88,8 @@ private slots:
     void unsavedChangesOnClose();
     void recoveryOfferedAtNextStart();
     void keyboardOnlyLensAndDetector();
+    void elementsSpokenFromTheirNumbers_data();
+    void elementsSpokenFromTheirNumbers();
     void badFileRefusedInTheTraceCommandsWords_data();
     void badFileRefusedInTheTraceCommandsWords();
 
@@ -402,6 +409,42 @@ void TestBenchWindow::keyboardOnlyLensAndDetector()
     // Enter opens its properties: the focus goes to the panel's first field.
     QTest::keyClick(picture, Qt::Key_Return);
     QVERIFY(QApplication::focusWidget() != picture);
+}
+
+void TestBenchWindow::elementsSpokenFromTheirNumbers_data()
+{
+    QTest::addColumn<Element>("element");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("said");
+    Element lens;
+    lens.shape = SphericalLens{{120, 0}, 0, 30, 6, 50, -50, Medium{mediumByName("N-BK7"), 1.0}};
+    // The thick-lens formula with n_d = 1.5168: 1/f = (n − 1)(2/50 + (n − 1)·6/(n·50²)),
+    // f = 49.384 mm, said to three figures.
+    QTest::newRow("spherical lens") << lens << "Spherical lens 1"
+                                    << QStringList{"N-BK7", "thickness 6 mm", "radii 50 and -50 mm",
+                                                   "at (120, 0)", "focal length 49.4 mm (d line)"};
+    Element ideal;
+    ideal.shape = IdealLens{{-40, 10}, 90, 30, -80};
+    QTest::newRow("ideal lens") << ideal << "Ideal lens 1"
+                                << QStringList{"focal length -80 mm", "aperture 30 mm",
+                                               "at (-40, 10)", "axis 90"};
+    Element mirror;
+    mirror.shape = Mirror{{0, -5}, {0, 5}};
+    QTest::newRow("mirror") << mirror << "Mirror 1" << QStringList{"(0, -5)", "(0, 5)"};
+}
+
+void TestBenchWindow::elementsSpokenFromTheirNumbers()
+{
+    QFETCH(Element, element);
+    QFETCH(QString, name);
+    QFETCH(QStringList, said);
+    Scene scene;
+    scene.elements.push_back(element);
+    QCOMPARE(BenchText::elementLabel(scene, 0), name);
+    // Minus signs as the screen reader gets them, compared as hyphens here.
+    const QString spoken = BenchText::description(scene, 0).replace(QChar(0x2212), '-');
+    for (const QString& part : said)
+        QVERIFY2(spoken.contains(part), qPrintable(spoken));
 }
 
 void TestBenchWindow::badFileRefusedInTheTraceCommandsWords_data()
