@@ -155,6 +155,13 @@ const QRegularExpression& nonNumberWord()
     return word;
 }
 
+// Words and spaces only: what a read-out says where it has no number to show.
+const QRegularExpression& sentence()
+{
+    static const QRegularExpression words(QStringLiteral("^[A-Za-z][A-Za-z ]*$"));
+    return words;
+}
+
 char localeDecimalPoint()
 {
     const QString point = QLocale::system().decimalPoint();
@@ -546,9 +553,11 @@ QString Driver::check()
             const auto typed = m_typed.constFind(field);
             if (!field->isReadOnly() && typed != m_typed.constEnd() && *typed == text)
                 continue;
-            // An angle may carry its degree sign.
+            // An angle may carry its degree sign; a read-out that cannot be read says why in
+            // words, without a digit.
             const QString number = text.endsWith(QChar(0x00b0)) ? text.chopped(1) : text;
-            if (!number.isEmpty() && !parseNumber(number.toStdString(), point))
+            if (!number.isEmpty() && !parseNumber(number.toStdString(), point) &&
+                (!sentence().match(text).hasMatch() || text.contains(nonNumberWord())))
                 return describe(field) +
                        QStringLiteral(" shows %1, not a number").arg(quoted(text));
         }

@@ -416,7 +416,7 @@ QImage SkyView::render(QSize size) const
         double primaryOuter = -1.0;
         double secondaryInner = -1.0;
         for (const Bow& b : s->bows) {
-            const double outer = std::max(b.red, b.violet);
+            const double outer = b.outer;
             if (outer > kSkyExtent)
                 continue;
             label(outer,
@@ -427,7 +427,7 @@ QImage SkyView::render(QSize size) const
             if (b.order == 1)
                 primaryOuter = outer;
             if (b.order == 2)
-                secondaryInner = std::min(b.red, b.violet);
+                secondaryInner = b.inner;
         }
         if (primaryOuter > 0.0 && secondaryInner > primaryOuter)
             label(0.5 * (primaryOuter + secondaryInner), 90.0, QStringLiteral("dark band"));
@@ -440,14 +440,14 @@ QString SkyView::describe() const
     const RainbowScene* s = scene();
     QString text = QStringLiteral("The sky from 0\u00b0 to 60\u00b0 from the antisolar point");
     for (const Bow& b : s->bows) {
-        if (std::min(b.red, b.violet) > kSkyExtent)
+        if (b.inner > kSkyExtent)
             text += QStringLiteral("; the %1 bow lies beyond it, at %2")
                         .arg(orderName(b.order).toLower(), degreesText(b.red));
         else
-            text += QStringLiteral("; %1 bow from %2 to %3, red %4")
-                        .arg(orderName(b.order).toLower(), degreesText(std::min(b.red, b.violet)),
-                             degreesText(std::max(b.red, b.violet)),
-                             b.redOutside() ? QStringLiteral("outside") : QStringLiteral("inside"));
+            text +=
+                QStringLiteral("; %1 bow from %2 to %3, red %4")
+                    .arg(orderName(b.order).toLower(), degreesText(b.inner), degreesText(b.outer),
+                         b.redOutside() ? QStringLiteral("outside") : QStringLiteral("inside"));
     }
     return text + QLatin1Char('.');
 }
