@@ -116,7 +116,8 @@ QWidget* PrismSpectrumWindow::buildControls()
                          QStringLiteral("The angle between the two faces the light crosses"));
     addRow(form, QStringLiteral("Apex angle (\u00b0)"),
            sliderWithValue(m_apex, &m_apexValue, "apexValue", QStringLiteral("Apex angle")));
-    m_apex->setAccessibleName(QStringLiteral("Apex angle (\u00b0)"));
+    // Named without the unit: its value says it ("65.0°").
+    m_apex->setAccessibleName(QStringLiteral("Apex angle"));
 
     m_incidence = angleSlider("incidenceSlider", 0.0, kSpectrumIncidenceMax, start.incidence,
                               QStringLiteral("The angle between the incoming light and the normal "
@@ -124,7 +125,7 @@ QWidget* PrismSpectrumWindow::buildControls()
     addRow(form, QStringLiteral("Angle of incidence (\u00b0)"),
            sliderWithValue(m_incidence, &m_incidenceValue, "incidenceValue",
                            QStringLiteral("Angle of incidence")));
-    m_incidence->setAccessibleName(QStringLiteral("Angle of incidence (\u00b0)"));
+    m_incidence->setAccessibleName(QStringLiteral("Angle of incidence"));
 
     m_count = new QSpinBox;
     m_count->setObjectName(QStringLiteral("countSpin"));

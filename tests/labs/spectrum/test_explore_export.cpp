@@ -36,14 +36,17 @@ void TestExploreExport::focusedPictureGoes_data()
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QByteArray>("drawing"); // an element the SVG draws the picture with
     QTest::addColumn<QString>("readout");    // a "label<TAB>" line of the values
+    QTest::addColumn<QString>("once");       // a setting named once, with its unit once
 
     QTest::newRow("prism: the chart, in vectors")
         << Factory(createPrismSpectrumWindow) << "deviationChart" << QByteArray("<path")
-        << "Minimum deviation (d line)\t";
-    QTest::newRow("prism: the light") << Factory(createPrismSpectrumWindow) << "pictureView"
-                                      << QByteArray("<image") << "Angle of incidence\t";
-    QTest::newRow("rainbow: the sky") << Factory(createRainbowColoursWindow) << "skyView"
-                                      << QByteArray("<image") << "Primary bow, red (700 nm)\t";
+        << "Minimum deviation (d line)\t" << QStringLiteral("Apex angle = 60.0\u00b0;");
+    QTest::newRow("prism: the light")
+        << Factory(createPrismSpectrumWindow) << "pictureView" << QByteArray("<image")
+        << "Deviation (d line)\t" << QStringLiteral("Angle of incidence = 50.0\u00b0;");
+    QTest::newRow("rainbow: the sky")
+        << Factory(createRainbowColoursWindow) << "skyView" << QByteArray("<image")
+        << "Primary bow, red (700 nm)\t" << QStringLiteral("Wavelengths N (400\u2013700 nm) = 40");
 }
 
 void TestExploreExport::focusedPictureGoes()
@@ -52,6 +55,7 @@ void TestExploreExport::focusedPictureGoes()
     QFETCH(QString, picture);
     QFETCH(QByteArray, drawing);
     QFETCH(QString, readout);
+    QFETCH(QString, once);
     std::unique_ptr<QWidget> window(make());
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -65,6 +69,9 @@ void TestExploreExport::focusedPictureGoes()
     QVERIFY(copied->hasImage());
     QCOMPARE(qvariant_cast<QImage>(copied->imageData()).size(), view->size() * 2);
     QVERIFY2(copied->text().contains(readout), qPrintable(copied->text()));
+    const QString name = once.section(QLatin1Char('='), 0, 0).trimmed();
+    QVERIFY2(copied->text().contains(once) && copied->text().count(name) == 1,
+             qPrintable(copied->text()));
 
     QTemporaryDir folder;
     for (const char* type : {"svg", "pdf"}) {
