@@ -3,6 +3,7 @@
 #include "dispersion.h"
 #include "light_image.h"
 #include "qt_colour.h"
+#include "render_scale.h"
 #include "viewport.h"
 
 #include <QLineSeries>
@@ -49,24 +50,28 @@ void SpectrumPicture::setScene(PrismScene scene)
     update();
 }
 
-QImage SpectrumPicture::renderLight(QSize size) const
+QImage SpectrumPicture::renderLight(QSize pixels, double scale) const
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
         return image;
-    LightImage buffer(size.width(), size.height());
-    const Viewport view = sceneView(size);
-    const auto line = [&](Point a, Point b, LinearRgb light) {
-        buffer.addSmoothLine(view.toPixels(a), view.toPixels(b), light);
-    };
-    for (const auto& segment : m_scene.incoming)
-        line(segment[0], segment[1], m_scene.white);
-    for (const TracedRay& ray : m_scene.rays) {
-        line(ray.path[0], ray.path[1], ray.light);
-        line(ray.path[1], ray.path[2], ray.light);
-    }
-    buffer.encode(reinterpret_cast<std::uint32_t*>(image.bits()),
-                  static_cast<int>(image.bytesPerLine() / 4));
+    const Viewport view = sceneView(pixels);
+    encodeInBands(
+        pixels.width(), pixels.height(),
+        [&](LightImage& band) {
+            // Each ray a logical pixel wide, however many image pixels that is.
+            const auto line = [&](Point a, Point b, LinearRgb light) {
+                band.addSmoothLine(view.toPixels(a), view.toPixels(b), light, scale);
+            };
+            for (const auto& segment : m_scene.incoming)
+                line(segment[0], segment[1], m_scene.white);
+            for (const TracedRay& ray : m_scene.rays) {
+                line(ray.path[0], ray.path[1], ray.light);
+                line(ray.path[1], ray.path[2], ray.light);
+            }
+        },
+        reinterpret_cast<std::uint32_t*>(image.bits()), static_cast<int>(image.bytesPerLine() / 4));
+    image.setDevicePixelRatio(scale);
     return image;
 }
 
@@ -75,10 +80,19 @@ void SpectrumPicture::paintPicture(QPainter& painter, const QRectF& target) cons
     const QSize size = target.size().toSize();
     if (size.isEmpty())
         return;
-    if (m_light.size() != size)
-        m_light = renderLight(size);
+    // The light at the resolution of where it goes: the screen's pixels (kept until the scene
+    // or the size changes), a copy's, a file's or a printer's.
+    const RenderScale r = renderScale(painter, QSizeF(size));
+    const bool onScreen = painter.device() == this;
+    QImage light =
+        onScreen && m_light.size() == r.pixels ? m_light : renderLight(r.pixels, r.scale);
+    if (onScreen)
+        m_light = light;
     painter.save();
-    painter.drawImage(target.topLeft(), m_light);
+    if (light.size() == size)
+        painter.drawImage(target.topLeft(), light);
+    else
+        painter.drawImage(QRectF(target.topLeft(), QSizeF(size)), light);
     painter.translate(target.topLeft());
     painter.setRenderHint(QPainter::Antialiasing);
     const Viewport view = sceneView(target.size());

@@ -35,10 +35,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage renderLight(QSize size) const;
+    // The light alone, pixels in size, each ray scale pixels wide.
+    QImage renderLight(QSize pixels, double scale) const;
 
     PrismScene m_scene;
-    mutable QImage m_light; // the light at the last painted size, until the scene changes
+    mutable QImage m_light; // the light as last painted on screen, until the scene changes
 };
 
 // Deviation against the angle of incidence for the F, d and C lines, with each line's minimum

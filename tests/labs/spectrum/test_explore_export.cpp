@@ -1,5 +1,7 @@
 // The Explore windows' pictures copied and saved: each picture that has the focus is the one
-// that goes, as an image and a file a viewer reads back, with the window's values as text.
+// that goes, as an image and a file a viewer reads back, with the window's values as text; in a
+// PDF its light is a lossless image at 300 dots per inch whose thin coloured lines keep their
+// colour.
 
 #include "export_actions.h"
 #include "picture_source.h"
@@ -10,6 +12,10 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,7 +34,37 @@ class TestExploreExport : public QObject
 private slots:
     void focusedPictureGoes_data();
     void focusedPictureGoes();
+    void lightGoesSharpIntoPdf_data();
+    void lightGoesSharpIntoPdf();
 };
+
+namespace
+{
+
+// The pixels of an image that are bright and of a strong colour.
+int colouredPixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.hsvSaturationF() > 0.8 && c.valueF() > 0.5;
+        }
+    return count;
+}
+
+// What a program of poppler-utils says about a PDF file, empty without it.
+QString poppler(const QString& program, const QStringList& arguments)
+{
+    if (QStandardPaths::findExecutable(program).isEmpty())
+        return {};
+    QProcess p;
+    p.start(program, arguments);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
 
 void TestExploreExport::focusedPictureGoes_data()
 {
@@ -89,6 +125,69 @@ void TestExploreExport::focusedPictureGoes()
             QVERIFY(QSvgRenderer(bytes).isValid());
         }
     }
+}
+
+void TestExploreExport::lightGoesSharpIntoPdf_data()
+{
+    QTest::addColumn<Factory>("make");
+    QTest::addColumn<QString>("picture");
+    // Smooth rays, hard one-pixel rays, the sky's rings.
+    QTest::newRow("prism: three rays") << Factory(createPrismSpectrumWindow) << "pictureView";
+    QTest::newRow("rainbow: the drop") << Factory(createRainbowColoursWindow) << "dropView";
+    QTest::newRow("rainbow: the sky") << Factory(createRainbowColoursWindow) << "skyView";
+}
+
+void TestExploreExport::lightGoesSharpIntoPdf()
+{
+    QFETCH(Factory, make);
+    QFETCH(QString, picture);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty())
+        QSKIP("poppler-utils are not installed");
+    std::unique_ptr<QWidget> window(make());
+    window->findChild<QSpinBox*>(QStringLiteral("countSpin"))->setValue(3); // thin, far apart
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto* view = window->findChild<QWidget*>(picture);
+    view->setFocus(Qt::TabFocusReason);
+    const QImage screen = view->grab().toImage();
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("picture.pdf"));
+    auto* actions = window->findChild<ExportActions*>();
+    actions->setFileChooser([&](QWidget*, const QString&) { return path; });
+    QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
+
+    // The picture's image (the largest: its edges are drawn again past the page as strips),
+    // lossless, at 300 pixels to the inch of the page.
+    QStringList image;
+    const QStringList rows = poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path})
+                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& row : rows.mid(2)) {
+        const QStringList fields =
+            row.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        if (fields.size() > 13 &&
+            (image.isEmpty() || fields[3].toLongLong() * fields[4].toLongLong() >
+                                    image[3].toLongLong() * image[4].toLongLong()))
+            image = fields;
+    }
+    QVERIFY2(!image.isEmpty(), qPrintable(rows.join(QLatin1Char('\n'))));
+    QCOMPARE(image[8], QStringLiteral("image")); // Flate, not "jpeg"
+    QVERIFY2(image[12].toInt() >= 299 && image[13].toInt() >= 299, qPrintable(image.join(' ')));
+
+    // Drawn at 300 dots per inch, the lines keep their colours: as many strongly coloured
+    // pixels as on screen times the area's growth, give or take their ends.
+    poppler(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-r"),
+             QStringLiteral("300"), path, folder.filePath(QStringLiteral("page"))});
+    const QImage page(folder.filePath(QStringLiteral("page.png")));
+    QVERIFY(!page.isNull());
+    const double growth = double(page.width()) * page.height() / (screen.width() * screen.height());
+    const int onScreen = colouredPixels(screen);
+    const int printed = colouredPixels(page);
+    QVERIFY(onScreen > 20);
+    QVERIFY2(printed > 0.7 * growth * onScreen,
+             qPrintable(QStringLiteral("%1 against %2 on screen").arg(printed).arg(onScreen)));
 }
 
 QTEST_MAIN(TestExploreExport)
