@@ -211,7 +211,15 @@ void PrismSpectrumWindow::refresh()
     m_incidenceValue->write(m_incidence->shownValue());
     const PrismSpectrumReadings r = prismSpectrumReadings(s);
     m_picture->setScene(traceSpectrum(s));
-    m_chart->setCurves(deviationCurves(s, 180), s.incidence);
+    // The curves follow the material and the apex only: a new incidence moves the marks.
+    if (!m_curvesFor || m_curvesFor->material != s.material || m_curvesFor->apex != s.apex) {
+        m_curves = deviationCurves(s, 180);
+        m_curvesFor = s;
+    } else {
+        for (DeviationCurve& c : m_curves)
+            c.present = prismDeviation(prismIndex(s, c.nanometres), s.apex, s.incidence);
+    }
+    m_chart->setCurves(m_curves, s.incidence);
     writeReadouts(r);
     describePictures(r);
 }

@@ -75,7 +75,7 @@ void TestExploreExport::focusedPictureGoes_data()
     QTest::addColumn<QString>("once");       // a setting named once, with its unit once
 
     QTest::newRow("prism: the chart, in vectors")
-        << Factory(createPrismSpectrumWindow) << "deviationChart" << QByteArray("<path")
+        << Factory(createPrismSpectrumWindow) << "deviationChart" << QByteArray("<polyline")
         << "Minimum deviation (d line)\t" << QStringLiteral("Apex angle = 60.0\u00b0;");
     QTest::newRow("prism: the light")
         << Factory(createPrismSpectrumWindow) << "pictureView" << QByteArray("<image")
