@@ -4,6 +4,7 @@
 #include "prism_spectrum_views.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QPainter>
 #include <QSlider>
 #include <QSpinBox>

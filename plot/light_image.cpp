@@ -141,7 +141,25 @@ void LightImage::addInside(Point a, Point b, LinearRgb light)
     const int top = m_firstRow;
     const int end = m_firstRow + m_rows;
     float* base = m_light.data() + m_stride; // the band's first row
-    for (int t = 0; t < count; ++t) {
+    // The steps that can fall on the band's rows, found from the line's equation with a step to
+    // spare either way; each step is still tested, so the pixels are those of the whole line.
+    double from = 0.0;
+    double to = count - 1.0;
+    if (steep) {
+        const double a0 = direction * (top - first);
+        const double a1 = direction * (end - 1 - first);
+        from = std::max(from, std::min(a0, a1) - 1.0);
+        to = std::min(to, std::max(a0, a1) + 1.0);
+    } else if (slope != 0.0) {
+        const double offset = first + 0.5 - major0;
+        const double a0 = direction * ((top - minor0) / slope - offset);
+        const double a1 = direction * ((end - minor0) / slope - offset);
+        from = std::max(from, std::floor(std::min(a0, a1)) - 2.0);
+        to = std::min(to, std::ceil(std::max(a0, a1)) + 2.0);
+    }
+    if (!(from <= to))
+        return;
+    for (int t = static_cast<int>(from); t <= static_cast<int>(to); ++t) {
         const int major = std::clamp(first + t * direction, 0, maxMajor);
         const double minor = minor0 + (major + 0.5 - major0) * slope;
         const int m = std::clamp(static_cast<int>(minor), 0, maxMinor);

@@ -137,6 +137,26 @@ QImage PictureView::renderWhole(QSize size, double scale) const
     return image;
 }
 
+void PictureView::renderForScreen(std::initializer_list<PictureView*> views)
+{
+    struct Job {
+        PictureView* view;
+        QSize size;
+        double scale;
+    };
+    std::vector<Job> jobs;
+    for (PictureView* view : views) {
+        const double scale = view->devicePixelRatioF();
+        const QSize size = view->size();
+        if (view->isVisible() && !size.isEmpty() && view->m_cache.size() != pixelsOf(size, scale))
+            jobs.push_back({view, size, scale});
+    }
+    forEachPart(static_cast<int>(jobs.size()), [&](int i) {
+        const Job& job = jobs[static_cast<std::size_t>(i)];
+        job.view->m_cache = job.view->renderWhole(job.size, job.scale);
+    });
+}
+
 void PictureView::paintPicture(QPainter& painter, const QRectF& target) const
 {
     const QSize size = target.size().toSize();
@@ -242,27 +262,54 @@ QImage DeviationPanels::renderLight(QSize size, double scale) const
     // Lines a logical pixel wide, in image pixels.
     const int thickness = std::max(1, static_cast<int>(std::lround(scale)));
     const double arm = 4.0 * scale;
+    // Every line's points in image pixels, once for all the bands, with the rows they span.
+    struct Curve {
+        std::vector<Point> points;
+        LinearRgb light;
+        PixelRect within;
+        double top = 0;
+        double bottom = 0;
+    };
+    std::vector<Curve> curves;
+    const double weight = s ? 2.4 / static_cast<double>(s->wavelengths.size()) : 0.0;
+    const auto add = [&](std::vector<Point> points, LinearRgb light, const PixelRect& within) {
+        const auto [low, high] = std::minmax_element(points.begin(), points.end(),
+                                                     [](Point p, Point q) { return p.y < q.y; });
+        curves.push_back({std::move(points), light, within, low->y, high->y});
+    };
+    for (const Placed& panel : placed) {
+        const PixelRect within = pixels(panel.rect);
+        forEachLine(panel.curves->colours, [&](const ColourCurve& c, LinearRgb hue) {
+            const auto n = static_cast<int>(c.values.size());
+            std::vector<Point> points;
+            points.reserve(c.values.size());
+            points.push_back(panel.view.toPixels({0.0, c.values[0]}));
+            for (int j = 1; j < n; ++j)
+                points.push_back(panel.view.toPixels(
+                    {static_cast<double>(j) / (n - 1), c.values[static_cast<std::size_t>(j)]}));
+            add(std::move(points), times(hue, weight), within);
+        });
+        // The least deviation found on each colour's curve: a small cross.
+        for (const ColourCurve& c : panel.curves->colours) {
+            const Point m = panel.view.toPixels({c.minimum.impact, c.minimum.deviation});
+            const LinearRgb mark = times(lineColour(c.nanometres), 2.0 * weight);
+            add({{m.x - arm, m.y}, {m.x + arm, m.y}}, mark, within);
+            add({{m.x, m.y - arm}, {m.x, m.y + arm}}, mark, within);
+        }
+    }
     const auto draw = [&](LightImage& light) {
-        const double weight = 2.4 / static_cast<double>(s->wavelengths.size());
-        for (const Placed& panel : placed) {
-            const PixelRect within = pixels(panel.rect);
-            forEachLine(panel.curves->colours, [&](const ColourCurve& c, LinearRgb hue) {
-                const LinearRgb colour = times(hue, weight);
-                const auto n = static_cast<int>(c.values.size());
-                Point prev = panel.view.toPixels({0.0, c.values[0]});
-                for (int j = 1; j < n; ++j) {
-                    const Point next = panel.view.toPixels(
-                        {static_cast<double>(j) / (n - 1), c.values[static_cast<std::size_t>(j)]});
-                    light.addWideLine(prev, next, colour, thickness, within);
-                    prev = next;
-                }
-            });
-            // The least deviation found on each colour's curve: a small cross.
-            for (const ColourCurve& c : panel.curves->colours) {
-                const Point m = panel.view.toPixels({c.minimum.impact, c.minimum.deviation});
-                const LinearRgb mark = times(lineColour(c.nanometres), 2.0 * weight);
-                light.addWideLine({m.x - arm, m.y}, {m.x + arm, m.y}, mark, thickness, within);
-                light.addWideLine({m.x, m.y - arm}, {m.x, m.y + arm}, mark, thickness, within);
+        // What lies wholly above or below the band is passed over here, cheaply.
+        const double top = light.firstRow() - thickness - 1.0;
+        const double bottom = light.firstRow() + light.rows() + thickness + 1.0;
+        for (const Curve& curve : curves) {
+            if (curve.bottom < top || curve.top > bottom)
+                continue;
+            for (std::size_t j = 1; j < curve.points.size(); ++j) {
+                const Point a = curve.points[j - 1];
+                const Point b = curve.points[j];
+                if (std::max(a.y, b.y) < top || std::min(a.y, b.y) > bottom)
+                    continue;
+                light.addWideLine(a, b, curve.light, thickness, curve.within);
             }
         }
     };

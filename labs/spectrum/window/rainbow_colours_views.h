@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <initializer_list>
 #include <memory>
 
 namespace lumenary::rainbow
@@ -25,6 +26,9 @@ public:
     void setScene(std::shared_ptr<const RainbowScene> scene);
     // Paints the whole picture, background included, scaled into target.
     void paintPicture(QPainter& painter, const QRectF& target) const;
+    // Renders the shown pictures among views for their next paint on screen, on two threads at
+    // once (each picture is rendered by one thread alone, so as it would be at its paint).
+    static void renderForScreen(std::initializer_list<PictureView*> views);
 
 protected:
     // The light of the picture of size logical pixels, scale image pixels to each (its device

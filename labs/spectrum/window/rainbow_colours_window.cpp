@@ -220,6 +220,7 @@ void RainbowColoursWindow::refresh()
     m_chart->setScene(scene);
     m_drop->setScene(scene);
     m_sky->setScene(scene);
+    PictureView::renderForScreen({m_chart, m_drop, m_sky});
 
     for (int k = 1; k <= kMaxOrder; ++k) {
         BowReadouts& r = m_bowReadouts[static_cast<std::size_t>(k - 1)];
