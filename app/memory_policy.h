@@ -1,5 +1,7 @@
 #pragma once
 
+class QCoreApplication;
+
 namespace lumenary
 {
 
@@ -10,5 +12,12 @@ namespace lumenary
 // memory climbs in steps over a long day. A fixed threshold maps every large block on its own
 // and unmaps it when freed. Call once at start, before any window.
 void returnLargeBlocksToSystem();
+
+// Gives the pages the heap holds free back to the system a second after the student's input
+// (at most once a second while the student works): blocks below the mapping threshold freed
+// between blocks still in use (a closed window's widgets, a copy's or a print's buffers) leave
+// whole free pages inside the heap that glibc keeps resident otherwise, and resident memory
+// creeps up by megabytes over a long day. Call once, after the application is made.
+void returnFreePagesAfterInput(QCoreApplication& app);
 
 } // namespace lumenary

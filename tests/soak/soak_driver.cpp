@@ -220,7 +220,7 @@ QList<QWidget*> Driver::controls(QWidget* window) const
         if (w->window() != window || !w->isVisible() || !w->isEnabled())
             continue;
         if (qobject_cast<PlotWidget*>(w) || qobject_cast<QAbstractSlider*>(w) ||
-            qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w))
+            qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w) || isPicture(w))
             found << w;
         else if (auto* field = qobject_cast<QLineEdit*>(w); field && !field->isReadOnly())
             found << w;
@@ -286,6 +286,11 @@ QString Driver::windowEvent(QWidget* window)
         window->close();
         return name + QStringLiteral(": closed by its frame");
     }
+    // Copying, saving and printing, and a new size: rarer than a control's events.
+    if (chance(5))
+        return exportEvent(window);
+    if (chance(8))
+        return resizeEvent(window);
     const QList<QWidget*> found = controls(window);
     if (found.isEmpty())
         return describe(window) + QStringLiteral(": no control");
@@ -314,6 +319,8 @@ QString Driver::windowEvent(QWidget* window)
         return listEvent(list);
     if (auto* field = qobject_cast<QLineEdit*>(control))
         return textEvent(field);
+    if (isPicture(control))
+        return pictureEvent(control);
     return buttonEvent(qobject_cast<QAbstractButton*>(control));
 }
 

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <deque>
@@ -41,6 +42,8 @@ public:
     QString check();
     // The registered windows that have not been shown yet.
     QStringList windowsNeverShown() const;
+    // The kinds of copying, saving and printing not done yet.
+    QStringList exportsNeverDone() const;
     // How many web pages and clips the program asked to open.
     int externalRequests() const { return m_externalRequests; }
     void countExternalRequest() { ++m_externalRequests; }
@@ -59,6 +62,11 @@ private:
     QString scrollEvent(QAbstractSlider* bar);
     QString listEvent(QComboBox* list);
     QString buttonEvent(QAbstractButton* button);
+    // Copy, save, print and the windows' own pictures and sizes (soak_window_events.cpp).
+    QString pictureEvent(QWidget* picture);
+    QString exportEvent(QWidget* window);
+    QString resizeEvent(QWidget* window);
+    void hookExportDialogs(QWidget* window);
     QString mouseGesture(QWidget* surface, bool wholeArea);
     QPoint pointOver(QWidget* surface, bool outsideToo);
     QString numberText();
@@ -73,7 +81,15 @@ private:
     QObject m_context;                        // ends the driver's connections with the driver
     QSet<QString> m_shown;
     int m_externalRequests = 0;
+    QTemporaryDir m_exportFolder;           // where saved pictures and printed pages go
+    QHash<const QWidget*, QSize> m_opening; // each resizable window's size when first met
+    QSet<const QObject*> m_hooked;          // export actions whose dialogs answer for the soak
+    QSet<QString> m_exportsDone;
+    QString m_saveAs; // the name the save dialog gives next, in the export folder
 };
+
+// A picture of a laid-out window: a custom-painted widget that the keyboard reaches by Tab only.
+bool isPicture(const QWidget* widget);
 
 // Describes a widget for the log: its window's name and its own.
 QString describe(const QWidget* widget);
