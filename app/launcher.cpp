@@ -24,7 +24,7 @@ namespace
 
 QPushButton* labButton(QWidget* parent, const LabEntry& entry)
 {
-    auto* button = addButton(parent, entry.control, QString::fromLatin1(entry.caption),
+    auto* button = addButton(parent, entry.control, Launcher::tr(entry.caption),
                              twips(entry.at.x(), entry.at.y(), 1830, 810));
     button->setFont(timesBold(14.25));
     return button;
@@ -47,6 +47,13 @@ void addPicture(QWidget* parent, const char* name, const QString& resource, QRec
     picture->setPixmap(QPixmap::fromImage(rawPicture(resource)));
     picture->setScaledContents(true);
     picture->setAccessibleName(QString::fromLatin1(name));
+}
+
+// A button's caption and, as for every control, its accessible name.
+void setCaption(QAbstractButton* button, const QString& caption)
+{
+    button->setText(caption);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
 }
 
 } // namespace
@@ -100,17 +107,19 @@ Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
             connect(labButton(client, entry), &QPushButton::clicked, this, handlerOf(entry));
     }
 
-    auto* quit = addButton(client, "quit", QStringLiteral("Quit"), twips(7980, 6045, 930, 555));
+    auto* quit = addButton(client, "quit", tr("Quit"), twips(7980, 6045, 930, 555));
     quit->setFont(timesBold(14.25));
-    auto* command1 = webButton(client, "Command1", QStringLiteral("From the Exploratorium"),
-                               twips(45, 4230, 2325, 345));
+    m_quit = quit;
+    auto* command1 =
+        webButton(client, "Command1", tr("From the Exploratorium"), twips(45, 4230, 2325, 345));
     QPalette face = command1->palette();
     face.setColor(QPalette::Button, QColor(192, 192, 192));
     command1->setPalette(face);
-    auto* command2 = webButton(client, "Command2", QStringLiteral("See the Geometry Center"),
-                               twips(6630, 45, 2265, 315));
-    auto* command8 = webButton(client, "Command8", QStringLiteral("Web Physics Sites"),
-                               twips(5505, 5640, 1980, 315));
+    auto* command2 =
+        webButton(client, "Command2", tr("See the Geometry Center"), twips(6630, 45, 2265, 315));
+    auto* command8 =
+        webButton(client, "Command8", tr("Web Physics Sites"), twips(5505, 5640, 1980, 315));
+    m_webButtons = {command1, command2, command8};
 
     m_panel = new QFrame(client);
     m_panel->setObjectName(QStringLiteral("Shape1"));
@@ -123,7 +132,7 @@ Launcher::Launcher(WindowRegistry& registry, UrlOpener openUrl, QWidget* parent)
     const QString panelCaptions[5] = {QStringLiteral("Ithaca High School Physics"),
                                       QStringLiteral("Virtual Physics Lab"),
                                       QStringLiteral("Interactive Physics and Math "),
-                                      QStringLiteral("Physics 2000"), QStringLiteral("Hide")};
+                                      QStringLiteral("Physics 2000"), tr("Hide")};
     const char* panelNames[5] = {"Command3", "Command4", "Command5", "Command6", "Command7"};
     for (int i = 0; i < 5; ++i) {
         m_panelButtons[i] = webButton(client, panelNames[i], panelCaptions[i],
@@ -166,13 +175,14 @@ void Launcher::addMenuEntries()
     for (const LabEntry& entry : labTable()) {
         QAction* action = nullptr;
         if (entry.place == LaunchPlace::Menu) {
-            action = menuBar()->addAction(QString::fromLatin1(entry.caption));
+            action = menuBar()->addAction(tr(entry.caption));
         } else if (entry.place == LaunchPlace::Explore) {
             if (!explore) {
-                explore = menuBar()->addMenu(QStringLiteral("Explore"));
+                explore = menuBar()->addMenu(tr("Explore"));
                 explore->setObjectName(QStringLiteral("Explore"));
+                m_explore = explore;
             }
-            action = explore->addAction(QString::fromLatin1(entry.caption));
+            action = explore->addAction(tr(entry.caption));
         } else {
             continue;
         }
@@ -288,6 +298,33 @@ void Launcher::Command7_Click()
 void Launcher::Command8_Click()
 {
     setPanelVisible(true);
+}
+
+void Launcher::retranslate()
+{
+    for (const LabEntry& entry : labTable()) {
+        const QString control = QString::fromLatin1(entry.control);
+        if (entry.place == LaunchPlace::Button) {
+            if (auto* button = findChild<QPushButton*>(control))
+                setCaption(button, tr(entry.caption));
+        } else if (auto* action = findChild<QAction*>(control)) {
+            action->setText(tr(entry.caption));
+        }
+    }
+    if (m_explore)
+        m_explore->setTitle(tr("Explore"));
+    setCaption(m_quit, tr("Quit"));
+    setCaption(m_webButtons[0], tr("From the Exploratorium"));
+    setCaption(m_webButtons[1], tr("See the Geometry Center"));
+    setCaption(m_webButtons[2], tr("Web Physics Sites"));
+    setCaption(m_panelButtons[4], tr("Hide"));
+}
+
+void Launcher::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && m_quit)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void Launcher::closeEvent(QCloseEvent* event)

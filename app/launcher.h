@@ -8,6 +8,7 @@
 
 class QPushButton;
 class QFrame;
+class QMenu;
 
 namespace lumenary
 {
@@ -54,6 +55,8 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A change of language retranslates the launcher's captions and menus at once.
+    void changeEvent(QEvent* event) override;
 
 private:
     // The menu-bar entries of the table of labs, and its "Explore" menu when it has entries.
@@ -66,12 +69,17 @@ private:
     // Shows the window of the table row whose launcher control is named control.
     void showWindowOf(const char* control);
     void openWebSite(int index);
+    // Writes every caption and menu text in the running language.
+    void retranslate();
     void setPanelVisible(bool visible);
 
     WindowRegistry& m_registry;
     UrlOpener m_openUrl;
     QFrame* m_panel = nullptr;
     std::array<QPushButton*, 5> m_panelButtons{};
+    QPushButton* m_quit = nullptr;
+    std::array<QPushButton*, 3> m_webButtons{}; // Command1, Command2, Command8
+    QMenu* m_explore = nullptr;
 };
 
 // Ends the program at once, with every window, without any window's close handling.

@@ -20,7 +20,8 @@ enum class LaunchPlace { Button, Menu, Explore };
 struct LabEntry {
     const char* window;  // the registry's name for the window
     const char* control; // objectName of the launcher's button or menu entry
-    const char* caption; // the control's caption
+    const char* caption; // the control's caption, in English: marked with
+                         // QT_TRANSLATE_NOOP("lumenary::Launcher", ...), shown translated
     LaunchPlace place;
     QPoint at;                              // a button's top-left corner, in twips
     std::function<QWidget*()> createWindow; // builds the window, without a parent
@@ -30,9 +31,9 @@ struct LabEntry {
 // order. Adding a window is adding its row; the launcher makes its control and the registry
 // creates the window the first time it is shown:
 //
-//     {"PrismSpectrum", "PrismSpectrum", "Prism Spectrum", LaunchPlace::Explore, {},
+//     {"PrismSpectrum", "PrismSpectrum",
+//      QT_TRANSLATE_NOOP("lumenary::Launcher", "Prism Spectrum"), LaunchPlace::Explore, {},
 //      createPrismSpectrumWindow},
-//     {"Prism", "PrismPlotter", "Prism", LaunchPlace::Button, {7020, 3375}, createPrismWindow},
 const std::vector<LabEntry>& labTable();
 
 // Makes every window of the table known to the registry under its name.

@@ -1,5 +1,7 @@
 #include "window_registry.h"
 
+#include "language.h"
+
 namespace lumenary
 {
 
@@ -19,6 +21,13 @@ void WindowRegistry::add(const QString& name, Factory factory)
 QWidget* WindowRegistry::show(const QString& name)
 {
     QWidget* window = find(name);
+    if (window && window->isHidden() && m_languages.value(name) != currentLanguage()) {
+        // Its replacement speaks the new language; only a launcher's control asks for it, never
+        // the window itself, so it is not in one of its own handlers.
+        delete window;
+        m_windows.remove(name);
+        window = nullptr;
+    }
     if (!window) {
         const auto factory = m_factories.constFind(name);
         if (factory == m_factories.constEnd())
@@ -27,6 +36,7 @@ QWidget* WindowRegistry::show(const QString& name)
         if (!window)
             return nullptr;
         m_windows.insert(name, window);
+        m_languages.insert(name, currentLanguage());
     }
     window->show();
     window->raise();

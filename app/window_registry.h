@@ -11,7 +11,8 @@ namespace lumenary
 {
 
 // Creates each window the first time it is shown and shows the same one ever after. A window
-// that destroys itself (the about box) is created afresh by the next show.
+// that destroys itself (the about box) is created afresh by the next show, and so is a hidden
+// window made in another language than the running one (its texts are fixed when it is made).
 class WindowRegistry
 {
 public:
@@ -35,6 +36,7 @@ public:
 private:
     QHash<QString, Factory> m_factories;
     QHash<QString, QPointer<QWidget>> m_windows;
+    QHash<QString, QString> m_languages; // the running language when each window was made
     QStringList m_order;
 };
 

@@ -1,14 +1,15 @@
-// "Light at a Boundary": a new angle of incidence (the state computed afresh, the picture and
-// the chart repainted) and one frame of the moving waves, on the picture and chart at their
-// opening sizes under the offscreen platform.
+// "Light at a Boundary" on the real window at its opening size under the offscreen platform: a
+// new angle of incidence (the state computed afresh, every read-out written, the picture and
+// the chart repainted), a new medium, and the moving waves, frame by frame and playing.
 #include "bench_support.h"
 
-#include "boundary_chart.h"
 #include "boundary_picture.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QEventLoop>
-#include <QHBoxLayout>
+#include <QSlider>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -22,60 +23,56 @@ using namespace lumenary::boundary;
 namespace
 {
 
-// The picture and the chart side by side at their opening sizes, shown.
-struct Views {
-    QWidget frame;
-    BoundaryPicture* picture;
-    BoundaryChart* chart;
+constexpr int kAir = 1;
+constexpr int kDiamond = 14;
+constexpr int kCrownGlass = 17;
+constexpr int kS = 0, kUnpolarised = 2;
 
-    Views(int medium1, int medium2, Polarisation polarisation, bool waves)
-    {
-        auto* layout = new QHBoxLayout(&frame);
-        picture = new BoundaryPicture;
-        chart = new BoundaryChart;
-        picture->setObjectName(QStringLiteral("boundaryPicture"));
-        chart->setObjectName(QStringLiteral("boundaryChart"));
-        layout->addWidget(picture);
-        layout->addWidget(chart);
-        frame.resize(picture->sizeHint().width() + chart->sizeHint().width() + 30, 440);
-        picture->setWaves(waves);
-        picture->setPlaying(false);
-        show(medium1, medium2, 45.0, polarisation);
-        frame.show();
-        settle();
-    }
-    void show(int medium1, int medium2, double degrees, Polarisation polarisation)
-    {
-        const auto state = boundaryState({medium1, medium2, 589.3, degrees, polarisation});
-        if (!state)
-            qFatal("no state");
-        picture->setState(*state);
-        chart->setState(*state);
-    }
+struct Window {
+    QWidget* w;
+    QSlider* angle;
+    BoundaryPicture* picture;
+    QWidget* chart;
 };
 
-// A step of the angle slider, a tenth of a degree back and forth: the state, both views
-// repainted. range(0): 0 rays only, 1 with the wave view.
+// The window with the media, the angle (in tenths) and the polarisation set, the wave view on or
+// off, the waves paused (so that only the event measured paints).
+Window prepared(int medium1, int medium2, int tenths, int polarisation, bool waves)
+{
+    QWidget* w = window(QStringLiteral("Boundary"));
+    Window v{w, control<QSlider>(w, "incidenceSlider"),
+             control<BoundaryPicture>(w, "boundaryPicture"), control<QWidget>(w, "boundaryChart")};
+    control<QComboBox>(w, "medium1List")->setCurrentIndex(medium1);
+    control<QComboBox>(w, "medium2List")->setCurrentIndex(medium2);
+    control<QComboBox>(w, "polarisationList")->setCurrentIndex(polarisation);
+    v.angle->setValue(tenths);
+    control<QCheckBox>(w, "wavesCheck")->setChecked(waves);
+    v.picture->setPlaying(false);
+    settle();
+    return v;
+}
+
+// A step of the angle slider, a tenth of a degree back and forth. range(0): 0 rays only, 1 with
+// the wave view.
 void BoundaryAngleStep(benchmark::State& state)
 {
-    Views v(kAirPosition, kCrownGlassPosition, Polarisation::Unpolarised, state.range(0) != 0);
+    const Window v = prepared(kAir, kCrownGlass, 450, kUnpolarised, state.range(0) != 0);
     int i = 0;
     for (auto _ : state) {
-        v.show(kAirPosition, kCrownGlassPosition, i++ % 2 == 0 ? 45.1 : 45.0,
-               Polarisation::Unpolarised);
+        v.angle->setValue(i++ % 2 == 0 ? 451 : 450);
         settlePainting({v.picture, v.chart}, "BoundaryAngleStep");
     }
 }
 BENCHMARK(BoundaryAngleStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// A new pair of media, so that the chart's curves are computed and drawn afresh.
+// A new second medium, so that the chart's curves are computed and drawn afresh.
 void BoundaryMediaChoice(benchmark::State& state)
 {
-    Views v(kAirPosition, kCrownGlassPosition, Polarisation::Unpolarised, true);
+    const Window v = prepared(kAir, kCrownGlass, 450, kUnpolarised, true);
+    auto* list = control<QComboBox>(v.w, "medium2List");
     int i = 0;
     for (auto _ : state) {
-        v.show(kAirPosition, i++ % 2 == 0 ? 14 : kCrownGlassPosition, 45.0,
-               Polarisation::Unpolarised);
+        list->setCurrentIndex(i++ % 2 == 0 ? kDiamond : kCrownGlass);
         settlePainting({v.picture, v.chart}, "BoundaryMediaChoice");
     }
 }
@@ -87,11 +84,8 @@ BENCHMARK(BoundaryMediaChoice)->Unit(benchmark::kMillisecond);
 void BoundaryWaveFrame(benchmark::State& state)
 {
     const bool reflected = state.range(0) != 0;
-    Views v(reflected ? kCrownGlassPosition : kAirPosition,
-            reflected ? kAirPosition : kCrownGlassPosition, Polarisation::S, true);
-    if (reflected)
-        v.show(kCrownGlassPosition, kAirPosition, 60.0, Polarisation::S);
-    settle();
+    const Window v = reflected ? prepared(kCrownGlass, kAir, 600, kS, true)
+                               : prepared(kAir, kCrownGlass, 450, kS, true);
     double phase = 0.0;
     for (auto _ : state) {
         phase += 2.0 * std::numbers::pi / 60.0;
@@ -120,7 +114,7 @@ public:
 // (CPU time / wall time is the share of one core).
 void BoundaryWaveAnimation(benchmark::State& state)
 {
-    Views v(kAirPosition, kCrownGlassPosition, Polarisation::S, true);
+    const Window v = prepared(kAir, kCrownGlass, 450, kS, true);
     PaintCount count;
     v.picture->installEventFilter(&count);
     v.picture->setPlaying(true);

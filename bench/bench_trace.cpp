@@ -2,13 +2,15 @@
 // Fresnel reflection, a ray caught between two mirrors for a million interactions, the growth
 // with the number of elements, and the retrace after one element moves. Each iteration takes the
 // scene (building its surfaces and box trees) and traces it from nothing, as the window does when
-// a scene is opened; Retrace100AfterMove times what a drag costs.
+// a scene is opened; Retrace100AfterMove times what a drag costs. The trace uses every core
+// unless a row says one thread (threads:1); CPU time then adds up all the threads.
 #include "scene.h"
 #include "tracer.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 using namespace lumenary;
@@ -83,23 +85,72 @@ void count(benchmark::State& state, const Tracer& t)
         state.SkipWithError("the trace was cut by max_segments");
 }
 
-// range(0): 0 Fresnel off, 1 on (min_intensity 0.01).
-void Trace100Elements(benchmark::State& state)
+// Takes the scene and traces it from nothing on at most `threads` threads (0: all the cores), in
+// calls of `perCall` segments, as often as the benchmark asks; the last trace is kept.
+std::unique_ptr<Tracer> traceRepeatedly(benchmark::State& state, const Scene& s, int threads,
+                                        std::int64_t perCall)
 {
-    const Scene s = gridScene(10, 10, 40, state.range(0) != 0);
     std::unique_ptr<Tracer> last;
     for (auto _ : state) {
         auto t = std::make_unique<Tracer>();
+        t->setThreads(threads);
         t->setScene(s);
-        t->run();
+        while (!t->run(perCall)) {
+        }
         // The previous trace is freed outside the timing.
         state.PauseTiming();
         last = std::move(t);
         state.ResumeTiming();
     }
+    return last;
+}
+
+// range(0): 0 Fresnel off, 1 on (min_intensity 0.01). On all the cores (the targets' case), and
+// on one thread for the cost of the work itself.
+void traceGrid(benchmark::State& state, int threads)
+{
+    const Scene s = gridScene(10, 10, 40, state.range(0) != 0);
+    const auto last = traceRepeatedly(state, s, threads, std::numeric_limits<std::int64_t>::max());
     count(state, *last);
 }
-BENCHMARK(Trace100Elements)->ArgName("fresnel")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+void Trace100Elements(benchmark::State& state)
+{
+    traceGrid(state, 0);
+}
+void Trace100ElementsOneThread(benchmark::State& state)
+{
+    traceGrid(state, 1);
+}
+// Wall time decides the iterations; CPU time is that of all threads together.
+BENCHMARK(Trace100Elements)
+    ->ArgName("fresnel")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(Trace100ElementsOneThread)
+    ->ArgName("fresnel")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The Fresnel scene traced as the window does it: calls of 20,000 segments, one a frame.
+void Trace100ElementsInFrames(benchmark::State& state)
+{
+    const Scene s = gridScene(10, 10, 40, true);
+    const auto last = traceRepeatedly(state, s, static_cast<int>(state.range(0)), 20000);
+    count(state, *last);
+}
+BENCHMARK(Trace100ElementsInFrames)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(0)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 // A ray between two parallel mirrors, stopped by max_interactions after a million reflections.
 void MirrorTrapMillion(benchmark::State& state)
@@ -109,16 +160,7 @@ void MirrorTrapMillion(benchmark::State& state)
     s.maxSegments = 2000000;
     s.elements = {element(RaySource{{0, 0}, 90, {}}), element(Mirror{{-1, 1}, {1, 1}}),
                   element(Mirror{{-1, -1}, {1, -1}})};
-    std::unique_ptr<Tracer> last;
-    for (auto _ : state) {
-        auto t = std::make_unique<Tracer>();
-        t->setScene(s);
-        t->run();
-        // The previous trace is freed outside the timing.
-        state.PauseTiming();
-        last = std::move(t);
-        state.ResumeTiming();
-    }
+    const auto last = traceRepeatedly(state, s, 0, std::numeric_limits<std::int64_t>::max());
     if (last->counts().cutInteractions != 1)
         state.SkipWithError("the ray was not stopped by max_interactions");
     count(state, *last);
@@ -131,19 +173,16 @@ void TraceGrowth(benchmark::State& state)
 {
     const int side = static_cast<int>(state.range(0));
     const Scene s = gridScene(side, side, 10, false);
-    std::unique_ptr<Tracer> last;
-    for (auto _ : state) {
-        auto t = std::make_unique<Tracer>();
-        t->setScene(s);
-        t->run();
-        // The previous trace is freed outside the timing.
-        state.PauseTiming();
-        last = std::move(t);
-        state.ResumeTiming();
-    }
+    const auto last = traceRepeatedly(state, s, static_cast<int>(state.range(1)),
+                                      std::numeric_limits<std::int64_t>::max());
     count(state, *last);
 }
-BENCHMARK(TraceGrowth)->ArgName("side")->Arg(3)->Arg(10)->Arg(32)->Unit(benchmark::kMillisecond);
+BENCHMARK(TraceGrowth)
+    ->ArgNames({"side", "threads"})
+    ->ArgsProduct({{3, 10, 32}, {1, 0}})
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The same grids with one small mirror a kilometre away: the surfaces crowd into few cells of a
 // grid over everything, so the tracer searches its box tree instead, whose cost per segment
@@ -153,30 +192,24 @@ void TraceGrowthBoxTree(benchmark::State& state)
     const int side = static_cast<int>(state.range(0));
     Scene s = gridScene(side, side, 10, false);
     s.elements.push_back(element(Mirror{{900000, 900000}, {900001, 900000}}));
-    std::unique_ptr<Tracer> last;
-    for (auto _ : state) {
-        auto t = std::make_unique<Tracer>();
-        t->setScene(s);
-        t->run();
-        state.PauseTiming();
-        last = std::move(t);
-        state.ResumeTiming();
-    }
+    const auto last = traceRepeatedly(state, s, static_cast<int>(state.range(1)),
+                                      std::numeric_limits<std::int64_t>::max());
     count(state, *last);
 }
 BENCHMARK(TraceGrowthBoxTree)
-    ->ArgName("side")
-    ->Arg(3)
-    ->Arg(10)
-    ->Arg(32)
+    ->ArgNames({"side", "threads"})
+    ->ArgsProduct({{3, 10, 32}, {1, 0}})
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 
 // One lens of the 100-element scene moved back and forth: only the paths that met it, before or
-// after, are traced again.
+// after, are traced again. range(0): threads (0: all the cores).
 void Retrace100AfterMove(benchmark::State& state)
 {
     Scene s = gridScene(10, 10, 40, false);
     Tracer t;
+    t.setThreads(static_cast<int>(state.range(0)));
     t.setScene(s);
     t.run();
     auto& lens = std::get<SphericalLens>(s.elements[1 + 5 * 10 + 5].shape);
@@ -191,7 +224,13 @@ void Retrace100AfterMove(benchmark::State& state)
     count(state, t);
     state.counters["paths_retraced"] = static_cast<double>(retraced);
 }
-BENCHMARK(Retrace100AfterMove)->Unit(benchmark::kMillisecond);
+BENCHMARK(Retrace100AfterMove)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(0)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -28,11 +28,11 @@ namespace
 
 QString chooseFileByDialog(QWidget* parent, const QString& suggested)
 {
-    QFileDialog dialog(parent, QStringLiteral("Save Picture As"));
+    QFileDialog dialog(parent, ExportActions::tr("Save Picture As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QStringList filters{QStringLiteral("PNG image (*.png)"),
-                              QStringLiteral("SVG drawing (*.svg)"),
-                              QStringLiteral("PDF document (*.pdf)")};
+    const QStringList filters{ExportActions::tr("PNG image (*.png)"),
+                              ExportActions::tr("SVG drawing (*.svg)"),
+                              ExportActions::tr("PDF document (*.pdf)")};
     const QStringList suffixes{QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")};
     dialog.setNameFilters(filters);
     // A name typed without a type gets the chosen filter's type (PNG unless another is chosen),
@@ -86,16 +86,13 @@ ExportActions::ExportActions(QWidget* window, std::unique_ptr<PictureSource> sou
       m_reportError(reportByMessageBox)
 {
     setObjectName(QStringLiteral("exportActions"));
-    m_actions << addAction(QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
-                           &ExportActions::copy)
-              << addAction(QStringLiteral("Save Picture As…"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    m_actions << addAction(tr("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), &ExportActions::copy)
+              << addAction(tr("Save Picture As…"), QKeySequence(Qt::CTRL | Qt::Key_S),
                            &ExportActions::savePictureAs)
-              << addAction(QStringLiteral("Print…"), QKeySequence(Qt::CTRL | Qt::Key_P),
-                           &ExportActions::print)
-              << addAction(QStringLiteral("Copy Values"),
-                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+              << addAction(tr("Print…"), QKeySequence(Qt::CTRL | Qt::Key_P), &ExportActions::print)
+              << addAction(tr("Copy Values"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                            &ExportActions::copyValues);
-    auto* menuKey = new QAction(QStringLiteral("Menu"), this);
+    auto* menuKey = new QAction(tr("Menu"), this);
     menuKey->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
     menuKey->setShortcutContext(Qt::WindowShortcut);
     connect(menuKey, &QAction::triggered, this, &ExportActions::showMenuAtSurface);
@@ -159,7 +156,7 @@ void ExportActions::savePictureAs()
     if (QDir(folder).exists())
         lastFolder() = folder;
     if (const auto failure = savePicture(*m_source, fileName, m_window->windowTitle()))
-        m_reportError(m_window, QStringLiteral("The picture could not be saved as “%1”.\n\n%2")
+        m_reportError(m_window, tr("The picture could not be saved as “%1”.\n\n%2")
                                     .arg(QDir::toNativeSeparators(fileName), *failure));
 }
 
@@ -170,7 +167,7 @@ void ExportActions::print()
     if (!m_choosePrinter(m_window, printer))
         return;
     if (!printPicture(*m_source, printer, m_window->windowTitle(), values()))
-        m_reportError(m_window, QStringLiteral("The picture could not be printed."));
+        m_reportError(m_window, tr("The picture could not be printed."));
 }
 
 void ExportActions::showMenu(QPoint globalPos)

@@ -3,6 +3,7 @@
 #include "picture_source.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -48,7 +49,9 @@ bool writeSvg(const PictureSource& source, QIODevice& device, const QString& tit
     svg.setResolution(static_cast<int>(kScreenDpi));
     svg.setTitle(title);
     const QString note = source.rasterNote();
-    svg.setDescription(note.isEmpty() ? QStringLiteral("Drawn by Varnel Lumenary.") : note);
+    svg.setDescription(note.isEmpty() ? QCoreApplication::translate("lumenary::PictureExport",
+                                                                    "Drawn by Varnel Lumenary.")
+                                      : note);
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
@@ -171,21 +174,25 @@ std::optional<QString> savePicture(const PictureSource& source, const QString& f
 {
     const std::optional<PictureFormat> format = formatForFile(fileName);
     if (!format)
-        return QStringLiteral("Pictures are saved as PNG, SVG or PDF files: end the name with "
-                              ".png, .svg or .pdf.");
+        return QCoreApplication::translate("lumenary::PictureExport",
+                                           "Pictures are saved as PNG, SVG or PDF files: end the "
+                                           "name with .png, .svg or .pdf.");
     // The file is made in memory first: a picture that cannot be drawn and a disk that takes no
     // more are then different failures, and the disk's is the system's own words.
     QBuffer made;
     made.open(QIODevice::WriteOnly);
     if (!writePicture(source, *format, made, title))
-        return QStringLiteral("The picture could not be drawn.");
+        return QCoreApplication::translate("lumenary::PictureExport",
+                                           "The picture could not be drawn.");
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
     if (!writeAll(file, made.data())) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("The file could not be written whole.");
+        const QString reason =
+            file.error() != QFileDevice::NoError
+                ? file.errorString()
+                : QCoreApplication::translate("lumenary::PictureExport",
+                                              "The file could not be written whole.");
         file.cancelWriting();
         return reason;
     }

@@ -3,6 +3,7 @@
 #include "picture_replay.h"
 #include "plot_widget.h"
 
+#include <QCoreApplication>
 #include <QGraphicsView>
 #include <QPainter>
 
@@ -49,8 +50,9 @@ QString PlotPicture::rasterNote() const
 {
     if (!m_plot->record().overflowed())
         return {};
-    return QStringLiteral("The drawing holds more than %1 lines and points; it is embedded as an "
-                          "image at twice the on-screen resolution.")
+    return QCoreApplication::translate("lumenary::PictureSource",
+                                       "The drawing holds more than %1 lines and points; it is "
+                                       "embedded as an image at twice the on-screen resolution.")
         .arg(PictureRecord::kMaxPrimitives);
 }
 

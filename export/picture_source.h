@@ -14,6 +14,13 @@ class PlotWidget;
 // A drawing surface that can paint its picture anywhere: onto an image, an SVG or PDF file or a
 // printer page. Copy, save and print work through this alone, so any window's surface joins
 // them: a lab's plot, a custom-painted picture, a chart.
+//
+//     class SkyPicture final : public PictureSource {
+//         QWidget* surface() const override { return m_view; }
+//         QSize size() const override { return m_view->size(); }
+//         void paint(QPainter& p) const override { m_view->paintPicture(p, {0, 0, 400, 300}); }
+//     };
+//     installExportActions(window, std::make_unique<SkyPicture>(...));
 class PictureSource
 {
 public:

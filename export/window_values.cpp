@@ -5,6 +5,7 @@
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -99,7 +100,10 @@ std::optional<Entry> entryFor(const QWidget* w, const QStringList& readouts)
     }
     if (auto* button = qobject_cast<const QAbstractButton*>(w); button && button->isCheckable())
         return Entry{w, nameOf(w),
-                     button->isChecked() ? QStringLiteral("on") : QStringLiteral("off"), false};
+                     button->isChecked()
+                         ? QCoreApplication::translate("lumenary::WindowValues", "on")
+                         : QCoreApplication::translate("lumenary::WindowValues", "off"),
+                     false};
     return std::nullopt;
 }
 

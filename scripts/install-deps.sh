@@ -10,6 +10,7 @@ run_packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     nlohmann-json3-dev
+    qt6-l10n-tools qt6-translations-l10n
     fonts-liberation
     xdg-utils
 )

@@ -71,9 +71,9 @@ AboutBox::AboutBox(AboutBoxServices services, QWidget* parent)
     m_version = addLabel(this, "lblVersion", QString(), twips(1050, 780, 3885, 225));
     auto* description = addLabel(
         this, "lblDescription",
-        QStringLiteral("In this lab students explore the basics of reflection and refraction of "
-                       "light with mirrors, lenses, drops and prisms. Designed by the Varnel "
-                       "Lumenary team, December 2026."),
+        tr("In this lab students explore the basics of reflection and refraction of light with "
+           "mirrors, lenses, drops and prisms. Designed by the Varnel Lumenary team, December "
+           "2026."),
         twips(1050, 1125, 3885, 825));
     description->setPalette(black);
 
@@ -90,16 +90,16 @@ AboutBox::AboutBox(AboutBoxServices services, QWidget* parent)
 
     auto* disclaimer = addLabel(
         this, "lblDisclaimer",
-        QStringLiteral("Warning: this program was written in one week. It is not free of "
-                       "errors, and it is being tried out on the students of this course. If "
-                       "something looks wrong, tell your instructor."),
+        tr("Warning: this program was written in one week. It is not free of errors, and it is "
+           "being tried out on the students of this course. If something looks wrong, tell your "
+           "instructor."),
         twips(285, 2220, 3870, 1275));
     disclaimer->setPalette(black);
 
-    m_ok = addButton(this, "cmdOK", QStringLiteral("OK"), twips(4245, 2625, 1260, 345));
+    m_ok = addButton(this, "cmdOK", tr("OK"), twips(4245, 2625, 1260, 345));
     m_ok->setDefault(true);
-    auto* sysInfo = addButton(this, "cmdSysInfo", QStringLiteral("&System Info..."),
-                              twips(4260, 3090, 1245, 345));
+    auto* sysInfo =
+        addButton(this, "cmdSysInfo", tr("&System Info..."), twips(4260, 3090, 1245, 345));
     sysInfo->setAutoDefault(true);
     m_ok->setFocus();
     connect(m_ok, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
@@ -110,7 +110,7 @@ AboutBox::AboutBox(AboutBoxServices services, QWidget* parent)
 
 QString AboutBox::versionText()
 {
-    return QStringLiteral("Version %1.%2.%3")
+    return tr("Version %1.%2.%3")
         .arg(LUMENARY_VERSION_MAJOR)
         .arg(LUMENARY_VERSION_MINOR)
         .arg(LUMENARY_VERSION_PATCH);
@@ -118,7 +118,7 @@ QString AboutBox::versionText()
 
 void AboutBox::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About Lumenary.Exe"));
+    setWindowTitle(tr("About Lumenary.Exe"));
     m_version->setText(versionText());
     m_version->setAccessibleName(m_version->text());
     m_title->setText(QStringLiteral("Lumenary.Exe"));
@@ -145,7 +145,9 @@ void AboutBox::StartSysInfo()
         return m_services.startProgram(QString::fromLocal8Bit(program));
     };
     actions.showMessage = [this](const std::string& text) {
-        m_services.showMessage(this, QString::fromLatin1(text));
+        m_services.showMessage(this, text == kSysInfoUnavailable
+                                         ? tr("System Information Is Unavailable At This Time")
+                                         : QString::fromLatin1(text));
     };
     lumenary::StartSysInfo(*m_services.registry, actions);
 }

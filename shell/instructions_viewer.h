@@ -1,9 +1,12 @@
 #pragma once
 
+#include "asset_path.h"
 #include "lab_window.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QPushButton;
 class QTextEdit;
@@ -11,10 +14,20 @@ class QTextEdit;
 namespace lumenary
 {
 
-// The name of the instructions document.
+// The name of the instructions document (in English).
 inline constexpr char kInstructionsFile[] = "lumenary.rtf";
 
-// "Lumenary Instructions": the instructions document, read once when the window is created,
+// The name of the instructions document in a language: "lumenary.de.rtf"; the English
+// document for English.
+QString instructionsFile(const QString& language);
+
+// Where the document in language is, by the asset folder search: its translation, else the
+// English document; none when neither is found.
+std::optional<QString> findInstructions(const QString& language,
+                                        const QStringList& folders = assetFolders());
+
+// "Lumenary Instructions": the instructions document in the running language (else in
+// English), read once when the window is created,
 // and a Close button that hides the window so the next showing finds the same place.
 class InstructionsViewer final : public LabWindow
 {

@@ -1,5 +1,6 @@
 #include "caption_button.h"
 
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -16,7 +17,9 @@ void CaptionButton::paintEvent(QPaintEvent* event)
     initStyleOption(&option);
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     const QString caption = text();
-    if (fontMetrics().horizontalAdvance(caption) <= area.width() || !caption.contains(' ')) {
+    // Measured as shown: a mnemonic's "&" is drawn as an underline, not as a letter.
+    const QString shown = QString(caption).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    if (fontMetrics().horizontalAdvance(shown) <= area.width() || !caption.contains(' ')) {
         QPushButton::paintEvent(event);
         return;
     }
@@ -25,7 +28,7 @@ void CaptionButton::paintEvent(QPaintEvent* event)
     painter.drawControl(QStyle::CE_PushButton, option);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
 }
 
 } // namespace lumenary

@@ -2,6 +2,7 @@
 
 #include "accessible_text.h"
 #include "caption_button.h"
+#include "language.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -164,7 +165,7 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QRec
 {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleName(caption);
+    label->setAccessibleName(withoutSoftHyphens(caption));
     label->setGeometry(at);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
@@ -225,7 +226,7 @@ QCheckBox* addCheck(QWidget* parent, const char* name, const QString& caption, b
 {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setAccessibleName(caption);
+    box->setAccessibleName(withoutSoftHyphens(caption));
     box->setChecked(checked);
     box->setGeometry(at);
     return box;
@@ -278,7 +279,7 @@ void drawFocusFrame(QPainter& painter, const QWidget* widget)
 
 void labelField(QLabel* label, QWidget* field)
 {
-    field->setAccessibleName(label->text().trimmed());
+    field->setAccessibleName(withoutSoftHyphens(label->text().trimmed()));
     label->setBuddy(field);
 }
 

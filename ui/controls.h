@@ -32,7 +32,8 @@ QFont timesBold(double points);
 QFont arialBold(double points);
 
 // Controls placed at their twips positions, named for code and assistive technology alike:
-// the objectName is the control's name; the accessible name is its caption or label.
+// the objectName is the control's name; the accessible name is its caption or label (a
+// caption's soft hyphens left out).
 QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QRect at);
 // A label with no size in the layout: as large as its caption needs.
 QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QPoint topLeftTwips);
@@ -58,7 +59,8 @@ QComboBox* addList(QWidget* parent, const char* name, const QString& text, QRect
 // the whole widget, over its edge, with nothing filled.
 void drawFocusFrame(QPainter& painter, const QWidget* widget);
 
-// Gives field the text of label as its accessible name.
+// Gives field the text of label as its accessible name (without the soft hyphens of a caption
+// that wraps a long word).
 void labelField(QLabel* label, QWidget* field);
 
 // The decimal point of the user's locale, used for reading and writing numbers. (The default

@@ -1,6 +1,7 @@
 #include "external_open.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QMessageBox>
@@ -71,9 +72,10 @@ QPointer<QMessageBox>& failureBox()
 QString openFailedText(const QUrl& url)
 {
     if (url.isLocalFile())
-        return QStringLiteral("Could not open the file %1.")
+        return QCoreApplication::translate("lumenary::ExternalOpen", "Could not open the file %1.")
             .arg(QDir::toNativeSeparators(url.toLocalFile()));
-    return QStringLiteral("Could not open %1.").arg(url.toDisplayString());
+    return QCoreApplication::translate("lumenary::ExternalOpen", "Could not open %1.")
+        .arg(url.toDisplayString());
 }
 
 void showOpenFailure(const QUrl& url, QWidget* parent)

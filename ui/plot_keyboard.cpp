@@ -57,7 +57,7 @@ QString PlotWidget::crosshairText() const
     if (m_crosshair.x() < 0)
         return QString();
     const Point at = userFromWidget(QPointF(m_crosshair));
-    return QStringLiteral("x = %1, y = %2")
+    return tr("x = %1, y = %2")
         .arg(readoutText(at.x, Precision::Single7), readoutText(at.y, Precision::Single7));
 }
 

@@ -188,6 +188,11 @@ void TestKeyboardWalk::exploreTask_data()
         << "27.140\u00b0"
         << "skyView"
         << "primary bow";
+    QTest::newRow("light at a boundary: step the angle")
+        << 2 << "incidenceSlider" << QList<int>{Qt::Key_Right} << "Angle of refraction \u03b8\u2082"
+        << "27.8409\u00b0"
+        << "boundaryPicture"
+        << "Unpolarised light, 45.1\u00b0 in air onto N-BK7: 5.3 % reflected";
 }
 
 void TestKeyboardWalk::exploreTask()

@@ -16,6 +16,9 @@ app=com.varnel.Lumenary
 for f in bin/lumenary bin/lumenary-trace share/man/man1/lumenary-trace.1.gz \
          share/lumenary/scenes/kepler_telescope.lumenary \
          share/lumenary/lumenary.rtf share/lumenary/Reflct1.avi share/lumenary/Refract2.avi \
+         share/lumenary/lumenary.de.rtf share/lumenary/lumenary.fr.rtf share/lumenary/lumenary.es.rtf \
+         share/lumenary/translations/lumenary_de.qm share/lumenary/translations/lumenary_fr.qm \
+         share/lumenary/translations/lumenary_es.qm \
          share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
          share/doc/lumenary/copyright \
          share/icons/hicolor/32x32/apps/$app.png share/icons/hicolor/128x128/apps/$app.png \
@@ -31,6 +34,10 @@ echo "layout: ok"
 
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate --no-hints "$prefix/share/applications/$app.desktop"
+    for lang in de fr es; do
+        grep -q "^Comment\[$lang\]=" "$prefix/share/applications/$app.desktop" ||
+            { echo "the desktop entry has no comment in $lang"; exit 1; }
+    done
     echo "desktop entry: ok"
 fi
 if command -v appstreamcli >/dev/null; then

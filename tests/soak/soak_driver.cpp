@@ -3,6 +3,7 @@
 #include "launcher.h"
 #include "numbers.h"
 #include "plot_widget.h"
+#include "readout.h"
 #include "window_registry.h"
 
 #include <QAbstractButton>
@@ -555,6 +556,13 @@ QString Driver::check()
             if (isListText(field))
                 continue;
             const QString text = field->text();
+            // A read-out of a laid-out window may carry the words and units its core chose
+            // ("totally reflected", "589.3000 nm"); like a label, never a non-number word.
+            if (dynamic_cast<const Readout*>(field)) {
+                if (text.contains(nonNumberWord()))
+                    return describe(field) + QStringLiteral(" shows %1").arg(quoted(text));
+                continue;
+            }
             // A text the soak typed is the student's; any other is the program's and must be
             // a number or nothing.
             const auto typed = m_typed.constFind(field);

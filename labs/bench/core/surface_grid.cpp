@@ -24,7 +24,7 @@ bool SurfaceGrid::build(const std::vector<Box>& boxes)
     m_nx = m_ny = 0;
     m_start.clear();
     m_items.clear();
-    m_seen.clear();
+    m_itemCount = 0;
     if (boxes.size() < kMinItems)
         return false;
     Box all;
@@ -82,8 +82,9 @@ bool SurfaceGrid::build(const std::vector<Box>& boxes)
     m_ny = ny;
     m_cellW = cellW;
     m_cellH = cellH;
-    m_seen.assign(boxes.size(), 0u);
-    m_call = 0;
+    m_perCellX = 1.0 / cellW;
+    m_perCellY = 1.0 / cellH;
+    m_itemCount = boxes.size();
     return true;
 }
 

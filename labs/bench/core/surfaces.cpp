@@ -131,50 +131,10 @@ Box boxOf(const Surface& s)
 
 } // namespace
 
-int intersect(const Surface& s, Vec2 o, Vec2 d, bool onIt, double t[2])
+int curveHits(const Surface& s, Vec2 o, Vec2 d, bool onIt, double t[2])
 {
-    switch (s.shape) {
-    case SurfaceShape::Segment: {
-        if (onIt)
-            return 0;
-        const Vec2 e = s.b - s.a;
-        const double denom = cross(d, e);
-        if (denom == 0.0)
-            return 0;
-        const Vec2 w = s.a - o;
-        // t = cu / denom > 0 and 0 ≤ cv / denom ≤ 1, told by signs before dividing: most
-        // surfaces a ray is tested against are missed.
-        const double cu = cross(w, e);
-        const double cv = cross(w, d);
-        const bool meets = denom > 0.0 ? cu > 0.0 && cv >= 0.0 && cv <= denom
-                                       : cu < 0.0 && cv <= 0.0 && cv >= denom;
-        if (!meets)
-            return 0;
-        t[0] = cu / denom;
-        return std::isfinite(t[0]) && t[0] > 0.0 ? 1 : 0;
-    }
-    case SurfaceShape::Arc:
-        return arcHits(s, o, d, onIt, t);
-    case SurfaceShape::Parabola:
-        return parabolaHits(s, o, d, onIt, t);
-    }
-    return 0;
-}
-
-Vec2 surfaceNormal(const Surface& s, Vec2 q)
-{
-    switch (s.shape) {
-    case SurfaceShape::Segment:
-        return s.normal;
-    case SurfaceShape::Arc:
-        return normalised(s.normalSign * (q - s.centre));
-    case SurfaceShape::Parabola: {
-        const Vec2 side = perpendicular(s.normal);
-        const double v = dot(q - s.centre, side);
-        return normalised(-4.0 * s.radius * s.normal + 2.0 * v * side);
-    }
-    }
-    return s.normal;
+    return s.shape == SurfaceShape::Arc ? arcHits(s, o, d, onIt, t)
+                                        : parabolaHits(s, o, d, onIt, t);
 }
 
 CompiledScene::CompiledScene(const Scene& scene) : m_scene(scene)

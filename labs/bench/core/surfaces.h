@@ -44,11 +44,49 @@ struct Surface {
 // The distances t > 0 along a ray (unit direction) at which it meets a surface, up to two. A
 // ray that starts on the surface (onIt) meets a straight one nowhere else and a curved one at
 // most at its other crossing; a ray that only touches a curve, or runs along a line, meets
-// nothing.
-int intersect(const Surface& s, Vec2 origin, Vec2 direction, bool onIt, double t[2]);
+// nothing. Inline, as a search tests several surfaces a segment; curves are worked out in
+// curveHits.
+int curveHits(const Surface& s, Vec2 origin, Vec2 direction, bool onIt, double t[2]);
+inline int intersect(const Surface& s, Vec2 o, Vec2 d, bool onIt, double t[2])
+{
+    if (s.shape != SurfaceShape::Segment)
+        return curveHits(s, o, d, onIt, t);
+    if (onIt)
+        return 0;
+    const Vec2 e = s.b - s.a;
+    const double denom = cross(d, e);
+    if (denom == 0.0)
+        return 0;
+    const Vec2 w = s.a - o;
+    // t = cu / denom > 0 and 0 ≤ cv / denom ≤ 1, told by signs before dividing: most surfaces a
+    // ray is tested against are missed.
+    const double cu = cross(w, e);
+    const double cv = cross(w, d);
+    const bool meets =
+        denom > 0.0 ? cu > 0.0 && cv >= 0.0 && cv <= denom : cu < 0.0 && cv <= 0.0 && cv >= denom;
+    if (!meets)
+        return 0;
+    t[0] = cu / denom;
+    return std::isfinite(t[0]) && t[0] > 0.0 ? 1 : 0;
+}
 
-// The unit normal at a point of the surface (out of the glass for glass surfaces).
-Vec2 surfaceNormal(const Surface& s, Vec2 q);
+// The unit normal at a point of the surface (out of the glass for glass surfaces); inline, as
+// the tracer asks for one at almost every surface it meets.
+inline Vec2 surfaceNormal(const Surface& s, Vec2 q)
+{
+    switch (s.shape) {
+    case SurfaceShape::Segment:
+        return s.normal;
+    case SurfaceShape::Arc:
+        return normalised(s.normalSign * (q - s.centre));
+    case SurfaceShape::Parabola: {
+        const Vec2 side = perpendicular(s.normal);
+        const double v = dot(q - s.centre, side);
+        return normalised(-4.0 * s.radius * s.normal + 2.0 * v * side);
+    }
+    }
+    return s.normal;
+}
 
 // A glass element as a region of space with its medium.
 struct Region {
@@ -64,8 +102,8 @@ struct DetectorLine {
     Vec2 to;
 };
 
-// Everything a trace of one scene needs, built once per change of the scene. One trace at a time
-// may use it (its grid marks the surfaces each search has visited).
+// Everything a trace of one scene needs, built once per change of the scene and only read after
+// that: several threads may trace with it at once (each keeps its own SurfaceGrid::Visits).
 class CompiledScene
 {
 public:

@@ -13,7 +13,8 @@
 // surface by surface (the nearest one first), refracted by Snell's law with the indices on both
 // sides of the surface, reflected, split or stopped as the surface does, until it leaves the
 // scene, ends, or meets a limit; every cut counted. The rules for the special cases are in
-// docs/scene-format.md ("How light is traced").
+// docs/scene-format.md ("How light is traced"). A large trace runs on all the processor's cores,
+// each path whole on one of them, with the result of a trace of the paths one after the other.
 //
 //     Tracer tracer;
 //     tracer.setScene(scene);     // after any change: works out which paths the change touched
@@ -24,6 +25,8 @@ namespace lumenary::bench
 {
 
 class CompiledScene;
+class PathWalker;
+class WorkerPool;
 
 // How a segment began.
 enum class SegmentStart : std::uint8_t {
@@ -112,8 +115,17 @@ public:
     void setScene(const Scene& scene);
 
     // Traces until the scene is done or `segmentBudget` more segments were traced; true when
-    // done. The result is the same, bit for bit, however the work is divided.
+    // done. The result is the same, bit for bit, however the work is divided. The budget is
+    // spent in path order, as if one thread traced the paths one after the other: after each
+    // call the paths, counts and cuts are those of that trace, whatever the number of threads.
     bool run(std::int64_t segmentBudget = std::numeric_limits<std::int64_t>::max());
+
+    // The most threads a trace may use: 0 (the default) as many as the processor has, 1 the
+    // calling thread only; a negative number is ignored. Never more than the processor's cores
+    // (std::thread::hardware_concurrency()); a small trace uses one. Nothing else changes.
+    void setThreads(int threads);
+    // The most threads a large trace uses: setThreads' number, at most the processor's cores.
+    int threads() const;
 
     // True when every path is traced.
     bool finished() const;
@@ -129,36 +141,27 @@ public:
     TraceCounts counts() const;
 
 private:
-    // A ray still to be traced from a point: what the next segment starts with.
-    struct Part {
-        Vec2 origin;
-        Vec2 direction;
-        double intensity = 1.0;
-        std::int64_t interactions = 0;
-        std::int32_t parent = -1;
-        SegmentStart start = SegmentStart::Source;
-        std::uint8_t onCount = 0;
-        std::array<std::int32_t, 4> on{}; // the surfaces the origin lies on
-    };
     void restart();
     void startPath(std::size_t index);
-    void traceOne(Part part);
     void cutEverything();
-    double indexOf(const Medium& m) const;
+    const std::array<double, 4>& tableAt(double nanometres) const;
+    int workersFor(std::int64_t allowance) const;
+    std::int64_t traceAhead(std::int64_t budget, std::int64_t allowance, int workers);
 
     std::unique_ptr<CompiledScene> m_compiled;
     std::vector<TracedPath> m_paths;
     std::vector<std::size_t> m_queue;     // paths to trace, in order
     std::size_t m_next = 0;               // the next of m_queue to start
     std::int64_t m_current = -1;          // the path under way
-    std::vector<Part> m_stack;            // its parts still to trace
+    std::unique_ptr<PathWalker> m_walker; // its parts still to trace
     std::int64_t m_total = 0;             // segments held by all paths
     std::int64_t m_unstartedCut = 0;      // paths cut by max_segments before they started
     bool m_fromScratch = true;            // the paths are traced in order from the first
-    std::array<double, 4> m_tableIndex{}; // the dispersion table's indices at the path's colour
-    // The table's indices at each wavelength met so far, by wavelength.
+    // The dispersion table's indices at each wavelength of the paths, by wavelength.
     std::vector<std::pair<double, std::array<double, 4>>> m_indexCache;
-    double m_surroundings = 1.0;
+    int m_threads = 0;                                  // as setThreads
+    std::unique_ptr<WorkerPool> m_pool;                 // started when a trace is first split
+    std::vector<std::unique_ptr<PathWalker>> m_helpers; // the walkers of its threads
 };
 
 // Every path start of a scene's valid sources, in order: source, ray, wavelength.

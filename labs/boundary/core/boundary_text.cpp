@@ -1,6 +1,6 @@
 #include "boundary_text.h"
 
-#include "fixed_decimals.h"
+#include "numbers.h"
 
 #include <cmath>
 
@@ -15,7 +15,7 @@ const std::string kDegreeSign = "\u00b0";
 
 std::string fixed(double value, char point)
 {
-    return formatFixedLocal(value, kDecimals, point);
+    return formatFixed(value, kDecimals, point);
 }
 
 std::string degrees(double value, char point)
@@ -39,7 +39,7 @@ std::string amplitude(std::complex<double> a, bool complex, char point)
 // One decimal for sentences.
 std::string spoken(double value, char point)
 {
-    return formatFixedLocal(value, 1, point);
+    return formatFixed(value, 1, point);
 }
 
 std::string percent(double share, char point)

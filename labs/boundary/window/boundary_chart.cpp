@@ -1,7 +1,8 @@
 #include "boundary_chart.h"
 
 #include "boundary_text.h"
-#include "fixed_decimals.h"
+#include "controls.h"
+#include "numbers.h"
 
 #include <QPainter>
 
@@ -33,7 +34,8 @@ struct Panels {
 
 Panels panelsFor(const QRectF& t)
 {
-    const double font = std::clamp(t.height() / 32.0, 9.0, 15.0);
+    // Lettering by the smaller of height and width, so that a narrow chart keeps its labels.
+    const double font = std::clamp(std::min(t.height() / 32.0, t.width() / 30.0), 9.0, 15.0);
     const double left = t.left() + 4.0 * font;
     const double right = t.right() - 1.5 * font;
     const double top = t.top() + 3.3 * font;
@@ -62,7 +64,7 @@ double yAt(const QRectF& r, double value, double top)
 
 QString decimals(double value, int count)
 {
-    return QString::fromStdString(formatFixedLocal(value, count, '.'));
+    return QString::fromStdString(formatFixed(value, count, decimalPoint()));
 }
 
 // A panel's frame, grid and scale: the vertical axis from 0 to top in steps.
@@ -135,8 +137,8 @@ BoundaryChart::BoundaryChart(QWidget* parent) : QWidget(parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(240, 200);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Chart of the reflected and transmitted shares and the "
-                                     "phases against the angle of incidence"));
+    setAccessibleName(tr("Chart of the reflected and transmitted shares and the phases against "
+                         "the angle of incidence"));
 }
 
 void BoundaryChart::setState(const BoundaryState& state)
@@ -149,7 +151,7 @@ void BoundaryChart::setState(const BoundaryState& state)
         m_curves = angleCurves(state.n1(), state.n2());
     if (restyled)
         m_cacheValid = false;
-    setAccessibleDescription(QString::fromStdString(chartDescription(state, '.')));
+    setAccessibleDescription(QString::fromStdString(chartDescription(state, decimalPoint())));
     update();
 }
 
@@ -179,11 +181,10 @@ void BoundaryChart::paintCurves(QPainter& p, const QRectF& t) const
     p.setPen(kText);
     p.drawText(QRectF(panels.phase.left(), panels.phase.bottom() + 1.4 * panels.font,
                       panels.phase.width(), 1.4 * panels.font),
-               Qt::AlignCenter, QStringLiteral("angle of incidence \u03b8\u2081"));
+               Qt::AlignCenter, tr("angle of incidence \u03b8\u2081"));
     p.drawText(QRectF(panels.phase.left(), panels.phase.top() - 1.5 * panels.font,
                       panels.phase.width(), 1.4 * panels.font),
-               Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("phase of r_s (blue) and r_p (orange), degrees"));
+               Qt::AlignLeft | Qt::AlignVCenter, tr("phase of r_s and r_p (degrees)"));
 
     // The legend above the upper panel.
     const double ly = t.top() + 0.2 * panels.font;
@@ -199,24 +200,24 @@ void BoundaryChart::paintCurves(QPainter& p, const QRectF& t) const
     };
     legend(kS, QStringLiteral("s"));
     legend(kP, QStringLiteral("p"));
-    legend(kUnpolarised, QStringLiteral("unpolarised"));
+    legend(kUnpolarised, tr("unpolarised"));
     p.setPen(kText);
     p.drawText(QRectF(lx, ly, panels.power.right() - lx, 1.4 * panels.font),
-               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("R solid, T dashed"));
+               Qt::AlignRight | Qt::AlignVCenter, tr("R solid, T dashed"));
 
     const Polarisation chosen = s.settings.polarisation;
     const auto rs = [](const CurvePoint& c) { return c.powers.rs; };
     const auto rp = [](const CurvePoint& c) { return c.powers.rp; };
     const auto ts = [](const CurvePoint& c) { return c.powers.ts; };
     const auto tp = [](const CurvePoint& c) { return c.powers.tp; };
-    const auto r = [](const CurvePoint& c) { return c.powers.unpolarisedR(); };
-    const auto tr = [](const CurvePoint& c) { return c.powers.unpolarisedT(); };
+    const auto ru = [](const CurvePoint& c) { return c.powers.unpolarisedR(); };
+    const auto tu = [](const CurvePoint& c) { return c.powers.unpolarisedT(); };
     const bool onS = chosen == Polarisation::S;
     const bool onP = chosen == Polarisation::P;
     const bool onU = chosen == Polarisation::Unpolarised;
     p.setClipRect(panels.power.adjusted(-2, -2, 2, 2));
-    drawCurve(p, panels.power, m_curves, tr, 1.0, curvePen(kUnpolarised, onU, true));
-    drawCurve(p, panels.power, m_curves, r, 1.0, curvePen(kUnpolarised, onU, false));
+    drawCurve(p, panels.power, m_curves, tu, 1.0, curvePen(kUnpolarised, onU, true));
+    drawCurve(p, panels.power, m_curves, ru, 1.0, curvePen(kUnpolarised, onU, false));
     drawCurve(p, panels.power, m_curves, ts, 1.0, curvePen(kS, onS, true));
     drawCurve(p, panels.power, m_curves, tp, 1.0, curvePen(kP, onP, true));
     drawCurve(p, panels.power, m_curves, rs, 1.0, curvePen(kS, onS, false));
@@ -231,17 +232,16 @@ void BoundaryChart::paintCurves(QPainter& p, const QRectF& t) const
             curvePen(kP, !onS, false));
     } else {
         p.setPen(kText);
-        p.drawText(panels.phase, Qt::AlignCenter,
-                   QStringLiteral("equal indices: nothing is reflected"));
+        p.drawText(panels.phase, Qt::AlignCenter, tr("equal indices: nothing is reflected"));
     }
     p.setClipping(false);
 
     if (s.brewster)
-        drawMark(p, panels, *s.brewster,
-                 QStringLiteral("Brewster %1\u00b0").arg(decimals(*s.brewster, 2)), true);
+        drawMark(p, panels, *s.brewster, tr("Brewster %1\u00b0").arg(decimals(*s.brewster, 2)),
+                 true);
     if (s.critical)
-        drawMark(p, panels, *s.critical,
-                 QStringLiteral("critical %1\u00b0").arg(decimals(*s.critical, 2)), false);
+        drawMark(p, panels, *s.critical, tr("critical %1\u00b0").arg(decimals(*s.critical, 2)),
+                 false);
     p.restore();
 }
 
@@ -257,7 +257,8 @@ void BoundaryChart::paintMarker(QPainter& p, const QRectF& t) const
     p.setPen(QPen(kMarker, 1.5));
     p.drawLine(QPointF(x, panels.power.top()), QPointF(x, panels.power.bottom()));
     p.drawLine(QPointF(x, panels.phase.top()), QPointF(x, panels.phase.bottom()));
-    // The angle above the dots, so that a dot at the top stays in view.
+    // The angle at the top, the middle or the bottom of the panel, whichever lies farthest from
+    // both dots, so that it covers neither.
     QFont font = p.font();
     font.setPixelSize(static_cast<int>(panels.font));
     p.setFont(font);
@@ -265,10 +266,15 @@ void BoundaryChart::paintMarker(QPainter& p, const QRectF& t) const
     const double w = 6 * panels.font;
     const double left = std::clamp(x - w / 2, panels.power.left() - 2 * panels.font,
                                    panels.power.right() - w + panels.font);
-    const QRectF box(left, panels.power.top() + 0.3 * panels.font, w, 1.4 * panels.font);
+    double at = 0.93;
+    for (double place : {0.5, 0.07})
+        if (std::min(std::fabs(place - s.reflected()), std::fabs(place - s.transmitted())) >
+            std::min(std::fabs(at - s.reflected()), std::fabs(at - s.transmitted())))
+            at = place;
+    const QRectF box(left, yAt(panels.power, at, 1.0) - 0.7 * panels.font, w, 1.4 * panels.font);
     p.fillRect(box, kBackground);
     p.drawText(box, Qt::AlignCenter,
-               QStringLiteral("\u03b8\u2081 %1\u00b0").arg(decimals(s.settings.incidence, 1)));
+               tr("\u03b8\u2081 %1\u00b0").arg(decimals(s.settings.incidence, 1)));
     const double dot = std::max(3.0, panels.font * 0.35);
     const auto mark = [&](const QRectF& r, double value, double top, QColor c) {
         p.setPen(QPen(kBackground, 1.0));

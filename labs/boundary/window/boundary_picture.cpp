@@ -1,7 +1,8 @@
 #include "boundary_picture.h"
 
 #include "boundary_text.h"
-#include "fixed_decimals.h"
+#include "controls.h"
+#include "numbers.h"
 #include "optics_constants.h"
 #include "spectral_colour.h"
 
@@ -44,7 +45,7 @@ Frame frameFor(const QRectF& t)
     const double h = t.height();
     const double w = t.width();
     return {t.center(), h / 7.0, 0.9 * std::min(w, h) / 2.0, std::clamp(h / 28.0, 4.0, 22.0),
-            std::clamp(h / 30.0, 10.0, 18.0)};
+            std::clamp(std::min(h / 30.0, w / 26.0), 10.0, 18.0)};
 }
 
 QColor lightColour(double nanometres)
@@ -103,13 +104,24 @@ void drawAngle(QPainter& p, QPointF centre, double radius, double start, double 
               static_cast<int>(std::lround(span * 16)));
     const double middle = (start + span / 2.0) * kDegree;
     const QPointF at = centre + QPointF(std::cos(middle), -std::sin(middle)) * (radius + 14.0);
+    if (label.isEmpty())
+        return;
+    // On a dark plate, so that a wide ray passing under the label leaves it readable.
     const QRectF textBox(at.x() - 60, at.y() - 10, 120, 20);
+    const QRectF plate = p.boundingRect(textBox, Qt::AlignCenter, label).adjusted(-3, 0, 3, 0);
+    p.fillRect(plate, QColor(0, 0, 0, 150));
     p.drawText(textBox, Qt::AlignCenter, label);
+}
+
+// A number as the read-outs write it, with the user's decimal point.
+QString decimals(double value, int count)
+{
+    return QString::fromStdString(formatFixed(value, count, decimalPoint()));
 }
 
 QString oneDecimal(double value)
 {
-    return QString::fromStdString(formatFixedLocal(value, 1, '.'));
+    return decimals(value, 1);
 }
 
 QString text(std::string_view name)
@@ -121,13 +133,13 @@ QString fieldCaption(Polarisation p)
 {
     switch (p) {
     case Polarisation::S:
-        return QStringLiteral("field: E perpendicular to the plane (s)");
+        return BoundaryPicture::tr("field: E perpendicular to the plane (s)");
     case Polarisation::P:
-        return QStringLiteral("field: H perpendicular to the plane (p)");
+        return BoundaryPicture::tr("field: H perpendicular to the plane (p)");
     case Polarisation::Unpolarised:
         break;
     }
-    return QStringLiteral("field: the s part of unpolarised light");
+    return BoundaryPicture::tr("field: the s part of unpolarised light");
 }
 
 } // namespace
@@ -137,7 +149,7 @@ BoundaryPicture::BoundaryPicture(QWidget* parent) : QWidget(parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(240, 180);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Picture of the light at the boundary"));
+    setAccessibleName(tr("Picture of the light at the boundary"));
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(16);
     connect(&m_timer, &QTimer::timeout, this, &BoundaryPicture::advance);
@@ -164,7 +176,8 @@ void BoundaryPicture::setState(const BoundaryState& state)
                      static_cast<int>(c.blue() * k));
         }
     }
-    setAccessibleDescription(QString::fromStdString(pictureDescription(state, m_waves, '.')));
+    setAccessibleDescription(
+        QString::fromStdString(pictureDescription(state, m_waves, decimalPoint())));
     update();
 }
 
@@ -175,7 +188,8 @@ void BoundaryPicture::setWaves(bool on)
     m_waves = on;
     m_overlayValid = false;
     if (m_state)
-        setAccessibleDescription(QString::fromStdString(pictureDescription(*m_state, on, '.')));
+        setAccessibleDescription(
+            QString::fromStdString(pictureDescription(*m_state, on, decimalPoint())));
     updateTimer();
     update();
 }
@@ -310,15 +324,13 @@ void BoundaryPicture::paintOverlay(QPainter& p, const QRectF& t) const
     // Media names, the boundary and the normal.
     p.setPen(kText);
     const double pad = f.fontPixels * 0.6;
-    const QString n1 = QString::fromStdString(formatFixedLocal(s.n1(), 4, '.'));
-    const QString n2 = QString::fromStdString(formatFixedLocal(s.n2(), 4, '.'));
+    const QString n1 = decimals(s.n1(), 4);
+    const QString n2 = decimals(s.n2(), 4);
     p.drawText(QRectF(t.left() + pad, t.top() + pad, t.width() / 2, 2 * f.fontPixels),
-               Qt::AlignLeft | Qt::AlignTop,
-               QStringLiteral("%1, n = %2").arg(text(s.medium1.name), n1));
+               Qt::AlignLeft | Qt::AlignTop, tr("%1, n = %2").arg(text(s.medium1.name), n1));
     p.drawText(QRectF(t.left() + pad, t.bottom() - pad - 2 * f.fontPixels, t.width() / 2,
                       2 * f.fontPixels),
-               Qt::AlignLeft | Qt::AlignBottom,
-               QStringLiteral("%1, n = %2").arg(text(s.medium2.name), n2));
+               Qt::AlignLeft | Qt::AlignBottom, tr("%1, n = %2").arg(text(s.medium2.name), n2));
     p.setPen(QPen(kBoundaryLine, 1.5));
     p.drawLine(QPointF(t.left(), f.hit.y()), QPointF(t.right(), f.hit.y()));
     p.setPen(QPen(kNormal, 1.0, Qt::DashLine));
@@ -333,7 +345,7 @@ void BoundaryPicture::paintOverlay(QPainter& p, const QRectF& t) const
     const QPointF out(in.x(), -in.y());
     drawRay(p, f.hit - in * f.rayLength, f.hit, f.maxWidth, light);
     drawRay(p, f.hit, f.hit + out * f.rayLength, f.maxWidth * s.reflected(), light);
-    const QString reflected = QStringLiteral("R %1 %").arg(oneDecimal(100.0 * s.reflected()));
+    const QString reflected = tr("R %1 %").arg(oneDecimal(100.0 * s.reflected()));
     p.setPen(kText);
     const QPointF rEnd = f.hit + out * (f.rayLength * 0.75);
     p.drawText(
@@ -341,7 +353,7 @@ void BoundaryPicture::paintOverlay(QPainter& p, const QRectF& t) const
         Qt::AlignLeft | Qt::AlignBottom, reflected);
 
     const double arc = std::max(24.0, f.rayLength * 0.28);
-    drawAngle(p, f.hit, arc, 90.0, i, QStringLiteral("\u03b8\u2081 %1\u00b0").arg(oneDecimal(i)));
+    drawAngle(p, f.hit, arc, 90.0, i, tr("\u03b8\u2081 %1\u00b0").arg(oneDecimal(i)));
     drawAngle(p, f.hit, arc * 0.8, 90.0, -i, QString());
     if (s.refraction) {
         const QPointF down = downRight(*s.refraction);
@@ -350,24 +362,26 @@ void BoundaryPicture::paintOverlay(QPainter& p, const QRectF& t) const
         p.setPen(kText);
         p.drawText(QRectF(tEnd.x() + 8, tEnd.y(), 8 * f.fontPixels, 2 * f.fontPixels),
                    Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("T %1 %").arg(oneDecimal(100.0 * s.transmitted())));
+                   tr("T %1 %").arg(oneDecimal(100.0 * s.transmitted())));
         drawAngle(p, f.hit, arc, 270.0, *s.refraction,
-                  QStringLiteral("\u03b8\u2082 %1\u00b0").arg(oneDecimal(*s.refraction)));
+                  tr("\u03b8\u2082 %1\u00b0").arg(oneDecimal(*s.refraction)));
     } else if (!m_waves) {
         p.setPen(kText);
         p.drawText(QRectF(f.hit.x() + pad, f.hit.y() + pad, t.right() - f.hit.x() - 2 * pad,
                           2 * f.fontPixels),
-                   Qt::AlignLeft | Qt::AlignTop, QStringLiteral("totally reflected"));
+                   Qt::AlignLeft | Qt::AlignTop, tr("totally reflected"));
     }
 
     if (m_waves) {
         // The wavelengths, what the colours show, and the evanescent field's depth to scale.
         p.setPen(kText);
-        QString lines = QStringLiteral("\u03bb\u2081 %1 nm").arg(oneDecimal(s.wavelength1));
+        QString lines = tr("\u03bb\u2081 %1 nm").arg(oneDecimal(s.wavelength1));
         if (s.refraction)
-            lines += QStringLiteral("   \u03bb\u2082 %1 nm").arg(oneDecimal(s.wavelength2));
+            lines += tr("   \u03bb\u2082 %1 nm").arg(oneDecimal(s.wavelength2));
         lines += QLatin1Char('\n') + fieldCaption(s.settings.polarisation);
-        p.drawText(QRectF(t.center().x(), t.top() + pad, t.width() / 2 - pad, 3 * f.fontPixels),
+        // Below the medium's name, over the whole width: the caption is long.
+        p.drawText(QRectF(t.left() + pad, t.top() + pad + 1.4 * f.fontPixels, t.width() - 2 * pad,
+                          3 * f.fontPixels),
                    Qt::AlignRight | Qt::AlignTop, lines);
         if (s.penetrationDepth) {
             const double depth =
@@ -383,9 +397,9 @@ void BoundaryPicture::paintOverlay(QPainter& p, const QRectF& t) const
             p.drawLine(QPointF(x, f.hit.y()), QPointF(x, y));
             p.drawText(QRectF(t.center().x(), y + 2, t.width() / 2 - pad, 2 * f.fontPixels),
                        Qt::AlignRight | Qt::AlignTop,
-                       QStringLiteral("d %1 nm (field 1/e)%2")
-                           .arg(oneDecimal(*s.penetrationDepth),
-                                fits ? QString() : QStringLiteral(", beyond the picture")));
+                       fits ? tr("d %1 nm (field 1/e)").arg(oneDecimal(*s.penetrationDepth))
+                            : tr("d %1 nm (field 1/e), beyond the picture")
+                                  .arg(oneDecimal(*s.penetrationDepth)));
         }
     }
     p.restore();

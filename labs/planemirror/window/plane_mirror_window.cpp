@@ -24,20 +24,19 @@ void describe(PlotWidget* plot, const MirrorLab& lab)
 } // namespace
 
 PlaneMirrorWindow::PlaneMirrorWindow(QWidget* parent)
-    : LabWindow(QStringLiteral("PlaneMirror"), QStringLiteral("Plane Mirrors"), parent)
+    : LabWindow(QStringLiteral("PlaneMirror"), tr("Plane Mirrors"), parent)
 {
     m_plot = new PlotWidget(this);
     m_plot->setObjectName(QStringLiteral("Plot1"));
-    m_plot->setAccessibleName(QStringLiteral("Mirrors, object and rays"));
+    m_plot->setAccessibleName(tr("Mirrors, object and rays"));
     m_plot->setGeometry(twips(0, 105, 9000, 4500));
     m_plot->setBackground(Rgb{255, 255, 255});
 
-    auto* pmirror =
-        addButton(this, "PMirror", QStringLiteral("Plane Mirror"), twips(90, 4950, 1095, 525));
+    auto* pmirror = addButton(this, "PMirror", tr("Plane Mirror"), twips(90, 4950, 1095, 525));
     auto* twoMirrors =
-        addButton(this, "TwoMirrors", QStringLiteral("Two Mirrors"), twips(105, 5535, 1095, 525));
-    auto* clear = addButton(this, "Clear", QStringLiteral("Clear"), twips(7005, 5760, 1095, 525));
-    auto* quit = addButton(this, "Command1", QStringLiteral("Quit"), twips(7005, 5145, 1095, 525));
+        addButton(this, "TwoMirrors", tr("Two Mirrors"), twips(105, 5535, 1095, 525));
+    auto* clear = addButton(this, "Clear", tr("Clear"), twips(7005, 5760, 1095, 525));
+    auto* quit = addButton(this, "Command1", tr("Quit"), twips(7005, 5145, 1095, 525));
 
     auto* xLabel = addLabel(this, "Label1", QStringLiteral("x"), twips(1515, 5070, 465, 375));
     m_xvar = addField(this, "xvar", QStringLiteral("0"), twips(2130, 5025, 960, 375), true);
@@ -46,20 +45,18 @@ PlaneMirrorWindow::PlaneMirrorWindow(QWidget* parent)
     m_yvar = addField(this, "yvar", QStringLiteral("0"), twips(3675, 5010, 960, 375), true);
     labelField(yLabel, m_yvar);
 
-    m_angleText = addLabel(this, "angletext", QStringLiteral("Angle between Mirrors"),
-                           twips(1830, 5565, 1695, 270));
+    m_angleText =
+        addLabel(this, "angletext", tr("Angle between Mirrors"), twips(1830, 5565, 1695, 270));
     m_alpha = addField(this, "alpha", QStringLiteral("90"), twips(3705, 5505, 960, 375));
     labelField(m_angleText, m_alpha);
-    m_label3 =
-        addLabel(this, "Label3", QStringLiteral("Single Reflection"), twips(5055, 4860, 1710, 270));
+    m_label3 = addLabel(this, "Label3", tr("Single Reflection"), twips(5055, 4860, 1710, 270));
     m_label3->setFont(timesBold(9.75));
-    m_m11 = addCheck(this, "M11", QStringLiteral("Mirror 1"), true, twips(5040, 5115, 855, 315));
-    m_m21 = addCheck(this, "M21", QStringLiteral("Mirror 2"), false, twips(5985, 5115, 855, 315));
-    m_label4 =
-        addLabel(this, "Label4", QStringLiteral("Double Reflection"), twips(5040, 5700, 1710, 270));
+    m_m11 = addCheck(this, "M11", tr("Mirror 1"), true, twips(5040, 5115, 855, 315));
+    m_m21 = addCheck(this, "M21", tr("Mirror 2"), false, twips(5985, 5115, 855, 315));
+    m_label4 = addLabel(this, "Label4", tr("Double Reflection"), twips(5040, 5700, 1710, 270));
     m_label4->setFont(timesBold(9.75));
-    m_m12 = addCheck(this, "M12", QStringLiteral("Mirror 1"), false, twips(5040, 6000, 855, 315));
-    m_m22 = addCheck(this, "M22", QStringLiteral("Mirror 2"), false, twips(6000, 5985, 855, 315));
+    m_m12 = addCheck(this, "M12", tr("Mirror 1"), false, twips(5040, 6000, 855, 315));
+    m_m22 = addCheck(this, "M22", tr("Mirror 2"), false, twips(6000, 5985, 855, 315));
     // The two pairs share their captions; their group headings tell them apart.
     for (QCheckBox* box : {m_m11, m_m21})
         box->setAccessibleDescription(m_label3->text());

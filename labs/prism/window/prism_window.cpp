@@ -34,45 +34,41 @@ QLineEdit* addLabelledField(QWidget* parent, const char* labelName, const QStrin
 
 } // namespace
 
-PrismWindow::PrismWindow(QWidget* parent)
-    : LabWindow(QStringLiteral("Prism"), QStringLiteral("Prism"), parent)
+PrismWindow::PrismWindow(QWidget* parent) : LabWindow(QStringLiteral("Prism"), tr("Prism"), parent)
 {
     m_plot = new PlotWidget(this);
     m_plot->setObjectName(QStringLiteral("Plot2"));
-    m_plot->setAccessibleName(QStringLiteral("Prism and rays"));
+    m_plot->setAccessibleName(tr("Prism and rays"));
     m_plot->setGeometry(twips(210, 165, 5500, 5500));
     m_plot->setBackground(lumenary::palette(0));
 
     m_scroll = addScrollBar(this, "HScroll1", Qt::Horizontal, 1, 100, 1, 10, 50,
                             twips(225, 5775, 6180, 240));
     m_angle = addField(this, "angle", QStringLiteral("0"), twips(6390, 5775, 975, 255));
-    m_scroll->setAccessibleName(QStringLiteral("Prism rotation"));
-    m_angle->setAccessibleName(QStringLiteral("Rotation angle"));
-    auto* plotPrism =
-        addButton(this, "Command1", QStringLiteral("Plot Prism"), twips(495, 6135, 960, 480));
-    auto* clear = addButton(this, "Clear", QStringLiteral("Clear"), twips(1410, 6135, 960, 480));
-    m_phi =
-        addLabelledField(this, "Label1", QStringLiteral("Apex Angle"), twips(2520, 6240, 1155, 255),
-                         "Phi", QStringLiteral("60"), twips(3735, 6195, 390, 315));
-    m_nray = addLabelledField(this, "Label2", QStringLiteral("# Rays"), twips(4260, 6240, 660, 255),
-                              "NRay", QStringLiteral("30"), twips(4965, 6195, 390, 315));
-    m_check1 = addCheck(this, "Check1", QStringLiteral("Incident Rays Only"), true,
-                        twips(5865, 6090, 1830, 300));
-    m_check2 = addCheck(this, "Check2", QStringLiteral("Bottom Incident Rays"), false,
-                        twips(5865, 6360, 1830, 300));
-    auto* quit = addButton(this, "Quit", QStringLiteral("Quit"), twips(7875, 6135, 1095, 480));
+    m_scroll->setAccessibleName(tr("Prism rotation"));
+    m_angle->setAccessibleName(tr("Rotation angle"));
+    auto* plotPrism = addButton(this, "Command1", tr("Plot Prism"), twips(495, 6135, 960, 480));
+    auto* clear = addButton(this, "Clear", tr("Clear"), twips(1410, 6135, 960, 480));
+    m_phi = addLabelledField(this, "Label1", tr("Apex Angle"), twips(2520, 6240, 1155, 255), "Phi",
+                             QStringLiteral("60"), twips(3735, 6195, 390, 315));
+    m_nray = addLabelledField(this, "Label2", tr("# Rays"), twips(4260, 6240, 660, 255), "NRay",
+                              QStringLiteral("30"), twips(4965, 6195, 390, 315));
+    m_check1 =
+        addCheck(this, "Check1", tr("Incident Rays Only"), true, twips(5865, 6090, 1830, 300));
+    m_check2 =
+        addCheck(this, "Check2", tr("Bottom Incident Rays"), false, twips(5865, 6360, 1830, 300));
+    auto* quit = addButton(this, "Quit", tr("Quit"), twips(7875, 6135, 1095, 480));
 
-    addHeading(this, "Label3", QStringLiteral("Indices of Refraction"), twips(6735, 90, 2115, 285));
-    m_n1 = addLabelledField(this, "Label4", QStringLiteral("Medium"), twips(5910, 495, 780, 255),
-                            "n1", QStringLiteral("1"), twips(6735, 450, 525, 315));
-    m_n2 = addLabelledField(this, "Label5", QStringLiteral("Prism"), twips(7680, 495, 600, 255),
-                            "n2", localeNumber("1.5"), twips(8325, 450, 525, 315));
+    addHeading(this, "Label3", tr("Indices of Refraction"), twips(6735, 90, 2115, 285));
+    m_n1 = addLabelledField(this, "Label4", tr("Medium"), twips(5910, 495, 780, 255), "n1",
+                            QStringLiteral("1"), twips(6735, 450, 525, 315));
+    m_n2 = addLabelledField(this, "Label5", tr("Prism", "the prism's index"),
+                            twips(7680, 495, 600, 255), "n2", localeNumber("1.5"),
+                            twips(8325, 450, 525, 315));
     addReadouts();
-    auto* test =
-        addButton(this, "Test", QStringLiteral("Plot One Ray"), twips(5940, 5265, 1185, 405));
-    m_yh =
-        addLabelledField(this, "Label16", QStringLiteral("at height"), twips(7200, 5340, 690, 255),
-                         "yh", QStringLiteral("0"), twips(7920, 5295, 975, 315));
+    auto* test = addButton(this, "Test", tr("Plot One Ray"), twips(5940, 5265, 1185, 405));
+    m_yh = addLabelledField(this, "Label16", tr("at height"), twips(7200, 5340, 690, 255), "yh",
+                            QStringLiteral("0"), twips(7920, 5295, 975, 315));
 
     connect(m_scroll, &QScrollBar::valueChanged, this, &PrismWindow::HScroll1_Change);
     connect(plotPrism, &QPushButton::clicked, this, &PrismWindow::Command1_Click);
@@ -87,26 +83,25 @@ PrismWindow::PrismWindow(QWidget* parent)
 
 void PrismWindow::addReadouts()
 {
-    const QString incidence = QStringLiteral("Angle of Incidence");
-    const QString refraction = QStringLiteral("Angle of Refraction");
-    addHeading(this, "Label6", QStringLiteral("Left Surface"), twips(6735, 1185, 1800, 285));
+    const QString incidence = tr("Angle of Incidence");
+    const QString refraction = tr("Angle of Refraction");
+    addHeading(this, "Label6", tr("Left Surface"), twips(6735, 1185, 1800, 285));
     m_theta12 = addLabelledField(this, "Label7", incidence, twips(5820, 1530, 1530, 420), "theta12",
                                  QStringLiteral("0"), twips(7395, 1530, 1455, 315));
     m_theta1p2 = addLabelledField(this, "Label8", refraction, twips(5820, 1950, 1530, 420),
                                   "theta1p2", QStringLiteral("0"), twips(7395, 1950, 1455, 315));
-    addHeading(this, "Label9", QStringLiteral("Right Surface"), twips(6735, 2415, 1800, 285));
+    addHeading(this, "Label9", tr("Right Surface"), twips(6735, 2415, 1800, 285));
     m_theta22 = addLabelledField(this, "Label10", incidence, twips(5820, 2745, 1530, 420),
                                  "theta22", QStringLiteral("0"), twips(7395, 2745, 1455, 315));
     m_theta2p2 = addLabelledField(this, "Label11", refraction, twips(5820, 3180, 1530, 420),
                                   "theta2p2", QStringLiteral("0"), twips(7395, 3180, 1455, 315));
-    addHeading(this, "Label12", QStringLiteral("Bottom Surface"), twips(6735, 3645, 1800, 285));
+    addHeading(this, "Label12", tr("Bottom Surface"), twips(6735, 3645, 1800, 285));
     m_theta2b2 = addLabelledField(this, "Label13", incidence, twips(5820, 3975, 1530, 420),
                                   "theta2b2", QStringLiteral("0"), twips(7395, 3975, 1455, 315));
     m_theta2pb2 = addLabelledField(this, "Label14", refraction, twips(5820, 4365, 1530, 420),
                                    "theta2pb2", QStringLiteral("0"), twips(7410, 4365, 1455, 315));
-    m_dev =
-        addLabelledField(this, "Label15", QStringLiteral("Deviation"), twips(5820, 4845, 750, 255),
-                         "Dev", QStringLiteral("0"), twips(6600, 4800, 750, 315));
+    m_dev = addLabelledField(this, "Label15", tr("Deviation"), twips(5820, 4845, 750, 255), "Dev",
+                             QStringLiteral("0"), twips(6600, 4800, 750, 315));
 }
 
 PrismFields PrismWindow::fields() const

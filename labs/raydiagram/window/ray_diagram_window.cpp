@@ -25,32 +25,32 @@ RayDiagramWindow::RayDiagramWindow(RayDiagramDescription description, QWidget* p
     const auto& desc = m_description;
     m_plot = new PlotWidget(this);
     m_plot->setObjectName(QStringLiteral("Plot1"));
-    m_plot->setAccessibleName(QStringLiteral("Ray diagram: ") + desc.title);
+    m_plot->setAccessibleName(tr("Ray diagram: %1").arg(desc.title));
     m_plot->setGeometry(twips(195, desc.plotTop, 7095, 6165));
     m_plot->setBackground(desc.background);
 
     m_slider = addScrollBar(this, "HScroll1", Qt::Horizontal, 0, 500, 1, 10, 0,
                             twips(0, desc.scrollTop, 7155, 225));
     auto* sliderLabel =
-        addLabel(this, "Label9", QStringLiteral("Object Position"), twips(7230, 6360, 1200, 300));
+        addLabel(this, "Label9", tr("Object Position"), twips(7230, 6360, 1200, 300));
     labelField(sliderLabel, m_slider);
 
-    addLabel(this, "Label10", QStringLiteral("Window"), twips(7725, 0, 855, 270))
-        ->setFont(arialBold(9.75));
-    auto* xRange = addLabel(this, "Label5", QStringLiteral("x-range"), twips(7710, 255, 735, 300));
+    addLabel(this, "Label10", tr("Window"), twips(7725, 0, 855, 270))->setFont(arialBold(9.75));
+    auto* xRange = addLabel(this, "Label5", tr("x-range"), twips(7710, 255, 735, 300));
     m_xmin = addField(this, "xmin", desc.xminDefault, twips(7380, 495, 750, 345));
     m_xmax = addField(this, "xmax", desc.xmaxDefault, twips(8235, 495, 750, 345));
-    auto* yRange = addLabel(this, "Label6", QStringLiteral("y-range"), twips(7710, 900, 735, 300));
+    auto* yRange = addLabel(this, "Label6", tr("y-range"), twips(7710, 900, 735, 300));
     m_ymin = addField(this, "ymin", QStringLiteral("-20"), twips(7410, 1185, 750, 345));
     m_ymax = addField(this, "ymax", QStringLiteral("20"), twips(8235, 1185, 750, 345));
     // Each range label names both its fields; their descriptions tell them apart.
     for (auto [label, field, edge] :
-         {std::tuple(xRange, m_xmin, "left edge"), std::tuple(xRange, m_xmax, "right edge"),
-          std::tuple(yRange, m_ymin, "bottom edge"), std::tuple(yRange, m_ymax, "top edge")}) {
+         {std::tuple(xRange, m_xmin, tr("left edge")), std::tuple(xRange, m_xmax, tr("right edge")),
+          std::tuple(yRange, m_ymin, tr("bottom edge")),
+          std::tuple(yRange, m_ymax, tr("top edge"))}) {
         labelField(label, field);
-        field->setAccessibleDescription(QString::fromLatin1(edge));
+        field->setAccessibleDescription(edge);
     }
-    addLabel(this, "Label11", QStringLiteral("Parameters"), twips(7620, 1545, 1140, 270))
+    addLabel(this, "Label11", tr("Parameters"), twips(7620, 1545, 1140, 270))
         ->setFont(arialBold(9.75));
     auto* paramLabel = addLabel(this, "Label4", desc.paramCaption, desc.label4);
     m_param = addField(this, desc.paramName, desc.paramDefault, twips(8235, 1830, 750, 345));
@@ -59,16 +59,13 @@ RayDiagramWindow::RayDiagramWindow(RayDiagramDescription description, QWidget* p
     m_h = addField(this, "h", QStringLiteral("5"), twips(8235, 2250, 750, 345));
     labelField(hLabel, m_h);
 
-    addLabel(this, "Label12", QStringLiteral("Commands"), twips(7665, 2730, 1140, 270))
+    addLabel(this, "Label12", tr("Commands"), twips(7665, 2730, 1140, 270))
         ->setFont(arialBold(9.75));
-    auto* clear =
-        addButton(this, "Clear", QStringLiteral("Clear Plot"), twips(7620, 3015, 1305, 360));
-    auto* batch =
-        addButton(this, "Batch", QStringLiteral("Setup system"), twips(7620, 3390, 1305, 360));
-    auto* quit = addButton(this, "quit", QStringLiteral("Quit"), twips(7620, 3765, 1305, 360));
+    auto* clear = addButton(this, "Clear", tr("Clear Plot"), twips(7620, 3015, 1305, 360));
+    auto* batch = addButton(this, "Batch", tr("Setup system"), twips(7620, 3390, 1305, 360));
+    auto* quit = addButton(this, "quit", tr("Quit"), twips(7620, 3765, 1305, 360));
 
-    addLabel(this, "Label13", QStringLiteral("Values"), twips(7710, 4245, 1140, 270))
-        ->setFont(arialBold(9.75));
+    addLabel(this, "Label13", tr("Values"), twips(7710, 4245, 1140, 270))->setFont(arialBold(9.75));
     auto* dLabel = addLabel(this, "Label3", QStringLiteral("d"), twips(7365, 4560, 360, 300));
     m_d = addField(this, "d", QStringLiteral("50"), twips(7770, 4530, 1230, 345), true);
     labelField(dLabel, m_d);
@@ -223,7 +220,7 @@ void RayDiagramWindow::plot1_MouseMove()
 RayDiagramWindow* createThinLensWindow()
 {
     RayDiagramDescription d{QStringLiteral("ThinLens"),
-                            QStringLiteral("Thin Lenses"),
+                            RayDiagramWindow::tr("Thin Lenses"),
                             "f",
                             QStringLiteral("10"),
                             QStringLiteral("f"),
@@ -240,7 +237,7 @@ RayDiagramWindow* createThinLensWindow()
 RayDiagramWindow* createConcaveWindow()
 {
     RayDiagramDescription d{QStringLiteral("Concave"),
-                            QStringLiteral("Spherical Mirrors - Concave"),
+                            RayDiagramWindow::tr("Spherical Mirrors - Concave"),
                             "R",
                             QStringLiteral("10"),
                             QStringLiteral("R"),
@@ -257,7 +254,7 @@ RayDiagramWindow* createConcaveWindow()
 RayDiagramWindow* createConvexWindow()
 {
     RayDiagramDescription d{QStringLiteral("Convex"),
-                            QStringLiteral("Spherical Mirrors - Convex"),
+                            RayDiagramWindow::tr("Spherical Mirrors - Convex"),
                             "R0",
                             QStringLiteral("-10"),
                             QStringLiteral("R"),

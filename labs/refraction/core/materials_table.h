@@ -21,6 +21,8 @@ class MaterialsTable
 {
 public:
     static constexpr int kCount = 15;
+    // The translation context of the names (each translated without its trailing blanks).
+    static constexpr const char* kNamesContext = "lumenary::MaterialsTable";
     static const std::array<Material, kCount>& entries();
     // The medium at a list position, if the position is in the table.
     static std::optional<Material> at(int position);

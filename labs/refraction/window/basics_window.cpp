@@ -40,14 +40,14 @@ PlotShape rayShape(Point a, Point b)
 } // namespace
 
 BasicsWindow::BasicsWindow(QWidget* parent)
-    : LabWindow(QStringLiteral("Basics"), QStringLiteral("Reflection and Refraction"), parent),
+    : LabWindow(QStringLiteral("Basics"), tr("Reflection and Refraction"), parent),
       m_openClip([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
-    setAccessibleDescription(QStringLiteral("The basics: reflection and refraction of a ray at the "
-                                            "interface between two media"));
+    setAccessibleDescription(
+        tr("The basics: reflection and refraction of a ray at the interface between two media"));
     m_plot = new PlotWidget(this);
     m_plot->setObjectName(QStringLiteral("plot1"));
-    m_plot->setAccessibleName(QStringLiteral("Incident, reflected and refracted rays"));
+    m_plot->setAccessibleName(tr("Incident, reflected and refracted rays"));
     m_plot->setGeometry(twips(0, 300, 9000, 4500));
     m_plot->setBackground(fromBgr(0xC0C0C0));
     m_plot->setScale(0, 0, InterfacePlot::kWidth, InterfacePlot::kHeight);
@@ -56,40 +56,35 @@ BasicsWindow::BasicsWindow(QWidget* parent)
         QString::fromStdString(describeInterface(InterfaceState(), decimalPoint())));
 
     // Angle captions wrap in two lines in the room left of their read-outs.
-    auto* label3 =
-        addLabel(this, "Label3", QStringLiteral("Angle of Incidence"), twips(195, 4860, 900, 495));
+    auto* label3 = addLabel(this, "Label3", tr("Angle of Incidence"), twips(195, 4860, 900, 495));
     m_xval = addField(this, "xval", QString(), twips(1125, 4890, 1335, 330), true);
     labelField(label3, m_xval);
-    auto* label5 = addLabel(this, "Label5", QStringLiteral("Angle of Reflection"),
-                            twips(2895, 4860, 1035, 495));
+    auto* label5 =
+        addLabel(this, "Label5", tr("Angle of Reflection"), twips(2895, 4860, 1035, 495));
     m_yval = addField(this, "yval", QString(), twips(3960, 4860, 1335, 360), true);
     labelField(label5, m_yval);
-    auto* label4 = addLabel(this, "Label4", QStringLiteral("Angle of Refraction"),
-                            twips(5985, 4815, 960, 495));
+    auto* label4 = addLabel(this, "Label4", tr("Angle of Refraction"), twips(5985, 4815, 960, 495));
     m_zval = addField(this, "zval", QString(), twips(6975, 4830, 1335, 360), true);
     labelField(label4, m_zval);
 
-    auto* label1 =
-        addMediumCaption(this, "Label1", QStringLiteral("Medium 1 - Index of Refraction"),
-                         twips(285, 5505, 3585, 360));
-    m_medium1 = addMediumChooser(this, 1, QStringLiteral("vacuum"), "1.00",
-                                 twips(630, 5790, 1740, 315), twips(2355, 5790, 720, 315), label1);
-    auto* label2 = addMediumCaption(
-        this, "Label2", QStringLiteral("Medium 2 - Index of Refraction"), QPoint(5040, 5475));
-    m_medium2 = addMediumChooser(this, 2, QStringLiteral("vacuum"), "1.00",
+    auto* label1 = addMediumCaption(this, "Label1", tr("Medium 1 - Index of Refraction"),
+                                    twips(285, 5505, 3585, 360));
+    m_medium1 = addMediumChooser(this, 1, mediumName("vacuum"), "1.00", twips(630, 5790, 1740, 315),
+                                 twips(2355, 5790, 720, 315), label1);
+    auto* label2 =
+        addMediumCaption(this, "Label2", tr("Medium 2 - Index of Refraction"), QPoint(5040, 5475));
+    m_medium2 = addMediumChooser(this, 2, mediumName("vacuum"), "1.00",
                                  twips(5400, 5790, 1740, 315), twips(7125, 5790, 720, 315), label2);
 
     // One line, as wide as its caption needs, short of the first button.
-    auto* label6 = addMediumCaption(this, "Label6", QStringLiteral("Animated Wavefronts"),
-                                    twips(330, 6255, 2235, 345));
+    auto* label6 =
+        addMediumCaption(this, "Label6", tr("Animated Wavefronts"), twips(330, 6255, 2235, 345));
     label6->setWordWrap(false);
     label6->resize(std::min(label6->sizeHint().width(), twips(330, 0, 2790 - 330, 0).width()),
                    label6->height());
-    auto* command1 =
-        addButton(this, "Command1", QStringLiteral("Reflection"), twips(2790, 6270, 990, 345));
-    auto* command2 =
-        addButton(this, "Command2", QStringLiteral("Refraction"), twips(3765, 6270, 990, 345));
-    auto* quit = addButton(this, "quit", QStringLiteral("Quit"), twips(7785, 6195, 1155, 420));
+    auto* command1 = addButton(this, "Command1", tr("Reflection"), twips(2790, 6270, 990, 345));
+    auto* command2 = addButton(this, "Command2", tr("Refraction"), twips(3765, 6270, 990, 345));
+    auto* quit = addButton(this, "quit", tr("Quit"), twips(7785, 6195, 1155, 420));
 
     connect(m_plot, &PlotWidget::mouseDown, this, &BasicsWindow::plot1_MouseDown);
     connect(m_medium1.list, &QComboBox::activated, this, &BasicsWindow::refraction1_Click);

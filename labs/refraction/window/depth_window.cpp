@@ -30,24 +30,22 @@ constexpr int kPictureHeight = 525;
 } // namespace
 
 DepthWindow::DepthWindow(QWidget* parent)
-    : LabWindow(QStringLiteral("Depth"), QStringLiteral("Reflection and Refraction"), parent)
+    : LabWindow(QStringLiteral("Depth"), tr("Reflection and Refraction"), parent)
 {
-    setAccessibleDescription(QStringLiteral("Apparent depth: a fish seen from above the water, the "
-                                            "moon seen from below it"));
+    setAccessibleDescription(
+        tr("Apparent depth: a fish seen from above the water, the moon seen from below it"));
     m_plot = new PlotWidget(this);
     m_plot->setObjectName(QStringLiteral("plot1"));
-    m_plot->setAccessibleName(QStringLiteral("Fish under water, moon above it, and the rays seen"));
+    m_plot->setAccessibleName(tr("Fish under water, moon above it, and the rays seen"));
     m_plot->setGeometry(twips(0, 45, 9000, 5000));
     m_plot->setBackground(kMedium1Colour);
     m_plot->setScale(DepthScene::kLeft, DepthScene::kTop, DepthScene::kRight, DepthScene::kBottom);
 
     // Angle captions wrap in two lines in the room left of their read-outs.
-    auto* label3 =
-        addLabel(this, "Label3", QStringLiteral("Angle of Incidence"), twips(180, 5145, 900, 495));
+    auto* label3 = addLabel(this, "Label3", tr("Angle of Incidence"), twips(180, 5145, 900, 495));
     m_xval = addField(this, "xval", QString(), twips(1110, 5175, 1335, 330), true);
     labelField(label3, m_xval);
-    auto* label4 = addLabel(this, "Label4", QStringLiteral("Angle of Refraction"),
-                            twips(2505, 5145, 885, 495));
+    auto* label4 = addLabel(this, "Label4", tr("Angle of Refraction"), twips(2505, 5145, 885, 495));
     m_zval = addField(this, "zval", QString(), twips(3420, 5175, 1335, 360), true);
     labelField(label4, m_zval);
     auto* label5 = addLabel(this, "Label5", QStringLiteral("x"), twips(4905, 5265, 630, 240));
@@ -57,19 +55,17 @@ DepthWindow::DepthWindow(QWidget* parent)
     m_yy = addField(this, "yy", QString(), twips(7575, 5175, 1335, 360), true);
     labelField(label6, m_yy);
 
-    auto* label1 =
-        addMediumCaption(this, "Label1", QStringLiteral("Medium 1 - Index of Refraction"),
-                         twips(270, 5820, 3585, 360));
-    m_medium1 = addMediumChooser(this, 1, QStringLiteral("vacuum"), "1.00",
-                                 twips(510, 6135, 1740, 315), twips(2235, 6135, 720, 315), label1);
-    auto* label2 =
-        addMediumCaption(this, "Label2", QStringLiteral("Medium 2 - Index of Refraction"),
-                         twips(3855, 5820, 3585, 360));
-    m_medium2 = addMediumChooser(this, 2, QStringLiteral("water"), "1.33",
-                                 twips(4215, 6135, 1740, 315), twips(5940, 6135, 720, 315), label2);
+    auto* label1 = addMediumCaption(this, "Label1", tr("Medium 1 - Index of Refraction"),
+                                    twips(270, 5820, 3585, 360));
+    m_medium1 = addMediumChooser(this, 1, mediumName("vacuum"), "1.00", twips(510, 6135, 1740, 315),
+                                 twips(2235, 6135, 720, 315), label1);
+    auto* label2 = addMediumCaption(this, "Label2", tr("Medium 2 - Index of Refraction"),
+                                    twips(3855, 5820, 3585, 360));
+    m_medium2 = addMediumChooser(this, 2, mediumName("water"), "1.33", twips(4215, 6135, 1740, 315),
+                                 twips(5940, 6135, 720, 315), label2);
 
-    auto* clear = addButton(this, "Clear", QStringLiteral("Clear"), twips(7815, 5805, 1155, 420));
-    auto* quit = addButton(this, "quit", QStringLiteral("Quit"), twips(7815, 6210, 1155, 420));
+    auto* clear = addButton(this, "Clear", tr("Clear"), twips(7815, 5805, 1155, 420));
+    auto* quit = addButton(this, "quit", tr("Quit"), twips(7815, 6210, 1155, 420));
 
     addFixedShapes();
 

@@ -4,11 +4,31 @@
 #include "materials_table.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace lumenary
 {
+
+namespace
+{
+
+// A list's name of a medium as the list shows it: the English name as it stands (blanks and
+// all), or its translation.
+QString listName(std::string_view english)
+{
+    const QString name = QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
+    const QString shown = mediumName(name.trimmed().toUtf8().constData());
+    return shown == name.trimmed() ? name : shown;
+}
+
+} // namespace
+
+QString mediumName(const char* english)
+{
+    return QCoreApplication::translate(MaterialsTable::kNamesContext, english);
+}
 
 void fillMaterialLists(QComboBox* refraction1, QComboBox* refraction2)
 {
@@ -16,11 +36,9 @@ void fillMaterialLists(QComboBox* refraction1, QComboBox* refraction2)
     const QString text1 = refraction1->currentText();
     const QString text2 = refraction2->currentText();
     for (const Material& m : MaterialsTable::entries())
-        refraction1->addItem(
-            QString::fromUtf8(m.firstListName.data(), static_cast<int>(m.firstListName.size())));
+        refraction1->addItem(listName(m.firstListName));
     for (const Material& m : MaterialsTable::entries())
-        refraction2->addItem(
-            QString::fromUtf8(m.secondListName.data(), static_cast<int>(m.secondListName.size())));
+        refraction2->addItem(listName(m.secondListName));
     refraction1->setCurrentIndex(-1);
     refraction2->setCurrentIndex(-1);
     refraction1->setEditText(text1);
@@ -44,15 +62,18 @@ MediumChooser addMediumChooser(QWidget* parent, int which, const QString& medium
     chooser.list = addList(parent, QByteArray("refraction" + number).constData(), medium, listAt);
     chooser.index =
         addField(parent, QByteArray("n" + number).constData(), localeNumber(index), indexAt, true);
+    const QString name = QCoreApplication::translate("lumenary::MediumChooser", "Medium %1")
+                             .arg(QString::fromLatin1(number));
+    chooser.list->setAccessibleName(name);
     if (caption) {
         labelField(caption, chooser.index);
-        chooser.list->setAccessibleName(QStringLiteral("Medium ") + QString::fromLatin1(number));
         caption->setBuddy(chooser.list);
     } else {
         // Without a caption of their own the pair is announced by its place.
-        chooser.list->setAccessibleName(QStringLiteral("Medium ") + QString::fromLatin1(number));
-        chooser.index->setAccessibleName(QStringLiteral("Medium ") + QString::fromLatin1(number) +
-                                         QStringLiteral(" - Index of Refraction"));
+        chooser.index->setAccessibleName(
+            QCoreApplication::translate("lumenary::MediumChooser",
+                                        "Medium %1 - Index of Refraction")
+                .arg(QString::fromLatin1(number)));
     }
     return chooser;
 }

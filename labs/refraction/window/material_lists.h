@@ -12,6 +12,9 @@ namespace lumenary
 {
 
 // The two drop-down lists of media every refraction window has.
+
+// A medium's name in the running language, from its English name without blanks ("water").
+QString mediumName(const char* english);
 // Fills the medium-1 list and then the medium-2 list with the fifteen media, in table order.
 // A window calls it once, when it is created.
 void fillMaterialLists(QComboBox* refraction1, QComboBox* refraction2);

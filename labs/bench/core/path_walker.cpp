@@ -1,9 +1,8 @@
 // One step of the tracer: from a part's origin to the nearest surface, and what the surface does.
+#include "path_walker.h"
+
 #include "element_geometry.h"
-#include "interface.h"
 #include "scene_limits.h"
-#include "surfaces.h"
-#include "tracer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -77,6 +76,13 @@ Vec2 throughLens(const Surface& s, Vec2 p, Vec2 d)
     return normalised(axis + u * side);
 }
 
+// d reflected off a surface of unit normal n (as optics/interface.h's reflected, inlined: a
+// trace reflects at almost every surface).
+Vec2 mirrored(Vec2 d, Vec2 n)
+{
+    return d - 2.0 * dot(d, n) * n;
+}
+
 // The unpolarised shares of power reflected and transmitted where light meets a boundary with
 // cosines ci (incidence) and ct (refraction): Fresnel's formulas as optics/interface.h's
 // fresnelPowers gives them, written with the cosines the vector form of Snell's law already
@@ -99,12 +105,67 @@ Shares fresnelShares(double n1, double n2, double ci, double ct)
 
 } // namespace
 
-void Tracer::traceOne(Part part)
+void PathWalker::begin(const CompiledScene& scene, const std::array<double, 4>& table,
+                       TracedPath& path)
 {
-    const CompiledScene& cs = *m_compiled;
+    m_scene = &scene;
+    m_tableIndex = table;
+    m_surroundings = indexOf(scene.scene().surroundings);
+    path.segments.clear();
+    path.hits.clear();
+    path.counts = {};
+    path.box = {};
+    path.box.add(path.start.origin);
+    drop();
+    Part first;
+    first.origin = path.start.origin;
+    first.direction = path.start.direction;
+    m_stack.push_back(first);
+}
+
+void PathWalker::flush(TracedPath& path) const
+{
+    if (path.segments.size() < m_segments.size())
+        path.segments.insert(path.segments.end(),
+                             m_segments.begin() + static_cast<std::ptrdiff_t>(path.segments.size()),
+                             m_segments.end());
+}
+
+void PathWalker::drop()
+{
+    m_stack.clear();
+    // A very long path's room is given back rather than kept for the next one.
+    constexpr std::size_t kKeptRoom = 1 << 16;
+    if (m_segments.capacity() > kKeptRoom)
+        std::vector<TraceSegment>().swap(m_segments);
+    m_segments.clear();
+}
+
+void PathWalker::swap(PathWalker& other) noexcept
+{
+    std::swap(m_scene, other.m_scene);
+    m_stack.swap(other.m_stack);
+    m_segments.swap(other.m_segments);
+    std::swap(m_tableIndex, other.m_tableIndex);
+    std::swap(m_surroundings, other.m_surroundings);
+}
+
+double PathWalker::indexOf(const Medium& m) const
+{
+    if (!m.material)
+        return m.index;
+    const auto table = dispersiveMaterials();
+    const auto slot = static_cast<std::size_t>(m.material - table.data());
+    return slot < m_tableIndex.size() ? m_tableIndex[slot] : m.index;
+}
+
+void PathWalker::step(TracedPath& path)
+{
+    const Part part = m_stack.back();
+    m_stack.pop_back();
+    const CompiledScene& cs = *m_scene;
     const Scene& scene = cs.scene();
     const auto& surfaces = cs.surfaces();
-    TracedPath& path = m_paths[static_cast<std::size_t>(m_current)];
     const Vec2 o = part.origin;
     const Vec2 d = part.direction;
 
@@ -141,7 +202,7 @@ void Tracer::traceOne(Part part)
     };
     const auto limit = [&] { return best + kCoincident; };
     if (cs.surfaceGrid().built())
-        cs.surfaceGrid().alongRay(o, d, visit, limit);
+        cs.surfaceGrid().alongRay(o, d, m_visits, visit, limit);
     else
         cs.surfaceTree().alongRay(BoxTree::Probe(o, d), visit, limit);
 
@@ -156,21 +217,26 @@ void Tracer::traceOne(Part part)
         };
         std::vector<Crossing> crossings;
         const auto& lines = cs.detectors();
-        cs.detectorTree().alongRay(
-            BoxTree::Probe(o, d),
-            [&](std::int32_t k) {
-                const DetectorLine& line = lines[static_cast<std::size_t>(k)];
-                const Vec2 e = line.to - line.from;
-                const double denom = cross(d, e);
-                if (denom == 0.0)
-                    return;
-                const Vec2 w = line.from - o;
-                const double t = cross(w, e) / denom;
-                const double s = cross(w, d) / denom;
-                if (t > kCoincident && t <= tEnd + kCoincident && s >= 0.0 && s <= 1.0)
-                    crossings.push_back({t, line.element, s * length(e)});
-            },
-            [&] { return tEnd + kCoincident; });
+        // The detectors whose (padded) boxes meet the box of the ray up to tEnd and a little
+        // beyond: a box test needs no division, and the crossings are put in order below.
+        Box reach;
+        reach.add(o);
+        reach.add(o + (tEnd + kCoincident) * d);
+        cs.detectorTree().overlapping(reach, [&](std::int32_t k) {
+            const DetectorLine& line = lines[static_cast<std::size_t>(k)];
+            const Vec2 e = line.to - line.from;
+            const double denom = cross(d, e);
+            if (denom == 0.0)
+                return;
+            const Vec2 w = line.from - o;
+            const double t = cross(w, e) / denom;
+            // Most segments end before the detector's line or start beyond it.
+            if (!(t > kCoincident && t <= tEnd + kCoincident))
+                return;
+            const double s = cross(w, d) / denom;
+            if (s >= 0.0 && s <= 1.0)
+                crossings.push_back({t, line.element, s * length(e)});
+        });
         std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) {
             return a.t < b.t || (a.t == b.t && a.element < b.element);
         });
@@ -180,11 +246,11 @@ void Tracer::traceOne(Part part)
     };
     const auto segment = [&](double t, SegmentEnd end) {
         const Vec2 to = o + t * d;
-        path.segments.push_back({o, to, part.intensity, part.parent, part.start, end});
+        m_segments.push_back({o, to, part.intensity, part.parent, part.start, end});
         path.box.add(to); // the origin is the path's start or an earlier segment's end
         ++path.counts.segments;
         detect(t);
-        return static_cast<std::int32_t>(path.segments.size() - 1);
+        return static_cast<std::int32_t>(m_segments.size() - 1);
     };
 
     int met = 0;
@@ -240,12 +306,12 @@ void Tracer::traceOne(Part part)
     const double intensity = part.intensity;
     switch (s.role) {
     case SurfaceRole::Mirror:
-        out.add(normalised(reflected(d, surfaceNormal(s, p))), intensity, SegmentStart::Reflected);
+        out.add(normalised(mirrored(d, surfaceNormal(s, p))), intensity, SegmentStart::Reflected);
         break;
     case SurfaceRole::Splitter: {
         const auto& splitter =
             std::get<BeamSplitter>(scene.elements[static_cast<std::size_t>(s.element)].shape);
-        out.add(normalised(reflected(d, s.normal)), intensity * splitter.reflectance,
+        out.add(normalised(mirrored(d, s.normal)), intensity * splitter.reflectance,
                 SegmentStart::Reflected);
         out.add(d, intensity * (1.0 - splitter.reflectance), SegmentStart::Passed);
         break;
@@ -258,7 +324,18 @@ void Tracer::traceOne(Part part)
         // An element met here holds the side the ray comes from when the ray leaves it.
         std::int32_t before = -1;
         std::int32_t after = -1;
-        std::int32_t face = -1;
+        // The normals of the surfaces met, each worked out once: the side test and the
+        // refraction at a lone surface want the same one.
+        Vec2 normals[kMaxMeeting];
+        bool known[kMaxMeeting] = {};
+        const auto normalOf = [&](int j) {
+            if (!known[j]) {
+                normals[j] = surfaceNormal(surfaces[static_cast<std::size_t>(found[j].surface)],
+                                           o + found[j].t * d);
+                known[j] = true;
+            }
+            return normals[j];
+        };
         const auto side = [&](std::int32_t r) {
             bool inBefore = false;
             bool inAfter = false;
@@ -267,8 +344,7 @@ void Tracer::traceOne(Part part)
                 if (surfaces[static_cast<std::size_t>(found[j].surface)].region == r)
                     member = j;
             if (member >= 0) {
-                const Surface& g = surfaces[static_cast<std::size_t>(found[member].surface)];
-                const double c = dot(d, surfaceNormal(g, o + found[member].t * d));
+                const double c = dot(d, normalOf(member));
                 inBefore = c > 0.0;
                 inAfter = c < 0.0;
             } else {
@@ -291,29 +367,43 @@ void Tracer::traceOne(Part part)
         const double n1 = medium(before);
         const double n2 = medium(after);
         const std::int32_t top = std::max(before, after);
+        int face = -1;
         for (int j = 0; j < met && face < 0; ++j)
             if (surfaces[static_cast<std::size_t>(found[j].surface)].region == top)
-                face = found[j].surface;
+                face = j;
         if (n1 == n2 || face < 0) {
             out.add(d, intensity, SegmentStart::Passed);
             out.interaction = false;
             break;
         }
-        const Vec2 normal = surfaceNormal(surfaces[static_cast<std::size_t>(face)], p);
+        // The normal at p: the one already worked out when the face was met at p.
+        const Vec2 normal =
+            found[face].t == t
+                ? normalOf(face)
+                : surfaceNormal(surfaces[static_cast<std::size_t>(found[face].surface)], p);
         const Vec2 facing = dot(d, normal) > 0.0 ? -normal : normal;
-        const auto through = refracted(d, facing, n1 / n2);
-        if (!through) {
-            out.add(normalised(reflected(d, facing)), intensity, SegmentStart::TotalReflection);
-        } else if (scene.fresnel) {
+        // Snell's law in vector form (as optics/interface.h's refracted), its square root
+        // kept for Fresnel's cosine of refraction.
+        const double eta = n1 / n2;
+        const double cosIn = -dot(facing, d);
+        const double k = 1.0 - eta * eta * (1.0 - cosIn * cosIn);
+        if (k < 0.0) {
+            out.add(normalised(mirrored(d, facing)), intensity, SegmentStart::TotalReflection);
+            break;
+        }
+        const double root = std::sqrt(k);
+        const Vec2 through = normalised(eta * d + (eta * cosIn - root) * facing);
+        if (scene.fresnel) {
             const double ci = std::min(1.0, -dot(d, facing));
-            const double eta = n1 / n2;
-            const double ct = std::sqrt(std::max(0.0, 1.0 - eta * eta * (1.0 - ci * ci)));
+            const double ct = cosIn < 1.0 && k > 0.0
+                                  ? root
+                                  : std::sqrt(std::max(0.0, 1.0 - eta * eta * (1.0 - ci * ci)));
             const Shares f = fresnelShares(n1, n2, ci, ct);
-            out.add(normalised(reflected(d, facing)), intensity * f.reflected,
+            out.add(normalised(mirrored(d, facing)), intensity * f.reflected,
                     SegmentStart::Reflected);
-            out.add(normalised(*through), intensity * f.transmitted, SegmentStart::Refracted);
+            out.add(through, intensity * f.transmitted, SegmentStart::Refracted);
         } else {
-            out.add(normalised(*through), intensity, SegmentStart::Refracted);
+            out.add(through, intensity, SegmentStart::Refracted);
         }
     }
     }

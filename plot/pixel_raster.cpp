@@ -1,4 +1,4 @@
-#include "line_raster.h"
+#include "pixel_raster.h"
 
 #include "segment_clip.h"
 
@@ -20,44 +20,33 @@ constexpr std::uint64_t kBias = std::uint64_t(1) << 15;
 
 } // namespace
 
-QPointF clampToGuard(QPointF p, double w, double h)
+Point clampToGuard(Point p, double w, double h)
 {
-    return QPointF(std::clamp(p.x(), -kDrawGuard, w + kDrawGuard),
-                   std::clamp(p.y(), -kDrawGuard, h + kDrawGuard));
+    return {std::clamp(p.x, -kDrawGuard, w + kDrawGuard),
+            std::clamp(p.y, -kDrawGuard, h + kDrawGuard)};
 }
 
-bool circleWithinGuard(QPointF c, double r, double w, double h)
+bool circleWithinGuard(Point c, double r, double w, double h)
 {
-    return std::isfinite(r) && r <= kDrawGuard * 16 && c.x() + r >= -kDrawGuard &&
-           c.y() + r >= -kDrawGuard && c.x() - r <= w + kDrawGuard && c.y() - r <= h + kDrawGuard;
+    return std::isfinite(r) && r <= kDrawGuard * 16 && c.x + r >= -kDrawGuard &&
+           c.y + r >= -kDrawGuard && c.x - r <= w + kDrawGuard && c.y - r <= h + kDrawGuard;
 }
 
-bool clipSegment(QPointF& a, QPointF& b, double lo, double hiX, double hiY)
+void rasterLine(PixelBuffer image, Point a, Point b, std::uint32_t pixel)
 {
-    Point from{a.x(), a.y()};
-    Point to{b.x(), b.y()};
-    const bool kept = clipSegment(from, to, lo, hiX, hiY);
-    a = QPointF(from.x, from.y);
-    b = QPointF(to.x, to.y);
-    return kept;
-}
-
-void rasterLine(QImage& image, QPointF a, QPointF b, QRgb pixel)
-{
-    const int w = image.width();
-    const int h = image.height();
+    const int w = image.width;
+    const int h = image.height;
     if (w <= 0 || h <= 0 || !clipSegment(a, b, 0.0, w - 1e-6, h - 1e-6))
         return;
-    const int x0 = static_cast<int>(a.x());
-    const int y0 = static_cast<int>(a.y());
-    const int x1 = static_cast<int>(b.x());
-    const int y1 = static_cast<int>(b.y());
+    const int x0 = static_cast<int>(a.x);
+    const int y0 = static_cast<int>(a.y);
+    const int x1 = static_cast<int>(b.x);
+    const int y1 = static_cast<int>(b.y);
     const int dx = std::abs(x1 - x0);
     const int dy = std::abs(y1 - y0);
     const std::ptrdiff_t stepX = x0 < x1 ? 1 : -1;
-    const std::ptrdiff_t stepY =
-        (y0 < y1 ? 1 : -1) * static_cast<std::ptrdiff_t>(image.bytesPerLine() / sizeof(QRgb));
-    QRgb* const first = reinterpret_cast<QRgb*>(image.bits() + y0 * image.bytesPerLine()) + x0;
+    const std::ptrdiff_t stepY = (y0 < y1 ? 1 : -1) * image.stride;
+    std::uint32_t* const first = image.bits + y0 * image.stride + x0;
     const bool xMajor = dx >= dy;
     const int major = xMajor ? dx : dy;
     const int minor = xMajor ? dy : dx;
@@ -72,7 +61,7 @@ void rasterLine(QImage& image, QPointF a, QPointF b, QRgb pixel)
         const std::uint64_t slope =
             major > 0 ? (std::uint64_t(minor) << 32) / std::uint64_t(major) : 0;
         std::uint64_t sum = (std::uint64_t(1) << 31) + kBias;
-        QRgb* at = first;
+        std::uint32_t* at = first;
         for (int k = 0; k <= major; ++k) {
             at[static_cast<std::ptrdiff_t>(sum >> 32) * stepMinor] = pixel;
             at += stepMajor;
@@ -83,7 +72,7 @@ void rasterLine(QImage& image, QPointF a, QPointF b, QRgb pixel)
 
     // Longer spans: the error terms stepped one pixel at a time, without branches.
     int err = major - minor;
-    QRgb* at = first;
+    std::uint32_t* at = first;
     for (int k = 0; k < major; ++k) {
         *at = pixel;
         const int e2 = 2 * err;
@@ -94,27 +83,27 @@ void rasterLine(QImage& image, QPointF a, QPointF b, QRgb pixel)
     *at = pixel;
 }
 
-void rasterLine(QImage& image, QPointF a, QPointF b, QRgb pixel, int scale)
+void rasterLine(PixelBuffer image, Point a, Point b, std::uint32_t pixel, int scale)
 {
     if (scale <= 1) {
         rasterLine(image, a, b, pixel);
         return;
     }
-    const int w = image.width() / scale;
-    const int h = image.height() / scale;
+    const int w = image.width / scale;
+    const int h = image.height / scale;
     if (w <= 0 || h <= 0 || !clipSegment(a, b, 0.0, w - 1e-6, h - 1e-6))
         return;
-    int x = static_cast<int>(a.x());
-    int y = static_cast<int>(a.y());
-    const int x1 = static_cast<int>(b.x());
-    const int y1 = static_cast<int>(b.y());
+    int x = static_cast<int>(a.x);
+    int y = static_cast<int>(a.y);
+    const int x1 = static_cast<int>(b.x);
+    const int y1 = static_cast<int>(b.y);
     const int dx = std::abs(x1 - x);
     const int dy = -std::abs(y1 - y);
     const int sx = x < x1 ? 1 : -1;
     const int sy = y < y1 ? 1 : -1;
     auto block = [&](int px, int py) {
         for (int row = 0; row < scale; ++row) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(py * scale + row)) + px * scale;
+            std::uint32_t* line = image.bits + (py * scale + row) * image.stride + px * scale;
             std::fill(line, line + scale, pixel);
         }
     };
