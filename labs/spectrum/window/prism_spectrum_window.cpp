@@ -114,15 +114,15 @@ QWidget* PrismSpectrumWindow::buildControls()
 
     m_apex = angleSlider("apexSlider", kSpectrumApexMin, kSpectrumApexMax, start.apex,
                          QStringLiteral("The angle between the two faces the light crosses"));
-    addRow(form, QStringLiteral("Apex angle (\u00b0)"),
+    // Captioned without the unit: the value beside the slider says it ("65.0°").
+    addRow(form, QStringLiteral("Apex angle"),
            sliderWithValue(m_apex, &m_apexValue, "apexValue", QStringLiteral("Apex angle")));
-    // Named without the unit: its value says it ("65.0°").
     m_apex->setAccessibleName(QStringLiteral("Apex angle"));
 
     m_incidence = angleSlider("incidenceSlider", 0.0, kSpectrumIncidenceMax, start.incidence,
                               QStringLiteral("The angle between the incoming light and the normal "
                                              "to the first face"));
-    addRow(form, QStringLiteral("Angle of incidence (\u00b0)"),
+    addRow(form, QStringLiteral("Angle of incidence"),
            sliderWithValue(m_incidence, &m_incidenceValue, "incidenceValue",
                            QStringLiteral("Angle of incidence")));
     m_incidence->setAccessibleName(QStringLiteral("Angle of incidence"));
