@@ -232,9 +232,7 @@ void PrismDeviationChart::paintPicture(QPainter& painter, const QRectF& target) 
         painter.restore();
         return;
     }
-    QFont font = painter.font();
-    font.setPointSizeF(8.0);
-    painter.setFont(font);
+    setScreenPointSize(painter, 8.0);
     painter.setRenderHint(QPainter::Antialiasing);
 
     // Round numbers at the ends of the deviation axis, as many steps as its height has room for.

@@ -322,9 +322,7 @@ void DeviationPanels::paintOverlay(QPainter& painter, QSize size) const
     const int h = size.height();
     const std::vector<Panel> panels = panelsOf(scene(), size);
     painter.setRenderHint(QPainter::Antialiasing);
-    QFont font = painter.font();
-    font.setPointSizeF(8.0);
-    painter.setFont(font);
+    setScreenPointSize(painter, 8.0);
     if (panels.empty()) {
         painter.setPen(kText);
         painter.drawText(QRectF(0, 0, w, h), Qt::AlignCenter,
@@ -479,9 +477,7 @@ void DropView::paintOverlay(QPainter& painter, QSize size) const
     painter.setPen(QPen(QColor(110, 150, 210), 1.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(place.centre, place.radius, place.radius);
-    QFont font = painter.font();
-    font.setPointSizeF(8.0);
-    painter.setFont(font);
+    setScreenPointSize(painter, 8.0);
     painter.setPen(kText);
     painter.drawText(QRectF(6, 4, w - 12, 16), Qt::AlignLeft | Qt::AlignTop,
                      QStringLiteral("Sunlight \u2192"));
@@ -598,9 +594,7 @@ void SkyView::paintOverlay(QPainter& painter, QSize size) const
     const double horizon = place.horizon;
     const Viewport& view = place.view;
     painter.setRenderHint(QPainter::Antialiasing);
-    QFont font = painter.font();
-    font.setPointSizeF(8.0);
-    painter.setFont(font);
+    setScreenPointSize(painter, 8.0);
     painter.setPen(kAxis);
     painter.drawLine(QPointF(0, horizon), QPointF(w, horizon));
     if (place.radius > 8)

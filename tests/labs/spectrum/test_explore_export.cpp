@@ -1,7 +1,7 @@
 // The Explore windows' pictures copied and saved: each picture that has the focus is the one
 // that goes, as an image and a file a viewer reads back, with the window's values as text; in a
 // PDF its light is a lossless image at 300 dots per inch whose thin coloured lines keep their
-// colour.
+// colour, and the page reads back as the picture on screen.
 
 #include "export_actions.h"
 #include "picture_source.h"
@@ -36,6 +36,8 @@ private slots:
     void focusedPictureGoes();
     void lightGoesSharpIntoPdf_data();
     void lightGoesSharpIntoPdf();
+    void pdfLooksAsOnScreen_data();
+    void pdfLooksAsOnScreen();
 };
 
 namespace
@@ -188,6 +190,66 @@ void TestExploreExport::lightGoesSharpIntoPdf()
     QVERIFY(onScreen > 20);
     QVERIFY2(printed > 0.7 * growth * onScreen,
              qPrintable(QStringLiteral("%1 against %2 on screen").arg(printed).arg(onScreen)));
+}
+
+void TestExploreExport::pdfLooksAsOnScreen_data()
+{
+    QTest::addColumn<Factory>("make");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("prism: the light") << Factory(createPrismSpectrumWindow) << "pictureView";
+    QTest::newRow("prism: the chart") << Factory(createPrismSpectrumWindow) << "deviationChart";
+    QTest::newRow("rainbow: the curves") << Factory(createRainbowColoursWindow) << "deviationChart";
+    QTest::newRow("rainbow: the drop") << Factory(createRainbowColoursWindow) << "dropView";
+    QTest::newRow("rainbow: the sky") << Factory(createRainbowColoursWindow) << "skyView";
+}
+
+// A PDF page read back at the picture's size on screen is the picture on screen, words and all
+// at their size (a page counts points at its own resolution: words came out ten times too big).
+void TestExploreExport::pdfLooksAsOnScreen()
+{
+    QFETCH(Factory, make);
+    QFETCH(QString, picture);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        QSKIP("poppler-utils are not installed");
+    std::unique_ptr<QWidget> window(make());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto* view = window->findChild<QWidget*>(picture);
+    view->setFocus(Qt::TabFocusReason);
+    const QImage screen = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("picture.pdf"));
+    window->findChild<ExportActions*>()->setFileChooser(
+        [&](QWidget*, const QString&) { return path; });
+    QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
+    poppler(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-scale-to-x"),
+             QString::number(screen.width()), QStringLiteral("-scale-to-y"),
+             QString::number(screen.height()), path, folder.filePath(QStringLiteral("page"))});
+    const QImage page =
+        QImage(folder.filePath(QStringLiteral("page.png"))).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(page.size(), screen.size());
+    // Compared in blocks of four by four pixels, so that the edges the two rasterisers smooth
+    // apart count for little; the focus frame on screen, at the edge, is left out.
+    const QSize blocks = (screen.size() - QSize(8, 8)) / 4;
+    const auto shrunk = [&](const QImage& image) {
+        return image.copy(4, 4, blocks.width() * 4, blocks.height() * 4)
+            .scaled(blocks, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    const QImage a = shrunk(page);
+    const QImage b = shrunk(screen);
+    int apart = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y);
+            const QColor q = b.pixelColor(x, y);
+            apart += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                         std::abs(p.blue() - q.blue()) >
+                     96;
+        }
+    const double share = double(apart) / (a.width() * a.height());
+    QVERIFY2(share < 0.005, qPrintable(QString::number(share)));
 }
 
 QTEST_MAIN(TestExploreExport)
