@@ -21,6 +21,7 @@ int main(int argc, char* argv[])
     lumenary::setUpApplication();
     lumenary::routeUrlsThroughXdgOpen();
     lumenary::returnFreePagesAfterInput(app);
+    lumenary::boundPixmapCache();
 
     // The language comes before any window: --lang, else the choice remembered in the user's
     // configuration (~/.config/Varnel/Lumenary.conf), else the system's.

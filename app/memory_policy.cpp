@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPixmapCache>
 #include <QTimer>
 
 #if defined(__GLIBC__)
@@ -61,6 +62,11 @@ void returnLargeBlocksToSystem()
     // glibc's own starting threshold, held there rather than raised.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
+}
+
+void boundPixmapCache()
+{
+    QPixmapCache::setCacheLimit(2048); // in kilobytes
 }
 
 void returnFreePagesAfterInput(QCoreApplication& app)

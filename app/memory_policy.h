@@ -20,4 +20,10 @@ void returnLargeBlocksToSystem();
 // creeps up by megabytes over a long day. Call once, after the application is made.
 void returnFreePagesAfterInput(QCoreApplication& app);
 
+// Holds Qt's shared pixmap cache (the style's drawn buttons, frames and gradients, one for each
+// size met) to 2 MB instead of Qt's 10 MB: windows that the student resizes again and again
+// leave a pixmap for every size, and the cache filled to its limit over hours. Call once, after
+// the application is made.
+void boundPixmapCache();
+
 } // namespace lumenary

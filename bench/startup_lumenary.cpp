@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     lumenary::setUpApplication();
     lumenary::returnFreePagesAfterInput(app);
+    lumenary::boundPixmapCache();
 
     lumenary::WindowRegistry registry;
     lumenary::registerWindows(registry);

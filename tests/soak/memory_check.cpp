@@ -32,8 +32,16 @@ std::uint64_t MemoryCheck::afterEvent(std::uint64_t eventsDone, bool warm)
         return 0;
     m_peak = std::max(m_peak, *now);
     if (!m_baseline) {
-        if (warm && eventsDone >= m_warmUpEvents)
+        if (warm && eventsDone >= m_warmUpEvents) {
             m_baseline = *now;
+            m_settledAt = eventsDone + m_settlingEvents;
+        }
+        return 0;
+    }
+    // Memory swings by a few megabytes with the windows that happen to be open (each holds its
+    // pictures and backing store): the baseline is the highest it reached while settling.
+    if (eventsDone < m_settledAt) {
+        m_baseline = std::max(*m_baseline, *now);
         return 0;
     }
     // A picture's buffers come and go with a window's size: memory that rises past the allowance
