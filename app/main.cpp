@@ -22,6 +22,8 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     lumenary::setUpApplication();
     lumenary::routeUrlsThroughXdgOpen();
+    lumenary::returnFreePagesAfterInput(app);
+    lumenary::boundPixmapCache();
 
     // `lumenary FILE.lumenary` (and the file manager, through the desktop entry's %F) opens the
     // scene in the Optical Bench; one scene at a time, so the first file named.

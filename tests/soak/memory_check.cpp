@@ -41,18 +41,24 @@ std::uint64_t MemoryCheck::afterEvent(std::uint64_t eventsDone, bool warm, std::
         m_rebase = m_baseline.has_value();
         return 0;
     }
-    if (!m_baseline || m_rebase) {
-        if (m_rebase || (warm && eventsDone >= m_warmUpEvents)) {
-            m_baseline = *now;
-            m_settling = m_rebase ? kSettleReadings : 0;
-        }
+    if (m_rebase) {
+        // The heap a large scene left settles over a few readings; their highest is the baseline.
         m_rebase = false;
+        m_baseline = *now;
+        m_settledAt = std::max(m_settledAt, eventsDone + 100 * std::uint64_t(kSettleReadings));
         m_readingsOver = 0;
         return 0;
     }
-    if (m_settling > 0) {
-        // The heap a large scene left settles over a few readings; its highest is the baseline.
-        --m_settling;
+    if (!m_baseline) {
+        if (warm && eventsDone >= m_warmUpEvents) {
+            m_baseline = *now;
+            m_settledAt = eventsDone + m_settlingEvents;
+        }
+        return 0;
+    }
+    // Memory swings by a few megabytes with the windows that happen to be open (each holds its
+    // pictures and backing store): the baseline is the highest it reached while settling.
+    if (eventsDone < m_settledAt) {
         m_baseline = std::max(*m_baseline, *now);
         return 0;
     }

@@ -10,12 +10,16 @@ namespace lumenary::soak
 std::optional<std::uint64_t> residentBytes();
 
 // Holds resident memory to a fixed allowance above what it was once the program had warmed up:
-// every window shown and the first events past, so that the caches a first use fills are full.
+// every window shown and the first events past, so that the caches a first use fills are full;
+// the baseline is the highest reading over the settling events that follow.
 class MemoryCheck
 {
 public:
-    MemoryCheck(std::uint64_t warmUpEvents, std::uint64_t allowanceBytes)
-        : m_warmUpEvents(warmUpEvents), m_allowance(allowanceBytes)
+    // settlingEvents: the events after the warm-up whose highest reading is the baseline.
+    MemoryCheck(std::uint64_t warmUpEvents, std::uint64_t settlingEvents,
+                std::uint64_t allowanceBytes)
+        : m_warmUpEvents(warmUpEvents), m_settlingEvents(settlingEvents),
+          m_allowance(allowanceBytes)
     {
     }
     // Called after each event; warm is whether every window has been shown, and workBytes how
@@ -35,12 +39,13 @@ public:
 
 private:
     std::uint64_t m_warmUpEvents;
+    std::uint64_t m_settlingEvents;
     std::uint64_t m_allowance;
     std::optional<std::uint64_t> m_baseline;
+    std::uint64_t m_settledAt = 0;
     std::uint64_t m_peak = 0;
     int m_readingsOver = 0;
     bool m_rebase = false; // the work was too large to compare: a new baseline comes next
-    int m_settling = 0;    // readings left before a baseline taken again is settled
     std::uint64_t m_workPeak = 0;
 };
 

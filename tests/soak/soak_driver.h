@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <deque>
@@ -45,6 +46,8 @@ public:
     QStringList windowsNeverShown() const;
     // How much memory the student's work takes in the windows that hold some.
     std::uint64_t workBytes() const;
+    // The kinds of copying, saving and printing not done yet.
+    QStringList exportsNeverDone() const;
     // How many web pages and clips the program asked to open.
     int externalRequests() const { return m_externalRequests; }
     void countExternalRequest() { ++m_externalRequests; }
@@ -67,6 +70,11 @@ private:
     QString clipboardEvent();
     QString canvasKeyEvent(QWidget* canvas);
     QString itemViewEvent(QAbstractItemView* view);
+    // Copy, save, print and the windows' own pictures and sizes (soak_window_events.cpp).
+    QString pictureEvent(QWidget* picture);
+    QString exportEvent(QWidget* window);
+    QString resizeEvent(QWidget* window);
+    void hookExportDialogs(QWidget* window);
     QString mouseGesture(QWidget* surface, bool wholeArea);
     QPoint pointOver(QWidget* surface, bool outsideToo);
     QString numberText();
@@ -85,7 +93,15 @@ private:
     QSet<QString> m_shown;
     QSet<QString> m_swept; // windows whose menus were tried once
     int m_externalRequests = 0;
+    QTemporaryDir m_exportFolder;           // where saved pictures and printed pages go
+    QHash<const QWidget*, QSize> m_opening; // each resizable window's size when first met
+    QSet<const QObject*> m_hooked;          // export actions whose dialogs answer for the soak
+    QSet<QString> m_exportsDone;
+    QString m_saveAs; // the name the save dialog gives next, in the export folder
 };
+
+// A picture of a laid-out window: a custom-painted widget that the keyboard reaches by Tab only.
+bool isPicture(const QWidget* widget);
 
 // Describes a widget for the log: its window's name and its own.
 QString describe(const QWidget* widget);
