@@ -82,9 +82,11 @@ bench: deps
 	cd build-bench/bench && ./bench_rainbow_colours --benchmark_out=rainbow_colours.json --benchmark_out_format=json
 	cd build-bench/bench && ./bench_boundary --benchmark_out=boundary.json --benchmark_out_format=json
 	cd build-bench/bench && ./bench_trace --benchmark_out=trace.json --benchmark_out_format=json
+	cd build-bench/bench && ./bench_bench_window --benchmark_out=bench_window.json --benchmark_out_format=json
 	python3 bench/report.py build-bench/results.md build-bench/bench/events.json \
 	    build-bench/bench/prism_spectrum.json build-bench/bench/rainbow_colours.json \
-	    build-bench/bench/boundary.json build-bench/bench/trace.json build-bench/bench/startup.json
+	    build-bench/bench/boundary.json build-bench/bench/trace.json \
+	    build-bench/bench/bench_window.json build-bench/bench/startup.json
 	@cat build-bench/results.md
 
 PREFIX ?= /usr/local

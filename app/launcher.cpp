@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "external_open.h"
 #include "raw_picture.h"
+#include "unsaved_work.h"
 #include "window_catalog.h"
 #include "window_registry.h"
 
@@ -265,7 +266,17 @@ void Launcher::Instruct_Click()
 
 void Launcher::Quit_Click()
 {
-    endProgram();
+    if (mayEnd())
+        endProgram();
+}
+
+bool Launcher::mayEnd()
+{
+    for (const QString& name : m_registry.names())
+        if (auto* work = dynamic_cast<UnsavedWork*>(m_registry.find(name)))
+            if (!work->settleUnsavedWork())
+                return false;
+    return true;
 }
 void Launcher::Command1_Click()
 {
@@ -330,6 +341,10 @@ void Launcher::changeEvent(QEvent* event)
 void Launcher::closeEvent(QCloseEvent* event)
 {
     // Closing the launcher ends the program, as its Quit button does.
+    if (!mayEnd()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     endProgram();
 }

@@ -69,6 +69,9 @@ private:
     // Shows the window of the table row whose launcher control is named control.
     void showWindowOf(const char* control);
     void openWebSite(int index);
+    // Lets every window holding unsaved work settle it (save or discard it); false when the
+    // student keeps one open (Cancel), and the program must not end.
+    bool mayEnd();
     // Writes every caption and menu text in the running language.
     void retranslate();
     void setPanelVisible(bool visible);

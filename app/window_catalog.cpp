@@ -2,6 +2,7 @@
 
 #include "about_box.h"
 #include "basics_window.h"
+#include "bench_window.h"
 #include "boundary_window.h"
 #include "depth_window.h"
 #include "instructions_viewer.h"
@@ -101,6 +102,12 @@ const std::vector<LabEntry>& labTable()
          Explore,
          {},
          createBoundaryWindow},
+        {"OpticalBench",
+         "OpticalBench",
+         QT_TRANSLATE_NOOP("lumenary::Launcher", "Optical Bench"),
+         Explore,
+         {},
+         bench::createBenchWindow},
     };
     return table;
 }

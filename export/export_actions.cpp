@@ -146,7 +146,7 @@ void ExportActions::copyValues()
 
 void ExportActions::savePictureAs()
 {
-    QString suggested = m_window->windowTitle();
+    QString suggested = m_window->windowTitle().remove(QStringLiteral("[*]"));
     suggested.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
     const QString fileName =
         m_chooseFile(m_window, QDir(lastFolder()).filePath(suggested + QStringLiteral(".png")));
@@ -155,7 +155,7 @@ void ExportActions::savePictureAs()
     const QString folder = QFileInfo(fileName).absolutePath();
     if (QDir(folder).exists())
         lastFolder() = folder;
-    if (const auto failure = savePicture(*m_source, fileName, m_window->windowTitle()))
+    if (const auto failure = savePicture(*m_source, fileName, shownTitle(m_window)))
         m_reportError(m_window, tr("The picture could not be saved as “%1”.\n\n%2")
                                     .arg(QDir::toNativeSeparators(fileName), *failure));
 }
@@ -163,10 +163,10 @@ void ExportActions::savePictureAs()
 void ExportActions::print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(m_window->windowTitle());
+    printer.setDocName(shownTitle(m_window));
     if (!m_choosePrinter(m_window, printer))
         return;
-    if (!printPicture(*m_source, printer, m_window->windowTitle(), values()))
+    if (!printPicture(*m_source, printer, shownTitle(m_window), values()))
         m_reportError(m_window, tr("The picture could not be printed."));
 }
 

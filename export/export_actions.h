@@ -53,6 +53,10 @@ public:
     void setErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
 
     const PictureSource& picture() const { return *m_source; }
+    // The four actions in menu order: Copy, Save Picture As…, Print…, Copy Values. A document
+    // window may rename them, give them other keys or put them in its menus (the Optical Bench
+    // saves its scene on Ctrl+S and exports its picture on Ctrl+E).
+    const QList<QAction*>& actions() const { return m_actions; }
     // The context menu, made at its first use: a menu is a top-level widget of its own.
     QMenu* menu();
     // The window's values as Copy Values puts them on the clipboard.

@@ -44,8 +44,12 @@ bool printPicture(const PictureSource& source, QPrinter& printer, const QString&
 // settings (editable fields, lists, check boxes, sliders and spin boxes, "name = value"
 // separated by "; "; two controls of one value once; no scroll bar, whose quantity a read-out
 // shows), then one "label<TAB>value" line per read-out (read-only fields, and the editable
-// fields named in readouts). Labels are the controls' accessible names; a label that occurs
-// twice is preceded by the heading above its field. Hidden controls are left out.
+// fields named in readouts), but for a read-out that repeats a setting's name and value. Labels are
+// the controls' accessible names; a label that occurs twice is preceded by the heading above its
+// field. Hidden controls are left out.
 QString windowValues(const QWidget* window, const QStringList& readouts = {});
+
+// The window's title as its frame shows it: a document window's unsaved mark ("[*]") resolved.
+QString shownTitle(const QWidget* window);
 
 } // namespace lumenary

@@ -59,8 +59,9 @@ QString headingAbove(const Entry& entry, const QWidget* window)
     int bestBottom = 0;
     for (const QLabel* label : labels) {
         const QRect at = inWindow(label, window);
-        if (label->buddy() || !label->isVisible() || at.bottom() > span.top() ||
-            at.right() < span.left() || at.left() > span.right())
+        // A read-out's text is a value, never a heading.
+        if (label->buddy() || dynamic_cast<const Readout*>(label) || !label->isVisible() ||
+            at.bottom() > span.top() || at.right() < span.left() || at.left() > span.right())
             continue;
         if (!best || at.bottom() > bestBottom) {
             best = label;
@@ -123,6 +124,13 @@ QString windowValues(const QWidget* window, const QStringList& readouts)
             }))
             entries.push_back(*entry);
     }
+    // A read-out that shows a setting's value beside it (a slider's "50.0°") says it once more:
+    // the setting says it.
+    std::erase_if(entries, [&](const Entry& r) {
+        return r.readout && std::any_of(entries.begin(), entries.end(), [&](const Entry& e) {
+                   return !e.readout && e.name == r.name && e.value == r.value;
+               });
+    });
     QStringList settings;
     QStringList lines;
     for (const Entry& e : entries) {
@@ -143,9 +151,16 @@ QString windowValues(const QWidget* window, const QStringList& readouts)
         else
             settings << name + QStringLiteral(" = ") + e.value;
     }
-    lines.prepend(oneLine(window->windowTitle()) + QLatin1Char('\t') +
+    lines.prepend(oneLine(shownTitle(window)) + QLatin1Char('\t') +
                   settings.join(QStringLiteral("; ")));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString shownTitle(const QWidget* window)
+{
+    QString title = window->windowTitle();
+    return title.replace(QStringLiteral("[*]"),
+                         window->isWindowModified() ? QStringLiteral("*") : QString());
 }
 
 } // namespace lumenary

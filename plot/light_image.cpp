@@ -1,5 +1,6 @@
 #include "light_image.h"
 
+#include "parallel.h"
 #include "segment_clip.h"
 
 #include <algorithm>
@@ -31,23 +32,41 @@ const std::array<std::uint8_t, kSteps + 1>& gammaTable()
 
 } // namespace
 
-// One spare column and row beyond the picture take the far half of a smooth line along its
-// last column or row, so that drawing needs no test per pixel.
-LightImage::LightImage(int width, int height)
-    : m_width(std::max(width, 0)), m_height(std::max(height, 0)), m_stride((m_width + 1) * 3),
-      m_light(static_cast<std::size_t>(m_stride) * static_cast<std::size_t>(m_height + 1), 0.0f)
+LightImage::LightImage(int width, int height) : LightImage(width, height, 0, height) {}
+
+// One spare column beyond the picture, and a spare row above and below the band, take the far
+// half of a smooth line along the last column or next to the band, so that drawing needs no test
+// per pixel across a line.
+LightImage::LightImage(int width, int height, int firstRow, int rows)
+    : m_width(std::max(width, 0)), m_height(std::max(height, 0)),
+      m_firstRow(std::clamp(firstRow, 0, m_height)),
+      m_rows(std::clamp(rows, 0, m_height - m_firstRow)), m_stride((m_width + 1) * 3),
+      m_light(static_cast<std::size_t>(m_stride) * static_cast<std::size_t>(m_rows + 2), 0.0f)
 {
+}
+
+void LightImage::restart(int firstRow, int rows)
+{
+    const int capacity = static_cast<int>(m_light.size() / static_cast<std::size_t>(m_stride)) - 2;
+    m_firstRow = std::clamp(firstRow, 0, m_height);
+    m_rows = std::clamp(rows, 0, std::min(capacity, m_height - m_firstRow));
+    std::fill(m_light.begin(), m_light.end(), 0.0f);
 }
 
 std::size_t LightImage::index(int x, int y) const
 {
-    return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_stride) +
+    return static_cast<std::size_t>(y - m_firstRow + 1) * static_cast<std::size_t>(m_stride) +
            static_cast<std::size_t>(x) * 3;
+}
+
+bool LightImage::kept(int x, int y) const
+{
+    return x >= 0 && x < m_width && y >= m_firstRow && y < m_firstRow + m_rows;
 }
 
 void LightImage::addPixel(int x, int y, LinearRgb light)
 {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+    if (!kept(x, y))
         return;
     float* p = &m_light[index(x, y)];
     p[0] += static_cast<float>(light.r);
@@ -55,9 +74,16 @@ void LightImage::addPixel(int x, int y, LinearRgb light)
     p[2] += static_cast<float>(light.b);
 }
 
+bool LightImage::reaches(double y0, double y1, double margin) const
+{
+    // A non-finite end is left to the clipping, which refuses it.
+    return !(std::max(y0, y1) + margin < m_firstRow ||
+             std::min(y0, y1) - margin >= m_firstRow + m_rows);
+}
+
 LinearRgb LightImage::at(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+    if (!kept(x, y))
         return {};
     const float* p = &m_light[index(x, y)];
     return {p[0], p[1], p[2]};
@@ -65,12 +91,15 @@ LinearRgb LightImage::at(int x, int y) const
 
 void LightImage::addLine(Point a, Point b, LinearRgb light)
 {
-    if (m_width > 0 && m_height > 0 && clipSegment(a, b, 0.0, m_width - 1e-6, m_height - 1e-6))
+    if (m_width > 0 && m_height > 0 && reaches(a.y, b.y, 1.0) &&
+        clipSegment(a, b, 0.0, m_width - 1e-6, m_height - 1e-6))
         addInside(a, b, light);
 }
 
 void LightImage::addLine(Point a, Point b, LinearRgb light, const PixelRect& within)
 {
+    if (!reaches(a.y, b.y, 1.0))
+        return;
     // Most segments of a clipped curve lie wholly above or below; skip them cheaply.
     const double bottom = within.top + within.height;
     if ((a.y < within.top && b.y < within.top) || (a.y > bottom && b.y > bottom))
@@ -109,33 +138,83 @@ void LightImage::addInside(Point a, Point b, LinearRgb light)
     const auto r = static_cast<float>(light.r);
     const auto g = static_cast<float>(light.g);
     const auto bl = static_cast<float>(light.b);
-    float* base = m_light.data();
-    for (int t = 0; t < count; ++t) {
+    const int top = m_firstRow;
+    const int end = m_firstRow + m_rows;
+    float* base = m_light.data() + m_stride; // the band's first row
+    // The steps that can fall on the band's rows, found from the line's equation with a step to
+    // spare either way; each step is still tested, so the pixels are those of the whole line.
+    double from = 0.0;
+    double to = count - 1.0;
+    if (steep) {
+        const double a0 = direction * (top - first);
+        const double a1 = direction * (end - 1 - first);
+        from = std::max(from, std::min(a0, a1) - 1.0);
+        to = std::min(to, std::max(a0, a1) + 1.0);
+    } else if (slope != 0.0) {
+        const double offset = first + 0.5 - major0;
+        const double a0 = direction * ((top - minor0) / slope - offset);
+        const double a1 = direction * ((end - minor0) / slope - offset);
+        from = std::max(from, std::floor(std::min(a0, a1)) - 2.0);
+        to = std::min(to, std::ceil(std::max(a0, a1)) + 2.0);
+    }
+    if (!(from <= to))
+        return;
+    for (int t = static_cast<int>(from); t <= static_cast<int>(to); ++t) {
         const int major = std::clamp(first + t * direction, 0, maxMajor);
         const double minor = minor0 + (major + 0.5 - major0) * slope;
         const int m = std::clamp(static_cast<int>(minor), 0, maxMinor);
         const int x = steep ? m : major;
         const int y = steep ? major : m;
-        float* p = base + static_cast<std::ptrdiff_t>(y) * m_stride + x * 3;
+        if (y < top || y >= end) // outside the band
+            continue;
+        float* p = base + static_cast<std::ptrdiff_t>(y - top) * m_stride + x * 3;
         p[0] += r;
         p[1] += g;
         p[2] += bl;
     }
 }
 
-void LightImage::addWideLine(Point a, Point b, LinearRgb light, int thickness)
+namespace
+{
+
+// Calls line(a, b) for each of `count` parallel lines a pixel apart across the longer axis of
+// a-b, centred on it.
+template <typename Line> void sideBySide(Point a, Point b, int count, Line line)
 {
     const bool steep = std::fabs(b.y - a.y) > std::fabs(b.x - a.x);
-    for (int j = 0; j < thickness; ++j) {
-        const double offset = j - 0.5 * (thickness - 1);
+    for (int j = 0; j < count; ++j) {
+        const double offset = j - 0.5 * (count - 1);
         const Point across = steep ? Point{offset, 0.0} : Point{0.0, offset};
-        addLine({a.x + across.x, a.y + across.y}, {b.x + across.x, b.y + across.y}, light);
+        line(Point{a.x + across.x, a.y + across.y}, Point{b.x + across.x, b.y + across.y});
     }
+}
+
+} // namespace
+
+void LightImage::addWideLine(Point a, Point b, LinearRgb light, int thickness)
+{
+    sideBySide(a, b, thickness, [&](Point p, Point q) { addLine(p, q, light); });
+}
+
+void LightImage::addWideLine(Point a, Point b, LinearRgb light, int thickness,
+                             const PixelRect& within)
+{
+    sideBySide(a, b, thickness, [&](Point p, Point q) { addLine(p, q, light, within); });
+}
+
+void LightImage::addSmoothLine(Point a, Point b, LinearRgb light, double width)
+{
+    const double lines = std::isfinite(width) ? std::clamp(std::round(width), 1.0, 64.0) : 1.0;
+    const double share = std::isfinite(width) && width > 0.0 ? width / lines : 1.0;
+    const LinearRgb each{light.r * share, light.g * share, light.b * share};
+    sideBySide(a, b, static_cast<int>(lines), [&](Point p, Point q) { addSmoothLine(p, q, each); });
 }
 
 void LightImage::addSmoothLine(Point a, Point b, LinearRgb light)
 {
     if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
+        return;
+    if (!reaches(a.y, b.y, 2.0))
         return;
     if (m_width == 0 || m_height == 0 || !clipSegment(a, b, 0.0, m_width - 1.0, m_height - 1.0))
         return;
@@ -166,12 +245,27 @@ void LightImage::addSmoothLine(Point a, Point b, LinearRgb light)
     const auto step = static_cast<float>(slope);
     auto y = static_cast<float>(y0 + slope * (first - x0));
     const auto edge = static_cast<float>((steep ? m_width : m_height) - 1);
+    // The band: rows along a steep line, rows across a flat one (the row above the band is kept
+    // in the buffer, so that a line just above it lights the band's first row).
+    const int top = m_firstRow;
+    const int end = m_firstRow + m_rows;
+    float* origin = m_light.data() + static_cast<std::ptrdiff_t>(1 - top) * m_stride;
     for (int x = first; x <= last; ++x, y += step) {
+        if (steep && x < top)
+            continue; // y still steps, as in the whole picture
+        if (steep && x >= end)
+            break;
         // Inside the buffer after clipping; a rounding error of the clip is held to its edge.
         const float held = std::clamp(y, 0.0f, edge);
         const int row = static_cast<int>(held);
+        if (!steep && (row < top - 1 || row >= end)) {
+            // Rows change one way along the line: once past the band, it is done.
+            if ((step >= 0.0f) == (row >= end))
+                break;
+            continue;
+        }
         const float f = held - static_cast<float>(row);
-        float* p = m_light.data() + x * along + row * across;
+        float* p = origin + x * along + row * across;
         float* q = p + across;
         const float near = 1.0f - f;
         p[0] += near * rgb[0];
@@ -190,9 +284,9 @@ void LightImage::encode(std::uint32_t* pixels, int rowStride, double exposure) c
     const auto step = [](float v) {
         return static_cast<std::size_t>(std::clamp(v, 0.0f, 1.0f) * kSteps + 0.5f);
     };
-    for (int y = 0; y < m_height; ++y) {
+    for (int y = m_firstRow; y < m_firstRow + m_rows; ++y) {
         const float* p = &m_light[index(0, y)];
-        std::uint32_t* out = pixels + static_cast<std::ptrdiff_t>(y) * rowStride;
+        std::uint32_t* out = pixels + static_cast<std::ptrdiff_t>(y - m_firstRow) * rowStride;
         for (int x = 0; x < m_width; ++x, p += 3) {
             float r = p[0] * e;
             float g = p[1] * e;
@@ -211,6 +305,34 @@ void LightImage::encode(std::uint32_t* pixels, int rowStride, double exposure) c
                      (std::uint32_t{table[step(g)]} << 8) | table[step(b)];
         }
     }
+}
+
+void encodeInBands(int width, int height, const std::function<void(LightImage& band)>& draw,
+                   std::uint32_t* pixels, int rowStride, double exposure)
+{
+    if (width <= 0 || height <= 0)
+        return;
+    // At least two bands where there is room, so that both threads draw.
+    const int bands =
+        std::max(height >= 32 ? 2 : 1, (height + kLightBandRows - 1) / kLightBandRows);
+    const int rows = (height + bands - 1) / bands;
+    const int threads = std::min(partThreads(), bands);
+    // Every threads-th band in one buffer, made before the threads start so that its memory
+    // comes from this thread's heap.
+    std::vector<LightImage> buffers;
+    buffers.reserve(static_cast<std::size_t>(threads));
+    for (int t = 0; t < threads; ++t)
+        buffers.emplace_back(width, height, 0, rows);
+    forEachPart(threads, [&](int part) {
+        LightImage& band = buffers[static_cast<std::size_t>(part)];
+        for (int b = part; b < bands; b += threads) {
+            const int first = b * rows;
+            band.restart(first, std::min(rows, height - first));
+            draw(band);
+            band.encode(pixels + static_cast<std::ptrdiff_t>(first) * rowStride, rowStride,
+                        exposure);
+        }
+    });
 }
 
 } // namespace lumenary

@@ -8,7 +8,7 @@ set -euo pipefail
 
 run_packages=(
     build-essential cmake
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     nlohmann-json3-dev
     qt6-l10n-tools qt6-translations-l10n
     fonts-liberation

@@ -2,6 +2,448 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BenchFiles</name>
+    <message>
+        <source>The file could not be written whole.</source>
+        <translation>Die Datei konnte nicht vollständig geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>BenchText</name>
+    <message numerus="yes">
+        <source>%n elements</source>
+        <translation>
+            <numerusform>%n Element</numerusform>
+            <numerusform>%n Elemente</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ray</source>
+        <translation>Strahl</translation>
+    </message>
+    <message>
+        <source>Beam</source>
+        <translation>Strahlenbündel</translation>
+    </message>
+    <message>
+        <source>Point source</source>
+        <translation>Punktquelle</translation>
+    </message>
+    <message>
+        <source>Ideal lens</source>
+        <translation>Ideale Linse</translation>
+    </message>
+    <message>
+        <source>Spherical lens</source>
+        <translation>Sphärische Linse</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegel</translation>
+    </message>
+    <message>
+        <source>Arc mirror</source>
+        <translation>Kreisbogenspiegel</translation>
+    </message>
+    <message>
+        <source>Parabolic mirror</source>
+        <translation>Parabolspiegel</translation>
+    </message>
+    <message>
+        <source>Glass block</source>
+        <translation>Glaskörper</translation>
+    </message>
+    <message>
+        <source>Drop or ball lens</source>
+        <translation>Tropfen oder Kugellinse</translation>
+    </message>
+    <message>
+        <source>Beam splitter</source>
+        <translation>Strahlteiler</translation>
+    </message>
+    <message>
+        <source>Blocker</source>
+        <translation>Schirm</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detektor</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Mittelpunkt</translation>
+    </message>
+    <message>
+        <source>Vertex</source>
+        <translation>Scheitel</translation>
+    </message>
+    <message>
+        <source>Corners</source>
+        <translation>Ecken</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>Achse</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Rays</source>
+        <translation>Strahlen</translation>
+    </message>
+    <message>
+        <source>From angle</source>
+        <translation>Von Winkel</translation>
+    </message>
+    <message>
+        <source>To angle</source>
+        <translation>Bis Winkel</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Wellenlänge</translation>
+    </message>
+    <message>
+        <source>Wavelengths of white light</source>
+        <translation>Wellenlängen des weißen Lichts</translation>
+    </message>
+    <message>
+        <source>Aperture</source>
+        <translation>Öffnung</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Dicke</translation>
+    </message>
+    <message>
+        <source>Radius r1</source>
+        <translation>Radius r1</translation>
+    </message>
+    <message>
+        <source>Radius r2</source>
+        <translation>Radius r2</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflexionsgrad</translation>
+    </message>
+    <message>
+        <source>Surroundings</source>
+        <translation>Umgebung</translation>
+    </message>
+    <message>
+        <source>Fresnel reflection</source>
+        <translation>Fresnel-Reflexion</translation>
+    </message>
+    <message>
+        <source>Least intensity traced</source>
+        <translation>Kleinste verfolgte Intensität</translation>
+    </message>
+    <message>
+        <source>Interactions per path</source>
+        <translation>Wechselwirkungen je Weg</translation>
+    </message>
+    <message>
+        <source>Segments in all</source>
+        <translation>Abschnitte insgesamt</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>fused silica</source>
+        <translation>Quarzglas</translation>
+    </message>
+    <message>
+        <source>index %1</source>
+        <translation>Brechungsindex %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>white light of %1 wavelengths</source>
+        <translation>weißes Licht aus %1 Wellenlängen</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>, afocal</source>
+        <translation>, afokal</translation>
+    </message>
+    <message>
+        <source>, %1 %2 (d line)</source>
+        <translation>, %1 %2 (d-Linie)</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>, no rays caught</source>
+        <translation>, keine Strahlen aufgefangen</translation>
+    </message>
+    <message>
+        <source>, 1 ray caught</source>
+        <translation>, 1 Strahl aufgefangen</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n rays caught</source>
+        <translation>
+            <numerusform>, %n Strahl aufgefangen</numerusform>
+            <numerusform>, %n Strahlen aufgefangen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; %1 nm at %2, RMS %3</source>
+        <translation>; %1 nm bei %2, RMS %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>; and %n more wavelengths</source>
+        <translation>
+            <numerusform>; und %n weitere Wellenlänge</numerusform>
+            <numerusform>; und %n weitere Wellenlängen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not traced: %1 %2</source>
+        <translation>nicht verfolgt: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, direction %3</source>
+        <translation>%1, von %2, Richtung %3</translation>
+    </message>
+    <message>
+        <source>1 ray across %1, %2, from %3, direction %4</source>
+        <translation>1 Strahl über %1, %2, von %3, Richtung %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rays across %1, %2, from %3, direction %4</source>
+        <translation>
+            <numerusform>%n Strahl über %1, %2, von %3, Richtung %4</numerusform>
+            <numerusform>%n Strahlen über %1, %2, von %3, Richtung %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 ray from %1 to %2, %3, at %4</source>
+        <translation>1 Strahl von %1 bis %2, %3, bei %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rays from %1 to %2, %3, at %4</source>
+        <translation>
+            <numerusform>%n Strahl von %1 bis %2, %3, bei %4</numerusform>
+            <numerusform>%n Strahlen von %1 bis %2, %3, bei %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>focal length %1, aperture %2, at %3, axis %4</source>
+        <translation>Brennweite %1, Öffnung %2, bei %3, Achse %4</translation>
+    </message>
+    <message>
+        <source>%1, thickness %2, radii %3 and %4 mm%5, aperture %6, at %7, axis %8</source>
+        <translation>%1, Dicke %2, Radien %3 und %4 mm%5, Öffnung %6, bei %7, Achse %8</translation>
+    </message>
+    <message>
+        <source>focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>radius %1, focal length %2, %3</source>
+        <translation>Radius %1, Brennweite %2, %3</translation>
+    </message>
+    <message>
+        <source>focal length %1, aperture %2, vertex at %3, axis %4</source>
+        <translation>Brennweite %1, Öffnung %2, Scheitel bei %3, Achse %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n corners, first at %2</source>
+        <translation>
+            <numerusform>%1, %n Ecke, erste bei %2</numerusform>
+            <numerusform>%1, %n Ecken, erste bei %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, radius %2, centre at %3</source>
+        <translation>%1, Radius %2, Mittelpunkt bei %3</translation>
+    </message>
+    <message>
+        <source>focal length from the centre</source>
+        <translation>Brennweite vom Mittelpunkt</translation>
+    </message>
+    <message>
+        <source>, rainbow at %1 (d line)</source>
+        <translation>, Regenbogen bei %1 (d-Linie)</translation>
+    </message>
+    <message>
+        <source>reflects %1 %, %2</source>
+        <translation>reflektiert %1 %, %2</translation>
+    </message>
+    <message>
+        <source>%1 paths, %2 segments</source>
+        <translation>%1 Wege, %2 Abschnitte</translation>
+    </message>
+    <message>
+        <source>Tracing: %1; %2 paths still to trace</source>
+        <translation>Verfolgung: %1; noch %2 Wege</translation>
+    </message>
+    <message>
+        <source>No light: add a ray, a beam or a point source</source>
+        <translation>Kein Licht: fügen Sie einen Strahl, ein Strahlenbündel oder eine Punktquelle hinzu</translation>
+    </message>
+    <message>
+        <source>%1 paths stopped after %2 interactions</source>
+        <translation>%1 Wege nach %2 Wechselwirkungen beendet</translation>
+    </message>
+    <message>
+        <source>%1 parts fainter than %2 not traced on</source>
+        <translation>%1 Teile schwächer als %2 nicht weiter verfolgt</translation>
+    </message>
+    <message>
+        <source>%1 paths cut at the limit of %2 segments</source>
+        <translation>%1 Wege an der Grenze von %2 Abschnitten abgeschnitten</translation>
+    </message>
+    <message>
+        <source>%1; every path traced to its end</source>
+        <translation>%1; jeder Weg bis zu seinem Ende verfolgt</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>DialogText</name>
+    <message>
+        <source>Optical Bench scenes (*.lumenary);;All files (*)</source>
+        <translation>Szenen der optischen Bank (*.lumenary);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open Scene</source>
+        <translation>Szene öffnen</translation>
+    </message>
+    <message>
+        <source>Save Scene As</source>
+        <translation>Szene speichern unter</translation>
+    </message>
+    <message>
+        <source>Optical Bench</source>
+        <translation>Optische Bank</translation>
+    </message>
+    <message>
+        <source>Save the changes to “%1” before closing?</source>
+        <translation>Änderungen an „%1“ vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>Your changes are lost if you don’t save them.</source>
+        <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldText</name>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>from -1000000 to 1000000 mm</source>
+        <translation>von -1000000 bis 1000000 mm</translation>
+    </message>
+    <message>
+        <source>from 0.001 to 1000000 mm</source>
+        <translation>von 0,001 bis 1000000 mm</translation>
+    </message>
+    <message>
+        <source>from 0 to 1000000 mm</source>
+        <translation>von 0 bis 1000000 mm</translation>
+    </message>
+    <message>
+        <source>from -1000000° to 1000000°</source>
+        <translation>von -1000000° bis 1000000°</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 250000</source>
+        <translation>eine ganze Zahl von 1 bis 250000</translation>
+    </message>
+    <message>
+        <source>from 0 to 1</source>
+        <translation>von 0 bis 1</translation>
+    </message>
+    <message>
+        <source>A fixed refractive index, from 1 to 10</source>
+        <translation>Ein fester Brechungsindex, von 1 bis 10</translation>
+    </message>
+    <message>
+        <source>Fixed index</source>
+        <translation>Fester Brechungsindex</translation>
+    </message>
+    <message>
+        <source>A measured material, whose index follows the wavelength, or a fixed index</source>
+        <translation>Ein gemessener Stoff, dessen Brechungsindex der Wellenlänge folgt, oder ein fester Brechungsindex</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::AboutBox</name>
     <message>
         <source>In this lab students explore the basics of reflection and refraction of light with mirrors, lenses, drops and prisms. Designed by the Varnel Lumenary team, December 2026.</source>
@@ -648,6 +1090,10 @@
         <source>Light at a Boundary</source>
         <translation>Licht an einer Grenzfläche</translation>
     </message>
+    <message>
+        <source>Optical Bench</source>
+        <translation>Optische Bank</translation>
+    </message>
 </context>
 <context>
     <name>lumenary::MaterialsTable</name>
@@ -979,20 +1425,12 @@
         <translation>Der Winkel zwischen den beiden Flächen, durch die das Licht tritt</translation>
     </message>
     <message>
-        <source>Apex angle (°)</source>
-        <translation>Prismenwinkel (°)</translation>
-    </message>
-    <message>
         <source>Apex angle</source>
         <translation>Prismenwinkel</translation>
     </message>
     <message>
         <source>The angle between the incoming light and the normal to the first face</source>
         <translation>Der Winkel zwischen dem einfallenden Licht und dem Lot auf die erste Fläche</translation>
-    </message>
-    <message>
-        <source>Angle of incidence (°)</source>
-        <translation>Einfallswinkel (°)</translation>
     </message>
     <message>
         <source>Angle of incidence</source>
@@ -1310,16 +1748,24 @@
         <translation>Breite von Alexanders dunklem Band</translation>
     </message>
     <message>
-        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge</source>
-        <translation>Innerer Rand des Nebenbogens minus äußerer Rand des Hauptbogens</translation>
-    </message>
-    <message>
         <source>Curve minima against closed form</source>
         <translation>Kurvenminima gegen geschlossene Formel</translation>
     </message>
     <message>
         <source>The largest difference between a plotted curve&apos;s least deviation, found numerically, and the closed form cos² i = (n² − 1) / (k(k + 2))</source>
         <translation>Der größte Unterschied zwischen der numerisch gefundenen kleinsten Ablenkung einer gezeichneten Kurve und der geschlossenen Formel cos² i = (n² − 1) / (k(k + 2))</translation>
+    </message>
+    <message>
+        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge, shown while both bows are</source>
+        <translation>Innerer Rand des Nebenbogens minus äußerer Rand des Hauptbogens, angezeigt, solange beide Bögen</translation>
+    </message>
+    <message>
+        <source>needs the primary and secondary</source>
+        <translation>braucht Haupt- und Nebenbogen</translation>
+    </message>
+    <message>
+        <source>The span of angles from the antisolar point that the bow&apos;s colours cover. Angles fold at 180° (straight back toward the sun) and at 0°: a bow whose colours run past a fold reaches it and turns back, so its width runs from its edge nearest the fold to the fold, not from red to violet</source>
+        <translation>Der Winkelbereich vom Gegensonnenpunkt, den die Farben des Bogens überdecken. Winkel falten sich bei 180° (genau zurück zur Sonne) und bei 0°: ein Bogen, dessen Farben über eine Faltstelle hinausreichen, erreicht sie und kehrt um; seine Breite reicht dann von seinem der Faltstelle nächsten Rand bis zur Faltstelle, nicht von Rot bis Violett</translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1976,301 @@
     </message>
 </context>
 <context>
+    <name>lumenary::bench::BenchDocument</name>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 hinzufügen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n elements</source>
+        <translation>
+            <numerusform>%n Element hinzufügen</numerusform>
+            <numerusform>%n Elemente hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::BenchPicture</name>
+    <message>
+        <source>Optical bench</source>
+        <translation>Optische Bank</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>%1 verschieben</translation>
+    </message>
+    <message>
+        <source>Rotate %1</source>
+        <translation>%1 drehen</translation>
+    </message>
+    <message>
+        <source>1 element; </source>
+        <translation>1 Element; </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n elements; </source>
+        <translation>
+            <numerusform>%n Element; </numerusform>
+            <numerusform>%n Elemente; </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Resize %1</source>
+        <translation>Größe von %1 ändern</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::BenchWindow</name>
+    <message>
+        <source>Optical Bench</source>
+        <translation>Optische Bank</translation>
+    </message>
+    <message>
+        <source>&amp;Add:</source>
+        <translation>&amp;Hinzufügen:</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Verfolgen</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Bild exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Example</source>
+        <translation>&amp;Beispiel öffnen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>D&amp;uplizieren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Einpassen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Grid</source>
+        <translation>&amp;Gitter zeigen</translation>
+    </message>
+    <message>
+        <source>E&amp;lement</source>
+        <translation>E&amp;lement</translation>
+    </message>
+    <message>
+        <source>&amp;Scene</source>
+        <translation>&amp;Szene</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>%1[*] — Optical Bench</source>
+        <translation>%1[*] — Optische Bank</translation>
+    </message>
+    <message>
+        <source>Not added: a scene holds at most 10000 elements.</source>
+        <translation>Nicht hinzugefügt: eine Szene enthält höchstens 10000 Elemente.</translation>
+    </message>
+    <message>
+        <source>Not added: the scene would start more than 250000 paths (rays × wavelengths).</source>
+        <translation>Nicht hinzugefügt: die Szene würde mehr als 250000 Wege beginnen (Strahlen × Wellenlängen).</translation>
+    </message>
+    <message>
+        <source>Copied the picture</source>
+        <translation>Bild kopiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n elements as scene text</source>
+        <translation>
+            <numerusform>%n Element als Szenentext kopiert</numerusform>
+            <numerusform>%n Elemente als Szenentext kopiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing pasted: the clipboard holds no scene (%1)</source>
+        <translation>Nichts eingefügt: die Zwischenablage enthält keine Szene (%1)</translation>
+    </message>
+    <message>
+        <source>clipboard</source>
+        <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: the scene on the clipboard has no elements</source>
+        <translation>Nichts eingefügt: die Szene in der Zwischenablage hat keine Elemente</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>%1 einfügen</translation>
+    </message>
+    <message>
+        <source>Duplicate %1</source>
+        <translation>%1 duplizieren</translation>
+    </message>
+    <message>
+        <source>A new, empty scene</source>
+        <translation>Eine neue, leere Szene</translation>
+    </message>
+    <message>
+        <source>The scene could not be opened.
+
+%1</source>
+        <translation>Die Szene konnte nicht geöffnet werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 (example)</source>
+        <translation>%1 (Beispiel)</translation>
+    </message>
+    <message>
+        <source>Opened the example %1</source>
+        <translation>Beispiel %1 geöffnet</translation>
+    </message>
+    <message>
+        <source>The scene could not be saved as “%1”.
+
+%2</source>
+        <translation>Die Szene konnte nicht als „%1“ gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Restored the scene kept on %1</source>
+        <translation>Die am %1 aufbewahrte Szene wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>The recovery file could not be written in %1</source>
+        <translation>Die Wiederherstellungsdatei konnte nicht in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The Optical Bench&apos;s scene “%1” was not saved when Varnel Lumenary last ended; a copy was kept on %2. Restore it?</source>
+        <translation>Die Szene „%1“ der optischen Bank war beim letzten Beenden von Varnel Lumenary nicht gespeichert; eine Kopie wurde am %2 aufbewahrt. Wiederherstellen?</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::DetectorChart</name>
+    <message>
+        <source>Intensity along the detector</source>
+        <translation>Intensität entlang des Detektors</translation>
+    </message>
+    <message>
+        <source>1 ray caught; the most light at %1 from the detector&apos;s start</source>
+        <translation>1 Strahl aufgefangen; das meiste Licht bei %1 vom Anfang des Detektors</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rays caught; the most light at %1 from the detector&apos;s start</source>
+        <translation>
+            <numerusform>%n Strahl aufgefangen; das meiste Licht bei %1 vom Anfang des Detektors</numerusform>
+            <numerusform>%n Strahlen aufgefangen; das meiste Licht bei %1 vom Anfang des Detektors</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No light reaches the detector.</source>
+        <translation>Kein Licht erreicht den Detektor.</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::ElementPalette</name>
+    <message>
+        <source>Elements to add</source>
+        <translation>Elemente zum Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Click an element (or press Enter) to add it in the middle of the picture, or drag it to where it belongs</source>
+        <translation>Klicken Sie auf ein Element (oder drücken Sie die Eingabetaste), um es in der Bildmitte hinzuzufügen, oder ziehen Sie es an seinen Platz</translation>
+    </message>
+    <message>
+        <source>Add a %1</source>
+        <translation>%1 hinzufügen</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::bench::ElementTypes</name>
     <message>
         <source>Ray</source>
@@ -1582,6 +2323,180 @@
     <message>
         <source>Detector</source>
         <translation>Detektor</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::PropertyPanel</name>
+    <message numerus="yes">
+        <source>%n elements chosen</source>
+        <translation>
+            <numerusform>%n Element gewählt</numerusform>
+            <numerusform>%n Elemente gewählt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drag one of them, or use the arrow keys in the picture, to move them together; [ and ] turn each about its own position.</source>
+        <translation>Ziehen Sie eines davon oder benutzen Sie die Pfeiltasten im Bild, um sie gemeinsam zu verschieben; [ und ] drehen jedes um seine eigene Position.</translation>
+    </message>
+    <message>
+        <source>No element chosen</source>
+        <translation>Kein Element gewählt</translation>
+    </message>
+    <message>
+        <source>Click an element, or press Tab in the picture, to see and change its numbers here. Add elements from the list on the left.</source>
+        <translation>Klicken Sie auf ein Element oder drücken Sie Tab im Bild, um seine Zahlen hier zu sehen und zu ändern. Elemente fügen Sie aus der Liste links hinzu.</translation>
+    </message>
+    <message>
+        <source>A name of your own for the element (saved in the file)</source>
+        <translation>Ein eigener Name für das Element (wird in der Datei gespeichert)</translation>
+    </message>
+    <message>
+        <source> x</source>
+        <translation> x</translation>
+    </message>
+    <message>
+        <source> y</source>
+        <translation> y</translation>
+    </message>
+    <message>
+        <source>x </source>
+        <translation>x </translation>
+    </message>
+    <message>
+        <source>y </source>
+        <translation>y </translation>
+    </message>
+    <message>
+        <source>One wavelength</source>
+        <translation>Eine Wellenlänge</translation>
+    </message>
+    <message>
+        <source>White light</source>
+        <translation>Weißes Licht</translation>
+    </message>
+    <message>
+        <source>Light of one wavelength, or white light of many wavelengths spread evenly over 400–700 nm</source>
+        <translation>Licht einer Wellenlänge oder weißes Licht aus vielen, gleichmäßig über 400–700 nm verteilten Wellenlängen</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source> nm</source>
+        <translation> nm</translation>
+    </message>
+    <message>
+        <source>from 380 to 780 nm</source>
+        <translation>von 380 bis 780 nm</translation>
+    </message>
+    <message>
+        <source>a whole number from 2 to 400</source>
+        <translation>eine ganze Zahl von 2 bis 400</translation>
+    </message>
+    <message>
+        <source>Fixed index</source>
+        <translation>Fester Brechungsindex</translation>
+    </message>
+    <message>
+        <source>x (mm)</source>
+        <translation>x (mm)</translation>
+    </message>
+    <message>
+        <source>y (mm)</source>
+        <translation>y (mm)</translation>
+    </message>
+    <message>
+        <source>Corner %1: “%2” is not a number.</source>
+        <translation>Ecke %1: „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Corner %1</source>
+        <translation>Ecke %1</translation>
+    </message>
+    <message>
+        <source>Read-outs</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>F line</source>
+        <translation>F-Linie</translation>
+    </message>
+    <message>
+        <source>d line</source>
+        <translation>d-Linie</translation>
+    </message>
+    <message>
+        <source>C line</source>
+        <translation>C-Linie</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Brennweite (mm)</translation>
+    </message>
+    <message>
+        <source>Focal length, paraxial (mm)</source>
+        <translation>Brennweite, paraxial (mm)</translation>
+    </message>
+    <message>
+        <source>Focal length, %1 (mm)</source>
+        <translation>Brennweite, %1 (mm)</translation>
+    </message>
+    <message>
+        <source>Back focal length, %1 (mm)</source>
+        <translation>Schnittweite, %1 (mm)</translation>
+    </message>
+    <message>
+        <source>Focal length from the centre, %1 (mm)</source>
+        <translation>Brennweite vom Mittelpunkt, %1 (mm)</translation>
+    </message>
+    <message>
+        <source>Rainbow angle, %1 (°)</source>
+        <translation>Regenbogenwinkel, %1 (°)</translation>
+    </message>
+    <message>
+        <source>Paths (rays × wavelengths)</source>
+        <translation>Wege (Strahlen × Wellenlängen)</translation>
+    </message>
+    <message>
+        <source>Rays caught</source>
+        <translation>Aufgefangene Strahlen</translation>
+    </message>
+    <message>
+        <source>Spots per wavelength</source>
+        <translation>Lichtflecke je Wellenlänge</translation>
+    </message>
+    <message>
+        <source>Wavelength (nm)</source>
+        <translation>Wellenlänge (nm)</translation>
+    </message>
+    <message>
+        <source>Centre (mm)</source>
+        <translation>Mittelpunkt (mm)</translation>
+    </message>
+    <message>
+        <source>RMS (mm)</source>
+        <translation>RMS (mm)</translation>
+    </message>
+    <message>
+        <source>Rays</source>
+        <translation>Strahlen</translation>
+    </message>
+    <message>
+        <source>Not defined: the lens is afocal there.</source>
+        <translation>Nicht definiert: die Linse ist dort afokal.</translation>
+    </message>
+    <message>
+        <source>%1 not applied: %2 %3.</source>
+        <translation>%1 nicht übernommen: %2 %3.</translation>
+    </message>
+    <message>
+        <source>%1 not applied: the scene would start more than 250000 paths (rays × wavelengths).</source>
+        <translation>%1 nicht übernommen: die Szene würde mehr als 250000 Wege beginnen (Strahlen × Wellenlängen).</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2</source>
+        <translation>%1 von %2 ändern</translation>
     </message>
 </context>
 <context>
@@ -1793,6 +2708,49 @@
     <message>
         <source>: key &quot;%1&quot;: </source>
         <translation>: Schlüssel &quot;%1&quot;: </translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::SettingsPanel</name>
+    <message>
+        <source>What fills the space between the elements</source>
+        <translation>Was den Raum zwischen den Elementen füllt</translation>
+    </message>
+    <message>
+        <source>Surroundings&apos; fixed index</source>
+        <translation>Fester Brechungsindex der Umgebung</translation>
+    </message>
+    <message>
+        <source>Glass surfaces also reflect (Fresnel)</source>
+        <translation>Glasflächen reflektieren auch (Fresnel)</translation>
+    </message>
+    <message>
+        <source>Trace the share of light each glass surface reflects as well as the light it lets through; the brightness of a ray shows its intensity</source>
+        <translation>Auch den Lichtanteil verfolgen, den jede Glasfläche reflektiert, nicht nur das durchgelassene Licht; die Helligkeit eines Strahls zeigt seine Intensität</translation>
+    </message>
+    <message>
+        <source>A part of a ray fainter than this is not traced on (from 0 to 1; each ray starts at 1)</source>
+        <translation>Ein Teil eines Strahls, der schwächer ist, wird nicht weiter verfolgt (von 0 bis 1; jeder Strahl beginnt bei 1)</translation>
+    </message>
+    <message>
+        <source>Surfaces a path may meet before it is stopped (1 to 10000000)</source>
+        <translation>Flächen, auf die ein Weg treffen darf, bevor er endet (1 bis 10000000)</translation>
+    </message>
+    <message>
+        <source>Straight pieces the whole trace may hold (1 to 4000000)</source>
+        <translation>Gerade Abschnitte, die die ganze Verfolgung enthalten darf (1 bis 4000000)</translation>
+    </message>
+    <message>
+        <source>Turn Fresnel reflection on</source>
+        <translation>Fresnel-Reflexion einschalten</translation>
+    </message>
+    <message>
+        <source>Turn Fresnel reflection off</source>
+        <translation>Fresnel-Reflexion ausschalten</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
     </message>
 </context>
 <context>

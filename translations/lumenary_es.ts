@@ -2,6 +2,448 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>BenchFiles</name>
+    <message>
+        <source>The file could not be written whole.</source>
+        <translation>No se pudo escribir el archivo entero.</translation>
+    </message>
+</context>
+<context>
+    <name>BenchText</name>
+    <message numerus="yes">
+        <source>%n elements</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ray</source>
+        <translation>Rayo</translation>
+    </message>
+    <message>
+        <source>Beam</source>
+        <translation>Haz</translation>
+    </message>
+    <message>
+        <source>Point source</source>
+        <translation>Fuente puntual</translation>
+    </message>
+    <message>
+        <source>Ideal lens</source>
+        <translation>Lente ideal</translation>
+    </message>
+    <message>
+        <source>Spherical lens</source>
+        <translation>Lente esférica</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Espejo</translation>
+    </message>
+    <message>
+        <source>Arc mirror</source>
+        <translation>Espejo en arco</translation>
+    </message>
+    <message>
+        <source>Parabolic mirror</source>
+        <translation>Espejo parabólico</translation>
+    </message>
+    <message>
+        <source>Glass block</source>
+        <translation>Bloque de vidrio</translation>
+    </message>
+    <message>
+        <source>Drop or ball lens</source>
+        <translation>Gota o lente esférica</translation>
+    </message>
+    <message>
+        <source>Beam splitter</source>
+        <translation>Divisor de haz</translation>
+    </message>
+    <message>
+        <source>Blocker</source>
+        <translation>Pantalla</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Vertex</source>
+        <translation>Vértice</translation>
+    </message>
+    <message>
+        <source>Corners</source>
+        <translation>Vértices</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>Eje</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Anchura</translation>
+    </message>
+    <message>
+        <source>Rays</source>
+        <translation>Rayos</translation>
+    </message>
+    <message>
+        <source>From angle</source>
+        <translation>Ángulo inicial</translation>
+    </message>
+    <message>
+        <source>To angle</source>
+        <translation>Ángulo final</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Longitud de onda</translation>
+    </message>
+    <message>
+        <source>Wavelengths of white light</source>
+        <translation>Longitudes de onda de la luz blanca</translation>
+    </message>
+    <message>
+        <source>Aperture</source>
+        <translation>Apertura</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Distancia focal</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Grosor</translation>
+    </message>
+    <message>
+        <source>Radius r1</source>
+        <translation>Radio r1</translation>
+    </message>
+    <message>
+        <source>Radius r2</source>
+        <translation>Radio r2</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflectancia</translation>
+    </message>
+    <message>
+        <source>Surroundings</source>
+        <translation>Entorno</translation>
+    </message>
+    <message>
+        <source>Fresnel reflection</source>
+        <translation>Reflexión de Fresnel</translation>
+    </message>
+    <message>
+        <source>Least intensity traced</source>
+        <translation>Menor intensidad seguida</translation>
+    </message>
+    <message>
+        <source>Interactions per path</source>
+        <translation>Interacciones por camino</translation>
+    </message>
+    <message>
+        <source>Segments in all</source>
+        <translation>Segmentos en total</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>agua</translation>
+    </message>
+    <message>
+        <source>fused silica</source>
+        <translation>sílice fundida</translation>
+    </message>
+    <message>
+        <source>index %1</source>
+        <translation>índice %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>white light of %1 wavelengths</source>
+        <translation>luz blanca de %1 longitudes de onda</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>, afocal</source>
+        <translation>, afocal</translation>
+    </message>
+    <message>
+        <source>, %1 %2 (d line)</source>
+        <translation>, %1 %2 (línea d)</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>, no rays caught</source>
+        <translation>, ningún rayo captado</translation>
+    </message>
+    <message>
+        <source>, 1 ray caught</source>
+        <translation>, 1 rayo captado</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n rays caught</source>
+        <translation>
+            <numerusform>, %n rayo captado</numerusform>
+            <numerusform>, %n rayos captados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; %1 nm at %2, RMS %3</source>
+        <translation>; %1 nm en %2, RMS %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>; and %n more wavelengths</source>
+        <translation>
+            <numerusform>; y %n longitud de onda más</numerusform>
+            <numerusform>; y %n longitudes de onda más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not traced: %1 %2</source>
+        <translation>no seguido: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, direction %3</source>
+        <translation>%1, desde %2, dirección %3</translation>
+    </message>
+    <message>
+        <source>1 ray across %1, %2, from %3, direction %4</source>
+        <translation>1 rayo a lo largo de %1, %2, desde %3, dirección %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rays across %1, %2, from %3, direction %4</source>
+        <translation>
+            <numerusform>%n rayo a lo largo de %1, %2, desde %3, dirección %4</numerusform>
+            <numerusform>%n rayos a lo largo de %1, %2, desde %3, dirección %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 ray from %1 to %2, %3, at %4</source>
+        <translation>1 rayo de %1 a %2, %3, en %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rays from %1 to %2, %3, at %4</source>
+        <translation>
+            <numerusform>%n rayo de %1 a %2, %3, en %4</numerusform>
+            <numerusform>%n rayos de %1 a %2, %3, en %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>focal length %1, aperture %2, at %3, axis %4</source>
+        <translation>distancia focal %1, apertura %2, en %3, eje %4</translation>
+    </message>
+    <message>
+        <source>%1, thickness %2, radii %3 and %4 mm%5, aperture %6, at %7, axis %8</source>
+        <translation>%1, grosor %2, radios %3 y %4 mm%5, apertura %6, en %7, eje %8</translation>
+    </message>
+    <message>
+        <source>focal length</source>
+        <translation>distancia focal</translation>
+    </message>
+    <message>
+        <source>radius %1, focal length %2, %3</source>
+        <translation>radio %1, distancia focal %2, %3</translation>
+    </message>
+    <message>
+        <source>focal length %1, aperture %2, vertex at %3, axis %4</source>
+        <translation>distancia focal %1, apertura %2, vértice en %3, eje %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n corners, first at %2</source>
+        <translation>
+            <numerusform>%1, %n vértice, el primero en %2</numerusform>
+            <numerusform>%1, %n vértices, el primero en %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, radius %2, centre at %3</source>
+        <translation>%1, radio %2, centro en %3</translation>
+    </message>
+    <message>
+        <source>focal length from the centre</source>
+        <translation>distancia focal desde el centro</translation>
+    </message>
+    <message>
+        <source>, rainbow at %1 (d line)</source>
+        <translation>, arco iris a %1 (línea d)</translation>
+    </message>
+    <message>
+        <source>reflects %1 %, %2</source>
+        <translation>refleja %1 %, %2</translation>
+    </message>
+    <message>
+        <source>%1 paths, %2 segments</source>
+        <translation>%1 caminos, %2 segmentos</translation>
+    </message>
+    <message>
+        <source>Tracing: %1; %2 paths still to trace</source>
+        <translation>Siguiendo: %1; faltan %2 caminos</translation>
+    </message>
+    <message>
+        <source>No light: add a ray, a beam or a point source</source>
+        <translation>No hay luz: añade un rayo, un haz o una fuente puntual</translation>
+    </message>
+    <message>
+        <source>%1 paths stopped after %2 interactions</source>
+        <translation>%1 caminos detenidos tras %2 interacciones</translation>
+    </message>
+    <message>
+        <source>%1 parts fainter than %2 not traced on</source>
+        <translation>%1 partes más débiles que %2 no seguidas</translation>
+    </message>
+    <message>
+        <source>%1 paths cut at the limit of %2 segments</source>
+        <translation>%1 caminos cortados en el límite de %2 segmentos</translation>
+    </message>
+    <message>
+        <source>%1; every path traced to its end</source>
+        <translation>%1; cada camino seguido hasta el final</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>DialogText</name>
+    <message>
+        <source>Optical Bench scenes (*.lumenary);;All files (*)</source>
+        <translation>Escenas del banco óptico (*.lumenary);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Open Scene</source>
+        <translation>Abrir escena</translation>
+    </message>
+    <message>
+        <source>Save Scene As</source>
+        <translation>Guardar escena como</translation>
+    </message>
+    <message>
+        <source>Optical Bench</source>
+        <translation>Banco óptico</translation>
+    </message>
+    <message>
+        <source>Save the changes to “%1” before closing?</source>
+        <translation>¿Guardar los cambios de «%1» antes de cerrar?</translation>
+    </message>
+    <message>
+        <source>Your changes are lost if you don’t save them.</source>
+        <translation>Tus cambios se pierden si no los guardas.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldText</name>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>from -1000000 to 1000000 mm</source>
+        <translation>de -1000000 a 1000000 mm</translation>
+    </message>
+    <message>
+        <source>from 0.001 to 1000000 mm</source>
+        <translation>de 0,001 a 1000000 mm</translation>
+    </message>
+    <message>
+        <source>from 0 to 1000000 mm</source>
+        <translation>de 0 a 1000000 mm</translation>
+    </message>
+    <message>
+        <source>from -1000000° to 1000000°</source>
+        <translation>de -1000000° a 1000000°</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 250000</source>
+        <translation>un número entero de 1 a 250000</translation>
+    </message>
+    <message>
+        <source>from 0 to 1</source>
+        <translation>de 0 a 1</translation>
+    </message>
+    <message>
+        <source>A fixed refractive index, from 1 to 10</source>
+        <translation>Un índice de refracción fijo, de 1 a 10</translation>
+    </message>
+    <message>
+        <source>Fixed index</source>
+        <translation>Índice fijo</translation>
+    </message>
+    <message>
+        <source>A measured material, whose index follows the wavelength, or a fixed index</source>
+        <translation>Un material medido, cuyo índice sigue la longitud de onda, o un índice fijo</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::AboutBox</name>
     <message>
         <source>In this lab students explore the basics of reflection and refraction of light with mirrors, lenses, drops and prisms. Designed by the Varnel Lumenary team, December 2026.</source>
@@ -648,6 +1090,10 @@
         <source>Light at a Boundary</source>
         <translation>Luz en una superficie de separación</translation>
     </message>
+    <message>
+        <source>Optical Bench</source>
+        <translation>Banco óptico</translation>
+    </message>
 </context>
 <context>
     <name>lumenary::MaterialsTable</name>
@@ -979,20 +1425,12 @@
         <translation>El ángulo entre las dos caras que atraviesa la luz</translation>
     </message>
     <message>
-        <source>Apex angle (°)</source>
-        <translation>Ángulo apical (°)</translation>
-    </message>
-    <message>
         <source>Apex angle</source>
         <translation>Ángulo apical</translation>
     </message>
     <message>
         <source>The angle between the incoming light and the normal to the first face</source>
         <translation>El ángulo entre la luz incidente y la normal a la primera cara</translation>
-    </message>
-    <message>
-        <source>Angle of incidence (°)</source>
-        <translation>Ángulo de incidencia (°)</translation>
     </message>
     <message>
         <source>Angle of incidence</source>
@@ -1310,16 +1748,24 @@
         <translation>Anchura de la banda oscura de Alejandro</translation>
     </message>
     <message>
-        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge</source>
-        <translation>Borde interior del arco secundario menos borde exterior del arco primario</translation>
-    </message>
-    <message>
         <source>Curve minima against closed form</source>
         <translation>Mínimos de las curvas frente a fórmula cerrada</translation>
     </message>
     <message>
         <source>The largest difference between a plotted curve&apos;s least deviation, found numerically, and the closed form cos² i = (n² − 1) / (k(k + 2))</source>
         <translation>La mayor diferencia entre la desviación mínima de una curva dibujada, hallada numéricamente, y la fórmula cerrada cos² i = (n² − 1) / (k(k + 2))</translation>
+    </message>
+    <message>
+        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge, shown while both bows are</source>
+        <translation>Borde interior del arco secundario menos borde exterior del arco primario, mostrado mientras ambos arcos estén</translation>
+    </message>
+    <message>
+        <source>needs the primary and secondary</source>
+        <translation>necesita los arcos primario y secundario</translation>
+    </message>
+    <message>
+        <source>The span of angles from the antisolar point that the bow&apos;s colours cover. Angles fold at 180° (straight back toward the sun) and at 0°: a bow whose colours run past a fold reaches it and turns back, so its width runs from its edge nearest the fold to the fold, not from red to violet</source>
+        <translation>El intervalo de ángulos desde el punto antisolar que cubren los colores del arco. Los ángulos se pliegan en 180° (justo hacia el sol) y en 0°: un arco cuyos colores pasan de un pliegue lo alcanza y vuelve; su anchura va entonces de su borde más cercano al pliegue hasta el pliegue, no del rojo al violeta</translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1976,301 @@
     </message>
 </context>
 <context>
+    <name>lumenary::bench::BenchDocument</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Añadir %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n elements</source>
+        <translation>
+            <numerusform>Añadir %n elemento</numerusform>
+            <numerusform>Añadir %n elementos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Borrar %1</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::BenchPicture</name>
+    <message>
+        <source>Optical bench</source>
+        <translation>Banco óptico</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>Mover %1</translation>
+    </message>
+    <message>
+        <source>Rotate %1</source>
+        <translation>Girar %1</translation>
+    </message>
+    <message>
+        <source>1 element; </source>
+        <translation>1 elemento; </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n elements; </source>
+        <translation>
+            <numerusform>%n elemento; </numerusform>
+            <numerusform>%n elementos; </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Resize %1</source>
+        <translation>Cambiar tamaño de %1</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::BenchWindow</name>
+    <message>
+        <source>Optical Bench</source>
+        <translation>Banco óptico</translation>
+    </message>
+    <message>
+        <source>&amp;Add:</source>
+        <translation>&amp;Añadir:</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Seguir</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Exportar imagen…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Example</source>
+        <translation>Abrir &amp;ejemplo</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Guardar &amp;como…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>D&amp;uplicar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>A&amp;justar</translation>
+    </message>
+    <message>
+        <source>Show &amp;Grid</source>
+        <translation>Mostrar &amp;cuadrícula</translation>
+    </message>
+    <message>
+        <source>E&amp;lement</source>
+        <translation>E&amp;lemento</translation>
+    </message>
+    <message>
+        <source>&amp;Scene</source>
+        <translation>E&amp;scena</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>%1[*] — Optical Bench</source>
+        <translation>%1[*] — Banco óptico</translation>
+    </message>
+    <message>
+        <source>Not added: a scene holds at most 10000 elements.</source>
+        <translation>No añadido: una escena contiene como máximo 10000 elementos.</translation>
+    </message>
+    <message>
+        <source>Not added: the scene would start more than 250000 paths (rays × wavelengths).</source>
+        <translation>No añadido: la escena empezaría más de 250000 caminos (rayos × longitudes de onda).</translation>
+    </message>
+    <message>
+        <source>Copied the picture</source>
+        <translation>Imagen copiada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n elements as scene text</source>
+        <translation>
+            <numerusform>%n elemento copiado como texto de escena</numerusform>
+            <numerusform>%n elementos copiados como texto de escena</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing pasted: the clipboard holds no scene (%1)</source>
+        <translation>Nada pegado: el portapapeles no contiene ninguna escena (%1)</translation>
+    </message>
+    <message>
+        <source>clipboard</source>
+        <translation>portapapeles</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: the scene on the clipboard has no elements</source>
+        <translation>Nada pegado: la escena del portapapeles no tiene elementos</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>Pegar %1</translation>
+    </message>
+    <message>
+        <source>Duplicate %1</source>
+        <translation>Duplicar %1</translation>
+    </message>
+    <message>
+        <source>A new, empty scene</source>
+        <translation>Una escena nueva y vacía</translation>
+    </message>
+    <message>
+        <source>The scene could not be opened.
+
+%1</source>
+        <translation>No se pudo abrir la escena.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 abierto</translation>
+    </message>
+    <message>
+        <source>%1 (example)</source>
+        <translation>%1 (ejemplo)</translation>
+    </message>
+    <message>
+        <source>Opened the example %1</source>
+        <translation>Ejemplo %1 abierto</translation>
+    </message>
+    <message>
+        <source>The scene could not be saved as “%1”.
+
+%2</source>
+        <translation>No se pudo guardar la escena como «%1».
+
+%2</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 guardado</translation>
+    </message>
+    <message>
+        <source>Restored the scene kept on %1</source>
+        <translation>Restaurada la escena guardada el %1</translation>
+    </message>
+    <message>
+        <source>The recovery file could not be written in %1</source>
+        <translation>No se pudo escribir el archivo de recuperación en %1</translation>
+    </message>
+    <message>
+        <source>The Optical Bench&apos;s scene “%1” was not saved when Varnel Lumenary last ended; a copy was kept on %2. Restore it?</source>
+        <translation>La escena «%1» del banco óptico no estaba guardada al cerrarse Varnel Lumenary por última vez; se guardó una copia el %2. ¿Restaurarla?</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::DetectorChart</name>
+    <message>
+        <source>Intensity along the detector</source>
+        <translation>Intensidad a lo largo del detector</translation>
+    </message>
+    <message>
+        <source>1 ray caught; the most light at %1 from the detector&apos;s start</source>
+        <translation>1 rayo captado; la mayor parte de la luz a %1 del inicio del detector</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rays caught; the most light at %1 from the detector&apos;s start</source>
+        <translation>
+            <numerusform>%n rayo captado; la mayor parte de la luz a %1 del inicio del detector</numerusform>
+            <numerusform>%n rayos captados; la mayor parte de la luz a %1 del inicio del detector</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No light reaches the detector.</source>
+        <translation>Ninguna luz llega al detector.</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::ElementPalette</name>
+    <message>
+        <source>Elements to add</source>
+        <translation>Elementos para añadir</translation>
+    </message>
+    <message>
+        <source>Click an element (or press Enter) to add it in the middle of the picture, or drag it to where it belongs</source>
+        <translation>Haz clic en un elemento (o pulsa Intro) para añadirlo en el centro de la imagen, o arrástralo a su sitio</translation>
+    </message>
+    <message>
+        <source>Add a %1</source>
+        <translation>Añadir: %1</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::bench::ElementTypes</name>
     <message>
         <source>Ray</source>
@@ -1582,6 +2323,180 @@
     <message>
         <source>Detector</source>
         <translation>Detector</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::PropertyPanel</name>
+    <message numerus="yes">
+        <source>%n elements chosen</source>
+        <translation>
+            <numerusform>%n elemento elegido</numerusform>
+            <numerusform>%n elementos elegidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drag one of them, or use the arrow keys in the picture, to move them together; [ and ] turn each about its own position.</source>
+        <translation>Arrastra uno de ellos, o usa las flechas en la imagen, para moverlos juntos; [ y ] giran cada uno alrededor de su propia posición.</translation>
+    </message>
+    <message>
+        <source>No element chosen</source>
+        <translation>Ningún elemento elegido</translation>
+    </message>
+    <message>
+        <source>Click an element, or press Tab in the picture, to see and change its numbers here. Add elements from the list on the left.</source>
+        <translation>Haz clic en un elemento, o pulsa Tab en la imagen, para ver y cambiar aquí sus números. Añade elementos desde la lista de la izquierda.</translation>
+    </message>
+    <message>
+        <source>A name of your own for the element (saved in the file)</source>
+        <translation>Un nombre propio para el elemento (se guarda en el archivo)</translation>
+    </message>
+    <message>
+        <source> x</source>
+        <translation> x</translation>
+    </message>
+    <message>
+        <source> y</source>
+        <translation> y</translation>
+    </message>
+    <message>
+        <source>x </source>
+        <translation>x </translation>
+    </message>
+    <message>
+        <source>y </source>
+        <translation>y </translation>
+    </message>
+    <message>
+        <source>One wavelength</source>
+        <translation>Una longitud de onda</translation>
+    </message>
+    <message>
+        <source>White light</source>
+        <translation>Luz blanca</translation>
+    </message>
+    <message>
+        <source>Light of one wavelength, or white light of many wavelengths spread evenly over 400–700 nm</source>
+        <translation>Luz de una longitud de onda, o luz blanca de muchas longitudes de onda repartidas por igual en 400–700 nm</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source> nm</source>
+        <translation> nm</translation>
+    </message>
+    <message>
+        <source>from 380 to 780 nm</source>
+        <translation>de 380 a 780 nm</translation>
+    </message>
+    <message>
+        <source>a whole number from 2 to 400</source>
+        <translation>un número entero de 2 a 400</translation>
+    </message>
+    <message>
+        <source>Fixed index</source>
+        <translation>Índice fijo</translation>
+    </message>
+    <message>
+        <source>x (mm)</source>
+        <translation>x (mm)</translation>
+    </message>
+    <message>
+        <source>y (mm)</source>
+        <translation>y (mm)</translation>
+    </message>
+    <message>
+        <source>Corner %1: “%2” is not a number.</source>
+        <translation>Vértice %1: «%2» no es un número.</translation>
+    </message>
+    <message>
+        <source>Corner %1</source>
+        <translation>Vértice %1</translation>
+    </message>
+    <message>
+        <source>Read-outs</source>
+        <translation>Lecturas</translation>
+    </message>
+    <message>
+        <source>F line</source>
+        <translation>línea F</translation>
+    </message>
+    <message>
+        <source>d line</source>
+        <translation>línea d</translation>
+    </message>
+    <message>
+        <source>C line</source>
+        <translation>línea C</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Distancia focal (mm)</translation>
+    </message>
+    <message>
+        <source>Focal length, paraxial (mm)</source>
+        <translation>Distancia focal, paraxial (mm)</translation>
+    </message>
+    <message>
+        <source>Focal length, %1 (mm)</source>
+        <translation>Distancia focal, %1 (mm)</translation>
+    </message>
+    <message>
+        <source>Back focal length, %1 (mm)</source>
+        <translation>Distancia focal posterior, %1 (mm)</translation>
+    </message>
+    <message>
+        <source>Focal length from the centre, %1 (mm)</source>
+        <translation>Distancia focal desde el centro, %1 (mm)</translation>
+    </message>
+    <message>
+        <source>Rainbow angle, %1 (°)</source>
+        <translation>Ángulo del arco iris, %1 (°)</translation>
+    </message>
+    <message>
+        <source>Paths (rays × wavelengths)</source>
+        <translation>Caminos (rayos × longitudes de onda)</translation>
+    </message>
+    <message>
+        <source>Rays caught</source>
+        <translation>Rayos captados</translation>
+    </message>
+    <message>
+        <source>Spots per wavelength</source>
+        <translation>Manchas por longitud de onda</translation>
+    </message>
+    <message>
+        <source>Wavelength (nm)</source>
+        <translation>Longitud de onda (nm)</translation>
+    </message>
+    <message>
+        <source>Centre (mm)</source>
+        <translation>Centro (mm)</translation>
+    </message>
+    <message>
+        <source>RMS (mm)</source>
+        <translation>RMS (mm)</translation>
+    </message>
+    <message>
+        <source>Rays</source>
+        <translation>Rayos</translation>
+    </message>
+    <message>
+        <source>Not defined: the lens is afocal there.</source>
+        <translation>No definida: la lente es afocal ahí.</translation>
+    </message>
+    <message>
+        <source>%1 not applied: %2 %3.</source>
+        <translation>%1 no aplicado: %2 %3.</translation>
+    </message>
+    <message>
+        <source>%1 not applied: the scene would start more than 250000 paths (rays × wavelengths).</source>
+        <translation>%1 no aplicado: la escena empezaría más de 250000 caminos (rayos × longitudes de onda).</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2</source>
+        <translation>Cambiar %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1793,6 +2708,49 @@
     <message>
         <source>: key &quot;%1&quot;: </source>
         <translation>: clave &quot;%1&quot;: </translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::SettingsPanel</name>
+    <message>
+        <source>What fills the space between the elements</source>
+        <translation>Lo que llena el espacio entre los elementos</translation>
+    </message>
+    <message>
+        <source>Surroundings&apos; fixed index</source>
+        <translation>Índice fijo del entorno</translation>
+    </message>
+    <message>
+        <source>Glass surfaces also reflect (Fresnel)</source>
+        <translation>Las superficies de vidrio también reflejan (Fresnel)</translation>
+    </message>
+    <message>
+        <source>Trace the share of light each glass surface reflects as well as the light it lets through; the brightness of a ray shows its intensity</source>
+        <translation>Seguir también la fracción de luz que refleja cada superficie de vidrio, además de la que deja pasar; el brillo de un rayo muestra su intensidad</translation>
+    </message>
+    <message>
+        <source>A part of a ray fainter than this is not traced on (from 0 to 1; each ray starts at 1)</source>
+        <translation>Una parte de un rayo más débil no se sigue (de 0 a 1; cada rayo empieza en 1)</translation>
+    </message>
+    <message>
+        <source>Surfaces a path may meet before it is stopped (1 to 10000000)</source>
+        <translation>Superficies que un camino puede encontrar antes de detenerse (1 a 10000000)</translation>
+    </message>
+    <message>
+        <source>Straight pieces the whole trace may hold (1 to 4000000)</source>
+        <translation>Tramos rectos que puede contener todo el trazado (1 a 4000000)</translation>
+    </message>
+    <message>
+        <source>Turn Fresnel reflection on</source>
+        <translation>Activar la reflexión de Fresnel</translation>
+    </message>
+    <message>
+        <source>Turn Fresnel reflection off</source>
+        <translation>Desactivar la reflexión de Fresnel</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Cambiar %1</translation>
     </message>
 </context>
 <context>

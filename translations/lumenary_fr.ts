@@ -2,6 +2,448 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BenchFiles</name>
+    <message>
+        <source>The file could not be written whole.</source>
+        <translation>Le fichier n’a pas pu être écrit en entier.</translation>
+    </message>
+</context>
+<context>
+    <name>BenchText</name>
+    <message numerus="yes">
+        <source>%n elements</source>
+        <translation>
+            <numerusform>%n élément</numerusform>
+            <numerusform>%n éléments</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ray</source>
+        <translation>Rayon</translation>
+    </message>
+    <message>
+        <source>Beam</source>
+        <translation>Faisceau</translation>
+    </message>
+    <message>
+        <source>Point source</source>
+        <translation>Source ponctuelle</translation>
+    </message>
+    <message>
+        <source>Ideal lens</source>
+        <translation>Lentille idéale</translation>
+    </message>
+    <message>
+        <source>Spherical lens</source>
+        <translation>Lentille sphérique</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>Arc mirror</source>
+        <translation>Miroir en arc de cercle</translation>
+    </message>
+    <message>
+        <source>Parabolic mirror</source>
+        <translation>Miroir parabolique</translation>
+    </message>
+    <message>
+        <source>Glass block</source>
+        <translation>Bloc de verre</translation>
+    </message>
+    <message>
+        <source>Drop or ball lens</source>
+        <translation>Goutte ou lentille boule</translation>
+    </message>
+    <message>
+        <source>Beam splitter</source>
+        <translation>Lame séparatrice</translation>
+    </message>
+    <message>
+        <source>Blocker</source>
+        <translation>Écran</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Détecteur</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Vertex</source>
+        <translation>Sommet</translation>
+    </message>
+    <message>
+        <source>Corners</source>
+        <translation>Sommets</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>Axe</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Rays</source>
+        <translation>Rayons</translation>
+    </message>
+    <message>
+        <source>From angle</source>
+        <translation>Angle de départ</translation>
+    </message>
+    <message>
+        <source>To angle</source>
+        <translation>Angle d’arrivée</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Longueur d’onde</translation>
+    </message>
+    <message>
+        <source>Wavelengths of white light</source>
+        <translation>Longueurs d’onde de la lumière blanche</translation>
+    </message>
+    <message>
+        <source>Aperture</source>
+        <translation>Ouverture</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Distance focale</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Épaisseur</translation>
+    </message>
+    <message>
+        <source>Radius r1</source>
+        <translation>Rayon r1</translation>
+    </message>
+    <message>
+        <source>Radius r2</source>
+        <translation>Rayon r2</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Rayon</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Matériau</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Réflectance</translation>
+    </message>
+    <message>
+        <source>Surroundings</source>
+        <translation>Milieu ambiant</translation>
+    </message>
+    <message>
+        <source>Fresnel reflection</source>
+        <translation>Réflexion de Fresnel</translation>
+    </message>
+    <message>
+        <source>Least intensity traced</source>
+        <translation>Plus faible intensité suivie</translation>
+    </message>
+    <message>
+        <source>Interactions per path</source>
+        <translation>Interactions par chemin</translation>
+    </message>
+    <message>
+        <source>Segments in all</source>
+        <translation>Segments en tout</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>eau</translation>
+    </message>
+    <message>
+        <source>fused silica</source>
+        <translation>silice fondue</translation>
+    </message>
+    <message>
+        <source>index %1</source>
+        <translation>indice %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>white light of %1 wavelengths</source>
+        <translation>lumière blanche de %1 longueurs d’onde</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>, afocal</source>
+        <translation>, afocale</translation>
+    </message>
+    <message>
+        <source>, %1 %2 (d line)</source>
+        <translation>, %1 %2 (raie d)</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>de %1 à %2</translation>
+    </message>
+    <message>
+        <source>, no rays caught</source>
+        <translation>, aucun rayon capté</translation>
+    </message>
+    <message>
+        <source>, 1 ray caught</source>
+        <translation>, 1 rayon capté</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n rays caught</source>
+        <translation>
+            <numerusform>, %n rayon capté</numerusform>
+            <numerusform>, %n rayons captés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; %1 nm at %2, RMS %3</source>
+        <translation>&#xa0;; %1 nm à %2, RMS %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>; and %n more wavelengths</source>
+        <translation>
+            <numerusform>&#xa0;; et %n autre longueur d’onde</numerusform>
+            <numerusform>&#xa0;; et %n autres longueurs d’onde</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not traced: %1 %2</source>
+        <translation>non suivi&#xa0;: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, direction %3</source>
+        <translation>%1, depuis %2, direction %3</translation>
+    </message>
+    <message>
+        <source>1 ray across %1, %2, from %3, direction %4</source>
+        <translation>1 rayon sur %1, %2, depuis %3, direction %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rays across %1, %2, from %3, direction %4</source>
+        <translation>
+            <numerusform>%n rayon sur %1, %2, depuis %3, direction %4</numerusform>
+            <numerusform>%n rayons sur %1, %2, depuis %3, direction %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 ray from %1 to %2, %3, at %4</source>
+        <translation>1 rayon de %1 à %2, %3, en %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rays from %1 to %2, %3, at %4</source>
+        <translation>
+            <numerusform>%n rayon de %1 à %2, %3, en %4</numerusform>
+            <numerusform>%n rayons de %1 à %2, %3, en %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>focal length %1, aperture %2, at %3, axis %4</source>
+        <translation>distance focale %1, ouverture %2, en %3, axe %4</translation>
+    </message>
+    <message>
+        <source>%1, thickness %2, radii %3 and %4 mm%5, aperture %6, at %7, axis %8</source>
+        <translation>%1, épaisseur %2, rayons %3 et %4 mm%5, ouverture %6, en %7, axe %8</translation>
+    </message>
+    <message>
+        <source>focal length</source>
+        <translation>distance focale</translation>
+    </message>
+    <message>
+        <source>radius %1, focal length %2, %3</source>
+        <translation>rayon %1, distance focale %2, %3</translation>
+    </message>
+    <message>
+        <source>focal length %1, aperture %2, vertex at %3, axis %4</source>
+        <translation>distance focale %1, ouverture %2, sommet en %3, axe %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n corners, first at %2</source>
+        <translation>
+            <numerusform>%1, %n sommet, le premier en %2</numerusform>
+            <numerusform>%1, %n sommets, le premier en %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, radius %2, centre at %3</source>
+        <translation>%1, rayon %2, centre en %3</translation>
+    </message>
+    <message>
+        <source>focal length from the centre</source>
+        <translation>distance focale depuis le centre</translation>
+    </message>
+    <message>
+        <source>, rainbow at %1 (d line)</source>
+        <translation>, arc-en-ciel à %1 (raie d)</translation>
+    </message>
+    <message>
+        <source>reflects %1 %, %2</source>
+        <translation>réfléchit %1 %, %2</translation>
+    </message>
+    <message>
+        <source>%1 paths, %2 segments</source>
+        <translation>%1 chemins, %2 segments</translation>
+    </message>
+    <message>
+        <source>Tracing: %1; %2 paths still to trace</source>
+        <translation>Suivi&#xa0;: %1&#xa0;; encore %2 chemins à suivre</translation>
+    </message>
+    <message>
+        <source>No light: add a ray, a beam or a point source</source>
+        <translation>Pas de lumière&#xa0;: ajoutez un rayon, un faisceau ou une source ponctuelle</translation>
+    </message>
+    <message>
+        <source>%1 paths stopped after %2 interactions</source>
+        <translation>%1 chemins arrêtés après %2 interactions</translation>
+    </message>
+    <message>
+        <source>%1 parts fainter than %2 not traced on</source>
+        <translation>%1 parties plus faibles que %2 non suivies</translation>
+    </message>
+    <message>
+        <source>%1 paths cut at the limit of %2 segments</source>
+        <translation>%1 chemins coupés à la limite de %2 segments</translation>
+    </message>
+    <message>
+        <source>%1; every path traced to its end</source>
+        <translation>%1&#xa0;; chaque chemin suivi jusqu’au bout</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1&#xa0;; %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>&#xa0;; </translation>
+    </message>
+</context>
+<context>
+    <name>DialogText</name>
+    <message>
+        <source>Optical Bench scenes (*.lumenary);;All files (*)</source>
+        <translation>Scènes du banc optique (*.lumenary);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open Scene</source>
+        <translation>Ouvrir une scène</translation>
+    </message>
+    <message>
+        <source>Save Scene As</source>
+        <translation>Enregistrer la scène sous</translation>
+    </message>
+    <message>
+        <source>Optical Bench</source>
+        <translation>Banc optique</translation>
+    </message>
+    <message>
+        <source>Save the changes to “%1” before closing?</source>
+        <translation>Enregistrer les modifications de « %1 » avant de fermer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Your changes are lost if you don’t save them.</source>
+        <translation>Vos modifications seront perdues si vous ne les enregistrez pas.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldText</name>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>from -1000000 to 1000000 mm</source>
+        <translation>de -1000000 à 1000000 mm</translation>
+    </message>
+    <message>
+        <source>from 0.001 to 1000000 mm</source>
+        <translation>de 0,001 à 1000000 mm</translation>
+    </message>
+    <message>
+        <source>from 0 to 1000000 mm</source>
+        <translation>de 0 à 1000000 mm</translation>
+    </message>
+    <message>
+        <source>from -1000000° to 1000000°</source>
+        <translation>de -1000000° à 1000000°</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 250000</source>
+        <translation>un nombre entier de 1 à 250000</translation>
+    </message>
+    <message>
+        <source>from 0 to 1</source>
+        <translation>de 0 à 1</translation>
+    </message>
+    <message>
+        <source>A fixed refractive index, from 1 to 10</source>
+        <translation>Un indice de réfraction fixe, de 1 à 10</translation>
+    </message>
+    <message>
+        <source>Fixed index</source>
+        <translation>Indice fixe</translation>
+    </message>
+    <message>
+        <source>A measured material, whose index follows the wavelength, or a fixed index</source>
+        <translation>Un matériau mesuré, dont l’indice suit la longueur d’onde, ou un indice fixe</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::AboutBox</name>
     <message>
         <source>In this lab students explore the basics of reflection and refraction of light with mirrors, lenses, drops and prisms. Designed by the Varnel Lumenary team, December 2026.</source>
@@ -648,6 +1090,10 @@
         <source>Light at a Boundary</source>
         <translation>Lumière sur un dioptre</translation>
     </message>
+    <message>
+        <source>Optical Bench</source>
+        <translation>Banc optique</translation>
+    </message>
 </context>
 <context>
     <name>lumenary::MaterialsTable</name>
@@ -979,20 +1425,12 @@
         <translation>L’angle entre les deux faces que traverse la lumière</translation>
     </message>
     <message>
-        <source>Apex angle (°)</source>
-        <translation>Angle du prisme (°)</translation>
-    </message>
-    <message>
         <source>Apex angle</source>
         <translation>Angle du prisme</translation>
     </message>
     <message>
         <source>The angle between the incoming light and the normal to the first face</source>
         <translation>L’angle entre la lumière incidente et la normale à la première face</translation>
-    </message>
-    <message>
-        <source>Angle of incidence (°)</source>
-        <translation>Angle d’incidence (°)</translation>
     </message>
     <message>
         <source>Angle of incidence</source>
@@ -1310,16 +1748,24 @@
         <translation>Largeur de la bande sombre d’Alexandre</translation>
     </message>
     <message>
-        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge</source>
-        <translation>Bord intérieur de l’arc secondaire moins bord extérieur de l’arc primaire</translation>
-    </message>
-    <message>
         <source>Curve minima against closed form</source>
         <translation>Minima des courbes contre formule exacte</translation>
     </message>
     <message>
         <source>The largest difference between a plotted curve&apos;s least deviation, found numerically, and the closed form cos² i = (n² − 1) / (k(k + 2))</source>
         <translation>Le plus grand écart entre la déviation minimale d’une courbe tracée, trouvée numériquement, et la formule exacte cos² i = (n² − 1) / (k(k + 2))</translation>
+    </message>
+    <message>
+        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge, shown while both bows are</source>
+        <translation>Bord intérieur de l’arc secondaire moins bord extérieur de l’arc primaire, affiché tant que les deux arcs sont</translation>
+    </message>
+    <message>
+        <source>needs the primary and secondary</source>
+        <translation>demande les arcs primaire et secondaire</translation>
+    </message>
+    <message>
+        <source>The span of angles from the antisolar point that the bow&apos;s colours cover. Angles fold at 180° (straight back toward the sun) and at 0°: a bow whose colours run past a fold reaches it and turns back, so its width runs from its edge nearest the fold to the fold, not from red to violet</source>
+        <translation>L’étendue des angles depuis le point antisolaire que couvrent les couleurs de l’arc. Les angles se replient à 180° (droit vers le soleil) et à 0° : un arc dont les couleurs dépassent un repli l’atteint et revient ; sa largeur va alors de son bord le plus proche du repli jusqu’au repli, et non du rouge au violet</translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1976,301 @@
     </message>
 </context>
 <context>
+    <name>lumenary::bench::BenchDocument</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Ajouter&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n elements</source>
+        <translation>
+            <numerusform>Ajouter %n élément</numerusform>
+            <numerusform>Ajouter %n éléments</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Supprimer&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::BenchPicture</name>
+    <message>
+        <source>Optical bench</source>
+        <translation>Banc optique</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>Déplacer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Rotate %1</source>
+        <translation>Tourner&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>1 element; </source>
+        <translation>1 élément&#xa0;; </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n elements; </source>
+        <translation>
+            <numerusform>%n élément&#xa0;; </numerusform>
+            <numerusform>%n éléments&#xa0;; </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Resize %1</source>
+        <translation>Redimensionner&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::BenchWindow</name>
+    <message>
+        <source>Optical Bench</source>
+        <translation>Banc optique</translation>
+    </message>
+    <message>
+        <source>&amp;Add:</source>
+        <translation>&amp;Ajouter&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Suivre</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Exporter l’image…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Example</source>
+        <translation>Ouvrir un &amp;exemple</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;ller</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>D&amp;upliquer</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Tout &amp;sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>A&amp;juster</translation>
+    </message>
+    <message>
+        <source>Show &amp;Grid</source>
+        <translation>Afficher la &amp;grille</translation>
+    </message>
+    <message>
+        <source>E&amp;lement</source>
+        <translation>É&amp;lément</translation>
+    </message>
+    <message>
+        <source>&amp;Scene</source>
+        <translation>&amp;Scène</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>%1[*] — Optical Bench</source>
+        <translation>%1[*] — Banc optique</translation>
+    </message>
+    <message>
+        <source>Not added: a scene holds at most 10000 elements.</source>
+        <translation>Non ajouté&#xa0;: une scène contient au plus 10000 éléments.</translation>
+    </message>
+    <message>
+        <source>Not added: the scene would start more than 250000 paths (rays × wavelengths).</source>
+        <translation>Non ajouté&#xa0;: la scène commencerait plus de 250000 chemins (rayons × longueurs d’onde).</translation>
+    </message>
+    <message>
+        <source>Copied the picture</source>
+        <translation>Image copiée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n elements as scene text</source>
+        <translation>
+            <numerusform>%n élément copié comme texte de scène</numerusform>
+            <numerusform>%n éléments copiés comme texte de scène</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing pasted: the clipboard holds no scene (%1)</source>
+        <translation>Rien collé&#xa0;: le presse-papiers ne contient pas de scène (%1)</translation>
+    </message>
+    <message>
+        <source>clipboard</source>
+        <translation>presse-papiers</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: the scene on the clipboard has no elements</source>
+        <translation>Rien collé&#xa0;: la scène du presse-papiers n’a pas d’éléments</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>Coller&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Duplicate %1</source>
+        <translation>Dupliquer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A new, empty scene</source>
+        <translation>Une nouvelle scène vide</translation>
+    </message>
+    <message>
+        <source>The scene could not be opened.
+
+%1</source>
+        <translation>La scène n’a pas pu être ouverte.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 ouvert</translation>
+    </message>
+    <message>
+        <source>%1 (example)</source>
+        <translation>%1 (exemple)</translation>
+    </message>
+    <message>
+        <source>Opened the example %1</source>
+        <translation>Exemple %1 ouvert</translation>
+    </message>
+    <message>
+        <source>The scene could not be saved as “%1”.
+
+%2</source>
+        <translation>La scène n’a pas pu être enregistrée sous « %1 ».
+
+%2</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 enregistré</translation>
+    </message>
+    <message>
+        <source>Restored the scene kept on %1</source>
+        <translation>Scène conservée le %1 restaurée</translation>
+    </message>
+    <message>
+        <source>The recovery file could not be written in %1</source>
+        <translation>Le fichier de récupération n’a pas pu être écrit dans %1</translation>
+    </message>
+    <message>
+        <source>The Optical Bench&apos;s scene “%1” was not saved when Varnel Lumenary last ended; a copy was kept on %2. Restore it?</source>
+        <translation>La scène « %1 » du banc optique n’était pas enregistrée à la dernière fermeture de Varnel Lumenary&#xa0;; une copie a été conservée le %2. La restaurer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::DetectorChart</name>
+    <message>
+        <source>Intensity along the detector</source>
+        <translation>Intensité le long du détecteur</translation>
+    </message>
+    <message>
+        <source>1 ray caught; the most light at %1 from the detector&apos;s start</source>
+        <translation>1 rayon capté&#xa0;; le plus de lumière à %1 du début du détecteur</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rays caught; the most light at %1 from the detector&apos;s start</source>
+        <translation>
+            <numerusform>%n rayon capté&#xa0;; le plus de lumière à %1 du début du détecteur</numerusform>
+            <numerusform>%n rayons captés&#xa0;; le plus de lumière à %1 du début du détecteur</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No light reaches the detector.</source>
+        <translation>Aucune lumière n’atteint le détecteur.</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::ElementPalette</name>
+    <message>
+        <source>Elements to add</source>
+        <translation>Éléments à ajouter</translation>
+    </message>
+    <message>
+        <source>Click an element (or press Enter) to add it in the middle of the picture, or drag it to where it belongs</source>
+        <translation>Cliquez sur un élément (ou appuyez sur Entrée) pour l’ajouter au milieu de l’image, ou faites-le glisser à sa place</translation>
+    </message>
+    <message>
+        <source>Add a %1</source>
+        <translation>Ajouter&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::bench::ElementTypes</name>
     <message>
         <source>Ray</source>
@@ -1582,6 +2323,180 @@
     <message>
         <source>Detector</source>
         <translation>Détecteur</translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::PropertyPanel</name>
+    <message numerus="yes">
+        <source>%n elements chosen</source>
+        <translation>
+            <numerusform>%n élément choisi</numerusform>
+            <numerusform>%n éléments choisis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drag one of them, or use the arrow keys in the picture, to move them together; [ and ] turn each about its own position.</source>
+        <translation>Faites glisser l’un d’eux, ou utilisez les flèches dans l’image, pour les déplacer ensemble&#xa0;; [ et ] tournent chacun autour de sa propre position.</translation>
+    </message>
+    <message>
+        <source>No element chosen</source>
+        <translation>Aucun élément choisi</translation>
+    </message>
+    <message>
+        <source>Click an element, or press Tab in the picture, to see and change its numbers here. Add elements from the list on the left.</source>
+        <translation>Cliquez sur un élément, ou appuyez sur Tab dans l’image, pour voir et changer ses nombres ici. Ajoutez des éléments depuis la liste de gauche.</translation>
+    </message>
+    <message>
+        <source>A name of your own for the element (saved in the file)</source>
+        <translation>Un nom de votre choix pour l’élément (enregistré dans le fichier)</translation>
+    </message>
+    <message>
+        <source> x</source>
+        <translation> x</translation>
+    </message>
+    <message>
+        <source> y</source>
+        <translation> y</translation>
+    </message>
+    <message>
+        <source>x </source>
+        <translation>x </translation>
+    </message>
+    <message>
+        <source>y </source>
+        <translation>y </translation>
+    </message>
+    <message>
+        <source>One wavelength</source>
+        <translation>Une longueur d’onde</translation>
+    </message>
+    <message>
+        <source>White light</source>
+        <translation>Lumière blanche</translation>
+    </message>
+    <message>
+        <source>Light of one wavelength, or white light of many wavelengths spread evenly over 400–700 nm</source>
+        <translation>Lumière d’une longueur d’onde, ou lumière blanche de nombreuses longueurs d’onde réparties sur 400–700 nm</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source> nm</source>
+        <translation> nm</translation>
+    </message>
+    <message>
+        <source>from 380 to 780 nm</source>
+        <translation>de 380 à 780 nm</translation>
+    </message>
+    <message>
+        <source>a whole number from 2 to 400</source>
+        <translation>un nombre entier de 2 à 400</translation>
+    </message>
+    <message>
+        <source>Fixed index</source>
+        <translation>Indice fixe</translation>
+    </message>
+    <message>
+        <source>x (mm)</source>
+        <translation>x (mm)</translation>
+    </message>
+    <message>
+        <source>y (mm)</source>
+        <translation>y (mm)</translation>
+    </message>
+    <message>
+        <source>Corner %1: “%2” is not a number.</source>
+        <translation>Sommet %1&#xa0;: « %2 » n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Corner %1</source>
+        <translation>Sommet %1</translation>
+    </message>
+    <message>
+        <source>Read-outs</source>
+        <translation>Affichages</translation>
+    </message>
+    <message>
+        <source>F line</source>
+        <translation>raie F</translation>
+    </message>
+    <message>
+        <source>d line</source>
+        <translation>raie d</translation>
+    </message>
+    <message>
+        <source>C line</source>
+        <translation>raie C</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Distance focale (mm)</translation>
+    </message>
+    <message>
+        <source>Focal length, paraxial (mm)</source>
+        <translation>Distance focale, paraxiale (mm)</translation>
+    </message>
+    <message>
+        <source>Focal length, %1 (mm)</source>
+        <translation>Distance focale, %1 (mm)</translation>
+    </message>
+    <message>
+        <source>Back focal length, %1 (mm)</source>
+        <translation>Tirage, %1 (mm)</translation>
+    </message>
+    <message>
+        <source>Focal length from the centre, %1 (mm)</source>
+        <translation>Distance focale depuis le centre, %1 (mm)</translation>
+    </message>
+    <message>
+        <source>Rainbow angle, %1 (°)</source>
+        <translation>Angle de l’arc-en-ciel, %1 (°)</translation>
+    </message>
+    <message>
+        <source>Paths (rays × wavelengths)</source>
+        <translation>Chemins (rayons × longueurs d’onde)</translation>
+    </message>
+    <message>
+        <source>Rays caught</source>
+        <translation>Rayons captés</translation>
+    </message>
+    <message>
+        <source>Spots per wavelength</source>
+        <translation>Taches par longueur d’onde</translation>
+    </message>
+    <message>
+        <source>Wavelength (nm)</source>
+        <translation>Longueur d’onde (nm)</translation>
+    </message>
+    <message>
+        <source>Centre (mm)</source>
+        <translation>Centre (mm)</translation>
+    </message>
+    <message>
+        <source>RMS (mm)</source>
+        <translation>RMS (mm)</translation>
+    </message>
+    <message>
+        <source>Rays</source>
+        <translation>Rayons</translation>
+    </message>
+    <message>
+        <source>Not defined: the lens is afocal there.</source>
+        <translation>Non définie&#xa0;: la lentille y est afocale.</translation>
+    </message>
+    <message>
+        <source>%1 not applied: %2 %3.</source>
+        <translation>%1 non appliqué&#xa0;: %2 %3.</translation>
+    </message>
+    <message>
+        <source>%1 not applied: the scene would start more than 250000 paths (rays × wavelengths).</source>
+        <translation>%1 non appliqué&#xa0;: la scène commencerait plus de 250000 chemins (rayons × longueurs d’onde).</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2</source>
+        <translation>Modifier %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1793,6 +2708,49 @@
     <message>
         <source>: key &quot;%1&quot;: </source>
         <translation>&#xa0;: clé &quot;%1&quot;&#xa0;: </translation>
+    </message>
+</context>
+<context>
+    <name>lumenary::bench::SettingsPanel</name>
+    <message>
+        <source>What fills the space between the elements</source>
+        <translation>Ce qui remplit l’espace entre les éléments</translation>
+    </message>
+    <message>
+        <source>Surroundings&apos; fixed index</source>
+        <translation>Indice fixe du milieu ambiant</translation>
+    </message>
+    <message>
+        <source>Glass surfaces also reflect (Fresnel)</source>
+        <translation>Les surfaces de verre réfléchissent aussi (Fresnel)</translation>
+    </message>
+    <message>
+        <source>Trace the share of light each glass surface reflects as well as the light it lets through; the brightness of a ray shows its intensity</source>
+        <translation>Suivre aussi la part de lumière que chaque surface de verre réfléchit, en plus de celle qu’elle transmet&#xa0;; la luminosité d’un rayon montre son intensité</translation>
+    </message>
+    <message>
+        <source>A part of a ray fainter than this is not traced on (from 0 to 1; each ray starts at 1)</source>
+        <translation>Une partie de rayon plus faible n’est pas suivie plus loin (de 0 à 1&#xa0;; chaque rayon part de 1)</translation>
+    </message>
+    <message>
+        <source>Surfaces a path may meet before it is stopped (1 to 10000000)</source>
+        <translation>Surfaces qu’un chemin peut rencontrer avant d’être arrêté (1 à 10000000)</translation>
+    </message>
+    <message>
+        <source>Straight pieces the whole trace may hold (1 to 4000000)</source>
+        <translation>Segments droits que tout le suivi peut contenir (1 à 4000000)</translation>
+    </message>
+    <message>
+        <source>Turn Fresnel reflection on</source>
+        <translation>Activer la réflexion de Fresnel</translation>
+    </message>
+    <message>
+        <source>Turn Fresnel reflection off</source>
+        <translation>Désactiver la réflexion de Fresnel</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifier&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "chart_frame.h"
 
+#include <QFont>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QRectF>
 
@@ -42,6 +44,19 @@ void drawLeftTitle(QPainter& painter, const QRectF& plot, double x, const QStrin
     painter.rotate(-90);
     painter.drawText(QRectF(-plot.height() / 2, -8, plot.height(), 16), Qt::AlignCenter, title);
     painter.restore();
+}
+
+void setScreenPointSize(QPainter& painter, double points)
+{
+    QFont font = painter.font();
+    const QPaintDevice* device = painter.device();
+    double scale = 1.0;
+    // A widget or an image counts points as the screen does; a page by its own resolution.
+    if (device && device->devType() != QInternal::Widget && device->devType() != QInternal::Image &&
+        device->devType() != QInternal::Pixmap && device->logicalDpiY() > 0)
+        scale = 96.0 / device->logicalDpiY();
+    font.setPointSizeF(points * scale);
+    painter.setFont(font);
 }
 
 } // namespace lumenary

@@ -31,6 +31,11 @@ using TickLabel = std::function<QString(double value)>;
 void drawAxis(QPainter& painter, ChartAxis axis, double edge, const std::vector<AxisTick>& ticks,
               const TickLabel& label, double gap = 6);
 
+// Sets the painter's font to `points` points as the screen shows them, whatever it paints on:
+// a PDF or a printer counts points at its own resolution, while the pictures are drawn in
+// screen pixels (96 to the inch) scaled to it, which would make their words ten times too big.
+void setScreenPointSize(QPainter& painter, double points);
+
 // Draws a Y axis's title turned a quarter to the left, centred on x and on the plot's middle.
 void drawLeftTitle(QPainter& painter, const QRectF& plot, double x, const QString& title);
 

@@ -1,3 +1,5 @@
+#include "bench_document.h"
+#include "bench_window.h"
 #include "launcher.h"
 #include "window_catalog.h"
 #include "window_registry.h"
@@ -8,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -31,6 +34,8 @@ private slots:
     void everyWindowIsAFrameToAssistiveTechnology();
     void mirrorButtonsShowTheirWindows_data();
     void mirrorButtonsShowTheirWindows();
+    void quitAsksAboutUnsavedWork_data();
+    void quitAsksAboutUnsavedWork();
 
 private:
     QPushButton* button(const char* name)
@@ -197,9 +202,45 @@ void TestLauncher::everyWindowIsAFrameToAssistiveTechnology()
         QVERIFY2(a, qPrintable(name));
         QVERIFY2(a->role() == QAccessible::Window || a->role() == QAccessible::Dialog,
                  qPrintable(name));
-        QCOMPARE(a->text(QAccessible::Name), w->windowTitle());
+        // The title as the frame shows it: a document window's unsaved mark resolved.
+        QString shown = w->windowTitle();
+        shown.replace(QStringLiteral("[*]"), w->isWindowModified() ? QStringLiteral("*") : "");
+        QCOMPARE(a->text(QAccessible::Name), shown);
         w->close();
     }
+}
+
+void TestLauncher::quitAsksAboutUnsavedWork_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("cancel keeps the program") << int(bench::UnsavedAnswer::Cancel) << false;
+    QTest::newRow("discard ends it") << int(bench::UnsavedAnswer::Discard) << true;
+}
+
+void TestLauncher::quitAsksAboutUnsavedWork()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, ends);
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    auto* w = qobject_cast<bench::BenchWindow*>(m_registry->show(QStringLiteral("OpticalBench")));
+    QVERIFY(w);
+    int asked = 0;
+    bench::BenchDialogs d = bench::defaultBenchDialogs();
+    d.askUnsaved = [&](QWidget*, const QString&) {
+        ++asked;
+        return static_cast<bench::UnsavedAnswer>(answer);
+    };
+    w->setDialogs(d);
+    // Nothing unsaved: the launcher closes without a question.
+    QVERIFY(m_launcher->close());
+    QCOMPARE(asked, 0);
+    m_launcher->show();
+    w->addElement(bench::ElementType::Mirror, {0, 0});
+    QCOMPARE(m_launcher->close(), ends);
+    QCOMPARE(asked, 1);
+    QCOMPARE(w->document().isModified(), true);
 }
 
 QTEST_MAIN(TestLauncher)

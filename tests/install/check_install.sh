@@ -20,6 +20,7 @@ for f in bin/lumenary bin/lumenary-trace share/man/man1/lumenary-trace.1.gz \
          share/lumenary/translations/lumenary_de.qm share/lumenary/translations/lumenary_fr.qm \
          share/lumenary/translations/lumenary_es.qm \
          share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
+         share/mime/packages/$app.xml \
          share/doc/lumenary/copyright \
          share/icons/hicolor/32x32/apps/$app.png share/icons/hicolor/128x128/apps/$app.png \
          share/icons/hicolor/scalable/apps/$app.svg; do
@@ -39,6 +40,19 @@ if command -v desktop-file-validate >/dev/null; then
             { echo "the desktop entry has no comment in $lang"; exit 1; }
     done
     echo "desktop entry: ok"
+fi
+# A scene file opens the program from the file manager: the entry takes files (%F) of the scene
+# type, and the installed shared-mime-info file defines that type for *.lumenary.
+desktop=$prefix/share/applications/$app.desktop
+grep -q '^Exec=lumenary %F$' "$desktop" || { echo "the desktop entry does not take files (%F)"; exit 1; }
+grep -q '^MimeType=application/x-lumenary-scene;$' "$desktop" ||
+    { echo "the desktop entry names no scene MIME type"; exit 1; }
+if command -v update-mime-database >/dev/null; then
+    update-mime-database "$prefix/share/mime" >/dev/null 2>&1 ||
+        { echo "update-mime-database refuses share/mime/packages/$app.xml"; exit 1; }
+    grep -q '^50:application/x-lumenary-scene:\*\.lumenary$' "$prefix/share/mime/globs2" ||
+        { echo "the MIME type does not claim *.lumenary"; exit 1; }
+    echo "MIME type: ok"
 fi
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app.metainfo.xml" >/dev/null ||

@@ -4,11 +4,16 @@
 #include "numbers.h"
 #include "plot_widget.h"
 #include "readout.h"
+#include "unsaved_work.h"
 #include "window_registry.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,9 +24,13 @@
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSpinBox>
+
+#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace lumenary::soak
 {
@@ -148,12 +157,47 @@ bool isListText(const QLineEdit* field)
     return qobject_cast<const QComboBox*>(field->parentWidget()) != nullptr;
 }
 
+// The editor of a table's cell: it holds what the student types there, never a read-out.
+bool isCellEditor(const QLineEdit* field)
+{
+    const QWidget* area = field->parentWidget();
+    return area && qobject_cast<const QAbstractItemView*>(area->parentWidget()) != nullptr;
+}
+
+// A drawing the mouse and the keys act on: a plot, or any picture that tells assistive
+// technology it is a canvas (the Optical Bench's).
+bool isCanvas(QWidget* w)
+{
+    if (qobject_cast<PlotWidget*>(w))
+        return true;
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a && a->role() == QAccessible::Canvas;
+}
+
+// The number a spin box's field shows, without its prefix and unit; the field's own text for
+// any other field.
+QString numberShown(const QLineEdit* field)
+{
+    if (const auto* spin = qobject_cast<const QSpinBox*>(field->parentWidget()))
+        return spin->cleanText();
+    if (const auto* real = qobject_cast<const QDoubleSpinBox*>(field->parentWidget()))
+        return real->cleanText();
+    return field->text();
+}
+
 // "nan", "inf" and the like as words: never part of a read-out or caption.
 const QRegularExpression& nonNumberWord()
 {
     static const QRegularExpression word(QStringLiteral("\\b(nan|inf|infinity|#inf|#ind)\\b"),
                                          QRegularExpression::CaseInsensitiveOption);
     return word;
+}
+
+// Words and spaces only: what a read-out says where it has no number to show.
+const QRegularExpression& sentence()
+{
+    static const QRegularExpression words(QStringLiteral("^[A-Za-z][A-Za-z ]*$"));
+    return words;
 }
 
 char localeDecimalPoint()
@@ -213,8 +257,9 @@ QList<QWidget*> Driver::controls(QWidget* window) const
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (w->window() != window || !w->isVisible() || !w->isEnabled())
             continue;
-        if (qobject_cast<PlotWidget*>(w) || qobject_cast<QAbstractSlider*>(w) ||
-            qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w))
+        if (isCanvas(w) || qobject_cast<QAbstractSlider*>(w) || qobject_cast<QComboBox*>(w) ||
+            qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractItemView*>(w) ||
+            isPicture(w))
             found << w;
         else if (auto* field = qobject_cast<QLineEdit*>(w); field && !field->isReadOnly())
             found << w;
@@ -231,6 +276,7 @@ QString Driver::step()
         what = next();
     } else {
         const QList<QWidget*> windows = openWindows();
+        sweepMenusOf(windows);
         if (windows.isEmpty() || chance(80))
             what = launcherEvent();
         else
@@ -280,6 +326,15 @@ QString Driver::windowEvent(QWidget* window)
         window->close();
         return name + QStringLiteral(": closed by its frame");
     }
+    if (auto* bar = window->findChild<QMenuBar*>(); bar && chance(60))
+        return menuBarEvent(window, bar);
+    if (chance(10))
+        return clipboardEvent();
+    // Copying, saving and printing, and a new size: rarer than a control's events.
+    if (chance(5))
+        return exportEvent(window);
+    if (chance(8))
+        return resizeEvent(window);
     const QList<QWidget*> found = controls(window);
     if (found.isEmpty())
         return describe(window) + QStringLiteral(": no control");
@@ -288,7 +343,7 @@ QString Driver::windowEvent(QWidget* window)
     int total = 0;
     for (QWidget* w : found) {
         int weight = 2;
-        if (qobject_cast<PlotWidget*>(w) || qobject_cast<QLineEdit*>(w))
+        if (isCanvas(w) || qobject_cast<QLineEdit*>(w))
             weight = 6;
         else if (qobject_cast<QAbstractSlider*>(w))
             weight = 4;
@@ -300,14 +355,20 @@ QString Driver::windowEvent(QWidget* window)
     while (roll >= weights[i])
         roll -= weights[i++];
     QWidget* control = found.at(static_cast<qsizetype>(i));
-    if (auto* plot = qobject_cast<PlotWidget*>(control))
-        return mouseGesture(plot, true);
+    if (qobject_cast<PlotWidget*>(control))
+        return mouseGesture(control, true);
+    if (isCanvas(control))
+        return chance(400) ? canvasKeyEvent(control) : mouseGesture(control, true);
+    if (auto* view = qobject_cast<QAbstractItemView*>(control))
+        return itemViewEvent(view);
     if (auto* bar = qobject_cast<QAbstractSlider*>(control))
         return scrollEvent(bar);
     if (auto* list = qobject_cast<QComboBox*>(control))
         return listEvent(list);
     if (auto* field = qobject_cast<QLineEdit*>(control))
         return textEvent(field);
+    if (isPicture(control))
+        return pictureEvent(control);
     return buttonEvent(qobject_cast<QAbstractButton*>(control));
 }
 
@@ -449,6 +510,133 @@ QString Driver::buttonEvent(QAbstractButton* button)
     return name + QStringLiteral(": click");
 }
 
+void Driver::sweepMenusOf(const QList<QWidget*>& windows)
+{
+    for (QWidget* window : windows) {
+        auto* bar = window->findChild<QMenuBar*>();
+        if (!bar || m_swept.contains(window->objectName()))
+            continue;
+        m_swept.insert(window->objectName());
+        std::function<void(const QList<QAction*>&)> collect = [&](const QList<QAction*>& actions) {
+            for (QAction* a : actions) {
+                if (a->menu()) {
+                    collect(a->menu()->actions());
+                } else if (!a->isSeparator()) {
+                    QPointer<QAction> entry(a);
+                    const QString name = describe(window) + QStringLiteral(": first use of ");
+                    m_pending.push_back([entry, name] {
+                        if (!entry)
+                            return name + QStringLiteral("(gone)");
+                        if (entry->isEnabled())
+                            entry->trigger();
+                        return name + entry->text();
+                    });
+                }
+            }
+        };
+        collect(bar->actions());
+    }
+}
+
+QString Driver::menuBarEvent(QWidget* window, QMenuBar* bar)
+{
+    // A window's own menus (a document window's File, Edit and View): any entry that is
+    // enabled, through its dialogs, which the soak answers (soak_main).
+    QList<QAction*> entries;
+    std::function<void(const QList<QAction*>&)> collect = [&](const QList<QAction*>& actions) {
+        for (QAction* a : actions) {
+            if (a->menu())
+                collect(a->menu()->actions());
+            else if (a->isVisible() && a->isEnabled() && !a->isSeparator())
+                entries << a;
+        }
+    };
+    collect(bar->actions());
+    if (entries.isEmpty())
+        return describe(window) + QStringLiteral(": no menu entry");
+    QAction* entry = entries.at(static_cast<qsizetype>(below(entries.size())));
+    const QString name = describe(window) + QStringLiteral(": menu ") + entry->text();
+    entry->trigger();
+    return name;
+}
+
+QString Driver::clipboardEvent()
+{
+    // What a student might paste: a scene's beginning, nonsense, a number.
+    static const QStringList texts{
+        QStringLiteral("{\"format\": \"lumenary-scene\", \"version\": 1, \"elements\": [{\"type\": "
+                       "\"mirror\", \"from\": [0, -5], \"to\": [0, 5]}]}"),
+        QStringLiteral("{\"format\": \"lumenary-scene\", \"version\": 1, \"elements\": ["),
+        QStringLiteral("{\"format\": \"lumenary-scene\", \"version\": 2}"),
+        QStringLiteral("[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["),
+    };
+    const QString text =
+        chance(500) ? texts.at(static_cast<qsizetype>(below(texts.size()))) : hostileText();
+    QGuiApplication::clipboard()->setText(text);
+    return QStringLiteral("clipboard ") + quoted(text);
+}
+
+QString Driver::canvasKeyEvent(QWidget* canvas)
+{
+    static const int keys[] = {Qt::Key_Left,        Qt::Key_Right,        Qt::Key_Up,
+                               Qt::Key_Down,        Qt::Key_Tab,          Qt::Key_Backtab,
+                               Qt::Key_BracketLeft, Qt::Key_BracketRight, Qt::Key_Return,
+                               Qt::Key_Escape,      Qt::Key_Space,        Qt::Key_Home};
+    static const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::NoModifier,
+                                                      Qt::ShiftModifier, Qt::AltModifier};
+    const int key = keys[below(std::size(keys))];
+    const Qt::KeyboardModifiers mods = modifiers[below(std::size(modifiers))];
+    const QString name = describe(canvas);
+    QPointer<QWidget> alive(canvas);
+    canvas->setFocus(Qt::OtherFocusReason);
+    sendKey(canvas, key, {}, mods);
+    if (alive && key == Qt::Key_Space && chance(500)) {
+        // Space held for a drag of the view, let go by a later event.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QApplication::sendEvent(canvas, &press);
+        m_pending.push_back([alive, name] {
+            if (alive) {
+                QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier,
+                                  QStringLiteral(" "));
+                QApplication::sendEvent(alive, &release);
+            }
+            return name + QStringLiteral(": space let go");
+        });
+    }
+    return name + QStringLiteral(": key %1 with %2").arg(key, 0, 16).arg(int(mods), 0, 16);
+}
+
+QString Driver::itemViewEvent(QAbstractItemView* view)
+{
+    const QString name = describe(view);
+    QAbstractItemModel* model = view->model();
+    if (!model || model->rowCount() == 0)
+        return name + QStringLiteral(": empty");
+    const int row = static_cast<int>(below(static_cast<std::uint64_t>(model->rowCount())));
+    const int column =
+        static_cast<int>(below(static_cast<std::uint64_t>(std::max(1, model->columnCount()))));
+    const QModelIndex index = model->index(row, column);
+    view->setCurrentIndex(index);
+    if (chance(500)) {
+        static const int keys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Down, Qt::Key_Up,
+                                   Qt::Key_F2};
+        const int key = keys[below(std::size(keys))];
+        view->setFocus(Qt::OtherFocusReason);
+        sendKey(view, key, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
+        return name + QStringLiteral(": row %1, key %2").arg(row).arg(key, 0, 16);
+    }
+    const QPoint at = view->visualRect(index).center();
+    QWidget* area = view->viewport();
+    sendMouse(area, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    QPointer<QWidget> alive(area);
+    m_pending.push_back([alive, name, at] {
+        if (alive)
+            sendMouse(alive, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        return name + QStringLiteral(": release");
+    });
+    return name + QStringLiteral(": press row %1, column %2").arg(row).arg(column);
+}
+
 QPoint Driver::pointOver(QWidget* surface, bool outsideToo)
 {
     const int w = surface->width();
@@ -522,6 +710,15 @@ void Driver::noteShownWindows()
     }
 }
 
+std::uint64_t Driver::workBytes() const
+{
+    std::uint64_t bytes = 0;
+    for (const QString& name : m_registry.names())
+        if (const auto* work = dynamic_cast<const UnsavedWork*>(m_registry.find(name)))
+            bytes += work->workBytes();
+    return bytes;
+}
+
 QStringList Driver::windowsNeverShown() const
 {
     QStringList missing;
@@ -539,7 +736,7 @@ QString Driver::check()
     const char point = localeDecimalPoint();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         for (const QLineEdit* field : window->findChildren<QLineEdit*>()) {
-            if (isListText(field))
+            if (isListText(field) || isCellEditor(field) || field->property("freeText").toBool())
                 continue;
             const QString text = field->text();
             // A read-out of a laid-out window may carry the words and units its core chose
@@ -554,13 +751,19 @@ QString Driver::check()
             const auto typed = m_typed.constFind(field);
             if (!field->isReadOnly() && typed != m_typed.constEnd() && *typed == text)
                 continue;
-            // An angle may carry its degree sign.
-            const QString number = text.endsWith(QChar(0x00b0)) ? text.chopped(1) : text;
-            if (!number.isEmpty() && !parseNumber(number.toStdString(), point))
+            // An angle may carry its degree sign; a spin box its prefix and unit; a read-out that
+            // cannot be read says why in words, without a digit.
+            const QString shown = numberShown(field);
+            const QString number = shown.endsWith(QChar(0x00b0)) ? shown.chopped(1) : shown;
+            if (!number.isEmpty() && !parseNumber(number.toStdString(), point) &&
+                (!sentence().match(text).hasMatch() || text.contains(nonNumberWord())))
                 return describe(field) +
                        QStringLiteral(" shows %1, not a number").arg(quoted(text));
         }
         for (const QLabel* label : window->findChildren<QLabel*>()) {
+            // A label that shows the student's own words (a name) may hold any word.
+            if (label->property("freeText").toBool())
+                continue;
             if (label->text().contains(nonNumberWord()))
                 return describe(label) + QStringLiteral(" shows %1").arg(quoted(label->text()));
         }

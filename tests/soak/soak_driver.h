@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <deque>
@@ -13,6 +14,8 @@
 #include <random>
 
 class QAbstractButton;
+class QAbstractItemView;
+class QMenuBar;
 class QComboBox;
 class QLineEdit;
 class QAbstractSlider;
@@ -41,6 +44,10 @@ public:
     QString check();
     // The registered windows that have not been shown yet.
     QStringList windowsNeverShown() const;
+    // How much memory the student's work takes in the windows that hold some.
+    std::uint64_t workBytes() const;
+    // The kinds of copying, saving and printing not done yet.
+    QStringList exportsNeverDone() const;
     // How many web pages and clips the program asked to open.
     int externalRequests() const { return m_externalRequests; }
     void countExternalRequest() { ++m_externalRequests; }
@@ -59,11 +66,23 @@ private:
     QString scrollEvent(QAbstractSlider* bar);
     QString listEvent(QComboBox* list);
     QString buttonEvent(QAbstractButton* button);
+    QString menuBarEvent(QWidget* window, QMenuBar* bar);
+    QString clipboardEvent();
+    QString canvasKeyEvent(QWidget* canvas);
+    QString itemViewEvent(QAbstractItemView* view);
+    // Copy, save, print and the windows' own pictures and sizes (soak_window_events.cpp).
+    QString pictureEvent(QWidget* picture);
+    QString exportEvent(QWidget* window);
+    QString resizeEvent(QWidget* window);
+    void hookExportDialogs(QWidget* window);
     QString mouseGesture(QWidget* surface, bool wholeArea);
     QPoint pointOver(QWidget* surface, bool outsideToo);
     QString numberText();
     QString hostileText();
     void noteShownWindows();
+    // The first time a window with menus of its own shows, every entry is tried once, in menu
+    // order, as events of their own: what a first use loads and caches belongs to the warm-up.
+    void sweepMenusOf(const QList<QWidget*>& windows);
 
     Launcher& m_launcher;
     WindowRegistry& m_registry;
@@ -72,8 +91,17 @@ private:
     QHash<const QLineEdit*, QString> m_typed; // the last text the soak left in each field
     QObject m_context;                        // ends the driver's connections with the driver
     QSet<QString> m_shown;
+    QSet<QString> m_swept; // windows whose menus were tried once
     int m_externalRequests = 0;
+    QTemporaryDir m_exportFolder;           // where saved pictures and printed pages go
+    QHash<const QWidget*, QSize> m_opening; // each resizable window's size when first met
+    QSet<const QObject*> m_hooked;          // export actions whose dialogs answer for the soak
+    QSet<QString> m_exportsDone;
+    QString m_saveAs; // the name the save dialog gives next, in the export folder
 };
+
+// A picture of a laid-out window: a custom-painted widget that the keyboard reaches by Tab only.
+bool isPicture(const QWidget* widget);
 
 // Describes a widget for the log: its window's name and its own.
 QString describe(const QWidget* widget);

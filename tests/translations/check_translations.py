@@ -24,16 +24,20 @@ def faults_in(ts_file):
             source = message.findtext("source") or ""
             translation = message.find("translation")
             kind = translation.get("type") if translation is not None else "unfinished"
-            text = (translation.text or "") if translation is not None else ""
             where = f'{name}: "{source}"'
             if kind in ("unfinished", "vanished", "obsolete"):
                 faults.append(f"{kind}: {where}")
-            elif not text:
-                faults.append(f"empty: {where}")
-            elif sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(text)):
-                faults.append(f'placeholders differ: {where} -> "{text}"')
-            elif bool(MNEMONIC.search(source)) != bool(MNEMONIC.search(text)):
-                faults.append(f'mnemonic differs: {where} -> "{text}"')
+                continue
+            # A text with a count (%n) has one form per plural of the language; each must hold.
+            forms = translation.findall("numerusform")
+            texts = [f.text or "" for f in forms] if forms else [translation.text or ""]
+            for text in texts:
+                if not text:
+                    faults.append(f"empty: {where}")
+                elif sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(text)):
+                    faults.append(f'placeholders differ: {where} -> "{text}"')
+                elif bool(MNEMONIC.search(source)) != bool(MNEMONIC.search(text)):
+                    faults.append(f'mnemonic differs: {where} -> "{text}"')
     return faults
 
 

@@ -114,9 +114,27 @@ RainbowRay minimumOfSamples(double n, int k, std::span<const double> values)
     return ray;
 }
 
-double Bow::width() const
+bool Bow::folded() const
 {
-    return std::fabs(red - violet);
+    return width() > std::fabs(red - violet);
+}
+
+Bow bowBetween(int k, double redDeviation, double violetDeviation)
+{
+    Bow bow{k, antisolarAngle(redDeviation), antisolarAngle(violetDeviation), 0.0, 0.0};
+    bow.inner = std::min(bow.red, bow.violet);
+    bow.outer = std::max(bow.red, bow.violet);
+    // Does [lo, hi] hold offset + a whole number of turns?
+    const double lo = std::min(redDeviation, violetDeviation);
+    const double hi = std::max(redDeviation, violetDeviation);
+    const auto holds = [&](double offset) {
+        return std::floor((hi - offset) / 360.0) >= std::ceil((lo - offset) / 360.0);
+    };
+    if (holds(0.0)) // straight back toward the sun
+        bow.outer = 180.0;
+    if (holds(180.0)) // straight on, through the antisolar point
+        bow.inner = 0.0;
+    return bow;
 }
 
 std::optional<Bow> bowOf(const SellmeierMaterial& material, int k)
@@ -129,7 +147,7 @@ std::optional<Bow> bowOf(const SellmeierMaterial& material, int k)
     const auto violet = rainbowRay(*nViolet, k);
     if (!red || !violet)
         return std::nullopt;
-    return Bow{k, red->antisolar, violet->antisolar};
+    return bowBetween(k, red->deviation, violet->deviation);
 }
 
 std::optional<double> darkBandWidth(const SellmeierMaterial& material)
@@ -138,9 +156,7 @@ std::optional<double> darkBandWidth(const SellmeierMaterial& material)
     const auto secondary = bowOf(material, 2);
     if (!primary || !secondary)
         return std::nullopt;
-    const double primaryOuter = std::max(primary->red, primary->violet);
-    const double secondaryInner = std::min(secondary->red, secondary->violet);
-    return secondaryInner - primaryOuter;
+    return secondary->inner - primary->outer;
 }
 
 std::vector<double> bandWavelengths(int count)

@@ -68,21 +68,36 @@ std::vector<double> incidenceGrid(int samples);
 // D(b) at the b of an incidence grid.
 std::vector<double> sampleCurve(double n, int k, std::span<const double> incidence);
 
-// One bow of a liquid: the rainbow angles of its red and violet edges from the antisolar point.
+// One bow of a liquid: the rainbow angles of its red and violet edges from the antisolar point,
+// and the span of angles its colours cover. The colours between the edges have deviations
+// between the edges' (the rainbow ray's deviation grows with the index, and the index falls
+// with the wavelength across the band), but the angle from the antisolar point folds where the
+// deviation passes a whole turn (180°, light sent back toward the sun) or half a turn (0°): a
+// bow whose deviations cross a fold reaches it and turns back, so its colours cover more than
+// the angles between its edges.
 struct Bow {
     int order = 1;
     double red = 0;    // 700 nm
     double violet = 0; // 400 nm
-    // The angular width of the bow, |red − violet|.
-    double width() const;
+    double inner = 0;  // the least angle any colour of the band reaches
+    double outer = 0;  // the greatest
+    // The angular width of the bow: the span its colours cover, outer − inner.
+    double width() const { return outer - inner; }
+    // True when the colours between the edges cross 0° or 180°.
+    bool folded() const;
     // True when the red edge is farther from the antisolar point than the violet one.
     bool redOutside() const { return red > violet; }
 };
 
+// The bow whose rainbow rays are deviated by redDeviation (700 nm) and violetDeviation
+// (400 nm), in degrees, with the span its colours cover.
+Bow bowBetween(int k, double redDeviation, double violetDeviation);
+
 // The bow of order k for a material, from the closed form; nothing when it has none.
 std::optional<Bow> bowOf(const SellmeierMaterial& material, int k);
 
-// Alexander's dark band: the secondary's inner edge minus the primary's outer edge.
+// Alexander's dark band: the secondary's inner edge minus the primary's outer edge (the spans
+// their colours cover).
 std::optional<double> darkBandWidth(const SellmeierMaterial& material);
 
 // `count` wavelengths (clamped to kMinWavelengths..kMaxWavelengths) spread evenly over the

@@ -1,20 +1,21 @@
 #include "prism_spectrum_views.h"
 
+#include "chart_frame.h"
 #include "dispersion.h"
 #include "light_image.h"
 #include "qt_colour.h"
 #include "readout.h"
+#include "render_scale.h"
 #include "viewport.h"
 
 #include <QCoreApplication>
-#include <QLineSeries>
+#include <QFontMetricsF>
 #include <QPainter>
-#include <QScatterSeries>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
+#include <functional>
+#include <vector>
 
 namespace lumenary
 {
@@ -63,24 +64,28 @@ void SpectrumPicture::setScene(PrismScene scene)
     update();
 }
 
-QImage SpectrumPicture::renderLight(QSize size) const
+QImage SpectrumPicture::renderLight(QSize pixels, double scale) const
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
         return image;
-    LightImage buffer(size.width(), size.height());
-    const Viewport view = sceneView(size);
-    const auto line = [&](Point a, Point b, LinearRgb light) {
-        buffer.addSmoothLine(view.toPixels(a), view.toPixels(b), light);
-    };
-    for (const auto& segment : m_scene.incoming)
-        line(segment[0], segment[1], m_scene.white);
-    for (const TracedRay& ray : m_scene.rays) {
-        line(ray.path[0], ray.path[1], ray.light);
-        line(ray.path[1], ray.path[2], ray.light);
-    }
-    buffer.encode(reinterpret_cast<std::uint32_t*>(image.bits()),
-                  static_cast<int>(image.bytesPerLine() / 4));
+    const Viewport view = sceneView(pixels);
+    encodeInBands(
+        pixels.width(), pixels.height(),
+        [&](LightImage& band) {
+            // Each ray a logical pixel wide, however many image pixels that is.
+            const auto line = [&](Point a, Point b, LinearRgb light) {
+                band.addSmoothLine(view.toPixels(a), view.toPixels(b), light, scale);
+            };
+            for (const auto& segment : m_scene.incoming)
+                line(segment[0], segment[1], m_scene.white);
+            for (const TracedRay& ray : m_scene.rays) {
+                line(ray.path[0], ray.path[1], ray.light);
+                line(ray.path[1], ray.path[2], ray.light);
+            }
+        },
+        reinterpret_cast<std::uint32_t*>(image.bits()), static_cast<int>(image.bytesPerLine() / 4));
+    image.setDevicePixelRatio(scale);
     return image;
 }
 
@@ -89,10 +94,19 @@ void SpectrumPicture::paintPicture(QPainter& painter, const QRectF& target) cons
     const QSize size = target.size().toSize();
     if (size.isEmpty())
         return;
-    if (m_light.size() != size)
-        m_light = renderLight(size);
+    // The light at the resolution of where it goes: the screen's pixels (kept until the scene
+    // or the size changes), a copy's, a file's or a printer's.
+    const RenderScale r = renderScale(painter, QSizeF(size));
+    const bool onScreen = painter.device() == this;
+    QImage light =
+        onScreen && m_light.size() == r.pixels ? m_light : renderLight(r.pixels, r.scale);
+    if (onScreen)
+        m_light = light;
     painter.save();
-    painter.drawImage(target.topLeft(), m_light);
+    if (light.size() == size)
+        painter.drawImage(target.topLeft(), light);
+    else
+        painter.drawImage(QRectF(target.topLeft(), QSizeF(size)), light);
     painter.translate(target.topLeft());
     painter.setRenderHint(QPainter::Antialiasing);
     const Viewport view = sceneView(target.size());
@@ -114,105 +128,190 @@ void SpectrumPicture::paintEvent(QPaintEvent*)
     paintPicture(painter, rect());
 }
 
-PrismDeviationChart::PrismDeviationChart(QWidget* parent) : QChartView(parent)
-{
-    auto* chart = new QChart;
-    chart->setTheme(QChart::ChartThemeDark);
-    chart->setBackgroundRoundness(0);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    m_x = new QValueAxis;
-    m_x->setRange(0.0, 90.0);
-    m_x->setTitleText(tr("Angle of incidence (\u00b0)"));
-    m_x->setLabelFormat(QStringLiteral("%.0f"));
-    m_x->setTickCount(10);
-    m_x->setMinorTickCount(1);
-    m_y = new QValueAxis;
-    m_y->setTitleText(tr("Deviation \u03b4 (\u00b0)"));
-    m_y->setLabelFormat(QStringLiteral("%g"));
-    chart->addAxis(m_x, Qt::AlignBottom);
-    chart->addAxis(m_y, Qt::AlignLeft);
+// --- PrismDeviationChart ----------------------------------------------------------------------
 
-    const double lines[3] = {kLineF, kLineD, kLineC};
-    const char* names[3] = {"F", "d", "C"};
+namespace
+{
+
+const QColor kChartBackground(36, 37, 42);
+const QColor kGrid(72, 73, 80);
+const QColor kChartText(205, 205, 212);
+// Room around the plot for the ticks' labels, the titles and the legend.
+constexpr double kChartLeft = 54.0;
+constexpr double kChartTop = 12.0;
+constexpr double kChartRight = 16.0;
+constexpr double kChartBottom = 62.0;
+constexpr double kLines[3] = {kLineF, kLineD, kLineC};
+const char* const kLineNames[3] = {"F", "d", "C"};
+
+void drawMinimumMark(QPainter& painter, QPointF at)
+{
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(at, 4.5, 4.5);
+}
+
+void drawPresentMark(QPainter& painter, QPointF at)
+{
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setBrush(QColor(255, 220, 120));
+    painter.drawRect(QRectF(at.x() - 3.5, at.y() - 3.5, 7.0, 7.0));
+}
+
+// The legend: a mark and a name for each thing drawn, in a row centred at y.
+void drawLegend(QPainter& painter, double width, double y)
+{
+    struct Entry {
+        QString name;
+        std::function<void(QPointF)> mark;
+    };
+    std::vector<Entry> entries;
     for (std::size_t k = 0; k < 3; ++k) {
-        auto* s = new QLineSeries;
-        s->setName(tr("%1 line, %2 nm").arg(QLatin1String(names[k]), fixedText(lines[k], 2)));
-        s->setPen(QPen(toQColor(wavelengthColour(lines[k])), 2.0));
-        m_curves[k] = s;
+        const QColor colour = toQColor(wavelengthColour(kLines[k]));
+        entries.push_back({PrismDeviationChart::tr("%1 line, %2 nm")
+                               .arg(QLatin1String(kLineNames[k]), fixedText(kLines[k], 2)),
+                           [&painter, colour](QPointF at) {
+                               painter.setPen(QPen(colour, 2.0));
+                               painter.drawLine(at - QPointF(6, 0), at + QPointF(6, 0));
+                           }});
     }
-    m_presentLine = new QLineSeries;
-    m_presentLine->setName(tr("present incidence"));
-    m_presentLine->setPen(QPen(QColor(200, 200, 200), 1.0, Qt::DashLine));
-    m_minima = new QScatterSeries;
-    m_minima->setName(tr("minimum deviation"));
-    m_minima->setMarkerSize(9.0);
-    m_minima->setColor(Qt::white);
-    m_minima->setBorderColor(Qt::black);
-    m_present = new QScatterSeries;
-    m_present->setName(tr("deviation now"));
-    m_present->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-    m_present->setMarkerSize(7.0);
-    m_present->setColor(QColor(255, 220, 120));
-    m_present->setBorderColor(Qt::black);
-    for (QXYSeries* s :
-         {static_cast<QXYSeries*>(m_curves[0]), static_cast<QXYSeries*>(m_curves[1]),
-          static_cast<QXYSeries*>(m_curves[2]), static_cast<QXYSeries*>(m_presentLine),
-          static_cast<QXYSeries*>(m_minima), static_cast<QXYSeries*>(m_present)}) {
-        chart->addSeries(s);
-        s->attachAxis(m_x);
-        s->attachAxis(m_y);
+    entries.push_back({PrismDeviationChart::tr("present incidence"), [&painter](QPointF at) {
+                           painter.setPen(QPen(QColor(200, 200, 200), 1.0, Qt::DashLine));
+                           painter.drawLine(at - QPointF(0, 6), at + QPointF(0, 6));
+                       }});
+    entries.push_back({PrismDeviationChart::tr("minimum deviation"),
+                       [&painter](QPointF at) { drawMinimumMark(painter, at); }});
+    entries.push_back({PrismDeviationChart::tr("deviation now"),
+                       [&painter](QPointF at) { drawPresentMark(painter, at); }});
+    const QFontMetricsF metrics(painter.font());
+    constexpr double kMark = 16.0;
+    constexpr double kGap = 14.0;
+    double total = 0.0;
+    for (const Entry& e : entries)
+        total += kMark + 4.0 + metrics.horizontalAdvance(e.name) + kGap;
+    double x = std::max(4.0, (width - total + kGap) / 2.0);
+    for (const Entry& e : entries) {
+        painter.save();
+        e.mark(QPointF(x + kMark / 2, y));
+        painter.restore();
+        x += kMark + 4.0;
+        painter.setPen(kChartText);
+        const double w = metrics.horizontalAdvance(e.name);
+        painter.drawText(QRectF(x, y - 8, w + 2, 16), Qt::AlignLeft | Qt::AlignVCenter, e.name);
+        x += w + kGap;
     }
-    // The view starts with an empty chart of its own and lets go of it when given another:
-    // it is ours to delete.
-    std::unique_ptr<QChart> empty(this->chart());
-    setChart(chart);
-    setRenderHint(QPainter::Antialiasing);
+}
+
+} // namespace
+
+PrismDeviationChart::PrismDeviationChart(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void PrismDeviationChart::setCurves(const std::array<DeviationCurve, 3>& curves, double incidence)
 {
+    m_curves = curves;
+    m_incidence = incidence;
     double low = INFINITY;
     double high = -INFINITY;
-    QList<QPointF> minima;
-    QList<QPointF> present;
-    for (std::size_t k = 0; k < 3; ++k) {
-        for (const Point p : curves[k].points) {
+    for (const DeviationCurve& c : m_curves)
+        for (const Point p : c.points) {
             low = std::min(low, p.y);
             high = std::max(high, p.y);
         }
-        // A new incidence moves only the markers: the curves are replaced when they change.
-        if (curves[k].points != m_shown[k]) {
-            m_shown[k] = curves[k].points;
-            QList<QPointF> points;
-            points.reserve(static_cast<qsizetype>(m_shown[k].size()));
-            for (const Point p : m_shown[k])
-                points.append({p.x, p.y});
-            m_curves[k]->replace(points);
-        }
-        if (curves[k].minimum)
-            minima.append({curves[k].minimum->incidence, curves[k].minimum->deviation});
-        if (curves[k].present)
-            present.append({incidence, *curves[k].present});
-    }
     if (low <= high) {
-        // Room above and below, on round numbers.
+        // Room above and below.
         const double pad = std::max(1.0, (high - low) * 0.05);
-        m_y->setRange(std::floor(low - pad), std::ceil(high + pad));
-        m_y->applyNiceNumbers();
+        m_low = low - pad;
+        m_high = high + pad;
     } else { // every colour totally reflected: empty axes
-        m_y->setRange(0.0, 90.0);
+        m_low = 0.0;
+        m_high = 90.0;
     }
-    m_presentLine->replace({{incidence, m_y->min()}, {incidence, m_y->max()}});
-    m_minima->replace(minima);
-    m_present->replace(present);
+    update();
 }
 
 void PrismDeviationChart::paintPicture(QPainter& painter, const QRectF& target) const
 {
-    if (scene())
-        scene()->render(&painter, target, sceneRect(), Qt::KeepAspectRatio);
+    const QSizeF size = target.size();
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.fillRect(QRectF(QPointF(0, 0), size), kChartBackground);
+    const QRectF plot(kChartLeft, kChartTop, size.width() - kChartLeft - kChartRight,
+                      size.height() - kChartTop - kChartBottom);
+    if (!(plot.width() > 20 && plot.height() > 20)) {
+        painter.restore();
+        return;
+    }
+    setScreenPointSize(painter, 8.0);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // Round numbers at the ends of the deviation axis, as many steps as its height has room for.
+    const double step = tickStep(plot.height() / std::max(m_high - m_low, 1e-9),
+                                 {1.0, 2.0, 5.0, 10.0, 20.0, 50.0}, 28.0);
+    Viewport window;
+    window.setWindow(0.0, std::ceil(m_high / step) * step, 90.0, std::floor(m_low / step) * step);
+    const Viewport view = window.placed(plot.left(), plot.top(), plot.width(), plot.height());
+    const auto at = [&](double incidence, double deviation) {
+        const Point p = view.toPixels({incidence, deviation});
+        return QPointF(p.x, p.y);
+    };
+
+    // The grid: every 10° of incidence labelled, every 5° dashed; every step of deviation.
+    const std::vector<AxisTick> xTicks = axisTicks(view, ChartAxis::X, 0.0, 90.0, 5.0, 10.0);
+    const std::vector<AxisTick> yTicks =
+        axisTicks(view, ChartAxis::Y, view.bottom(), view.top(), step);
+    for (const AxisTick& t : xTicks) {
+        painter.setPen(QPen(kGrid, 1.0, t.labelled ? Qt::SolidLine : Qt::DashLine));
+        painter.drawLine(QPointF(t.pixel, plot.top()), QPointF(t.pixel, plot.bottom()));
+    }
+    painter.setPen(QPen(kGrid, 1.0));
+    for (const AxisTick& t : yTicks)
+        painter.drawLine(QPointF(plot.left(), t.pixel), QPointF(plot.right(), t.pixel));
+    painter.setPen(QPen(kChartText, 1.0));
+    painter.drawRect(plot);
+    drawAxis(painter, ChartAxis::X, plot.bottom(), xTicks,
+             [](double v) { return QString::number(v, 'f', 0); });
+    drawAxis(painter, ChartAxis::Y, plot.left(), yTicks,
+             [](double v) { return QString::number(v, 'g', 6); });
+    painter.drawText(QRectF(plot.left(), plot.bottom() + 20, plot.width(), 16), Qt::AlignCenter,
+                     tr("Angle of incidence (\u00b0)"));
+    drawLeftTitle(painter, plot, 12, tr("Deviation \u03b4 (\u00b0)"));
+
+    // The curves, the present incidence and the marks, inside the plot.
+    painter.save();
+    painter.setClipRect(plot);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const std::vector<Point>& points = m_curves[k].points;
+        if (points.size() < 2)
+            continue;
+        QPolygonF line;
+        line.reserve(static_cast<qsizetype>(points.size()));
+        for (const Point p : points)
+            line << at(p.x, p.y);
+        painter.setPen(QPen(toQColor(wavelengthColour(kLines[k])), 2.0));
+        painter.drawPolyline(line);
+    }
+    painter.setPen(QPen(QColor(200, 200, 200), 1.0, Qt::DashLine));
+    painter.drawLine(at(m_incidence, view.bottom()), at(m_incidence, view.top()));
+    for (const DeviationCurve& c : m_curves)
+        if (c.minimum)
+            drawMinimumMark(painter, at(c.minimum->incidence, c.minimum->deviation));
+    for (const DeviationCurve& c : m_curves)
+        if (c.present)
+            drawPresentMark(painter, at(m_incidence, *c.present));
+    painter.restore();
+
+    drawLegend(painter, size.width(), size.height() - 14);
+    painter.restore();
+}
+
+void PrismDeviationChart::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintPicture(painter, rect());
 }
 
 } // namespace lumenary

@@ -3,13 +3,8 @@
 #include "dispersion.h"
 #include "prism_spectrum.h"
 
-#include <QChartView>
 #include <QImage>
 #include <QWidget>
-
-class QLineSeries;
-class QScatterSeries;
-class QValueAxis;
 
 namespace lumenary
 {
@@ -39,15 +34,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage renderLight(QSize size) const;
+    // The light alone, pixels in size, each ray scale pixels wide.
+    QImage renderLight(QSize pixels, double scale) const;
 
     PrismScene m_scene;
-    mutable QImage m_light; // the light at the last painted size, until the scene changes
+    mutable QImage m_light; // the light as last painted on screen, until the scene changes
 };
 
 // Deviation against the angle of incidence for the F, d and C lines, with each line's minimum
-// and the present incidence marked.
-class PrismDeviationChart final : public QChartView
+// and the present incidence marked: a chart drawn by hand (ticks from axisTicks, frame by
+// chart_frame), in vectors wherever it is painted.
+class PrismDeviationChart final : public QWidget
 {
     Q_OBJECT
 public:
@@ -60,15 +57,16 @@ public:
     void paintPicture(QPainter& painter, const QRectF& target) const;
 
     QSize sizeHint() const override { return {640, 300}; }
+    QSize minimumSizeHint() const override { return {240, 150}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::array<QLineSeries*, 3> m_curves{};
-    std::array<std::vector<Point>, 3> m_shown; // the curves' points as last shown
-    QScatterSeries* m_minima = nullptr;
-    QScatterSeries* m_present = nullptr;
-    QLineSeries* m_presentLine = nullptr;
-    QValueAxis* m_x = nullptr;
-    QValueAxis* m_y = nullptr;
+    std::array<DeviationCurve, 3> m_curves;
+    double m_incidence = 0.0;
+    double m_low = 0.0; // the deviations the curves span, padded
+    double m_high = 90.0;
 };
 
 } // namespace lumenary

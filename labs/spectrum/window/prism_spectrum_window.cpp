@@ -116,17 +116,18 @@ QWidget* PrismSpectrumWindow::buildControls()
 
     m_apex = angleSlider("apexSlider", kSpectrumApexMin, kSpectrumApexMax, start.apex,
                          tr("The angle between the two faces the light crosses"));
-    addRow(form, tr("Apex angle (\u00b0)"),
+    // Captioned without the unit: the value beside the slider says it ("65.0°").
+    addRow(form, tr("Apex angle"),
            sliderWithValue(m_apex, &m_apexValue, "apexValue", tr("Apex angle")));
-    m_apex->setAccessibleName(tr("Apex angle (\u00b0)"));
+    m_apex->setAccessibleName(tr("Apex angle"));
 
     m_incidence = angleSlider("incidenceSlider", 0.0, kSpectrumIncidenceMax, start.incidence,
                               tr("The angle between the incoming light and the normal "
                                  "to the first face"));
-    addRow(form, tr("Angle of incidence (\u00b0)"),
+    addRow(form, tr("Angle of incidence"),
            sliderWithValue(m_incidence, &m_incidenceValue, "incidenceValue",
                            tr("Angle of incidence")));
-    m_incidence->setAccessibleName(tr("Angle of incidence (\u00b0)"));
+    m_incidence->setAccessibleName(tr("Angle of incidence"));
 
     m_count = new QSpinBox;
     m_count->setObjectName(QStringLiteral("countSpin"));
@@ -209,7 +210,15 @@ void PrismSpectrumWindow::refresh()
     m_incidenceValue->write(m_incidence->shownValue());
     const PrismSpectrumReadings r = prismSpectrumReadings(s);
     m_picture->setScene(traceSpectrum(s));
-    m_chart->setCurves(deviationCurves(s, 180), s.incidence);
+    // The curves follow the material and the apex only: a new incidence moves the marks.
+    if (!m_curvesFor || m_curvesFor->material != s.material || m_curvesFor->apex != s.apex) {
+        m_curves = deviationCurves(s, 180);
+        m_curvesFor = s;
+    } else {
+        for (DeviationCurve& c : m_curves)
+            c.present = prismDeviation(prismIndex(s, c.nanometres), s.apex, s.incidence);
+    }
+    m_chart->setCurves(m_curves, s.incidence);
     writeReadouts(r);
     describePictures(r);
 }

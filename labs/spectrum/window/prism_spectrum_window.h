@@ -3,6 +3,9 @@
 #include "modern_window.h"
 #include "prism_spectrum.h"
 
+#include <array>
+#include <optional>
+
 class QComboBox;
 class QFormLayout;
 class QSpinBox;
@@ -61,6 +64,8 @@ private:
     Readout* m_minimumIncidence = nullptr;
     Readout* m_spread = nullptr;
     Readout* m_measured = nullptr;
+    std::array<DeviationCurve, 3> m_curves;           // as last charted
+    std::optional<PrismSpectrumSettings> m_curvesFor; // the settings they were drawn for
 };
 
 // The Prism Spectrum window, as the launcher shows it.

@@ -5,13 +5,17 @@
 #include <QImage>
 #include <QWidget>
 
+#include <initializer_list>
 #include <memory>
 
 namespace lumenary::rainbow
 {
 
-// A picture of the scene that fills its widget and grows with it. The picture is rendered
-// once per scene and size, and painted from that until either changes.
+// A picture of the scene that fills its widget and grows with it: its light (or the sky's
+// colours) rendered as an image at the resolution of where it goes, with its frame, axes and
+// words over it. On screen the picture is rendered once per scene and size, at the screen's
+// pixels, and painted from that until either changes; into a file or onto a printer the frame
+// and words stay vectors over an image of the light at kPrintDotsPerInch.
 class PictureView : public QWidget
 {
     Q_OBJECT
@@ -22,18 +26,27 @@ public:
     void setScene(std::shared_ptr<const RainbowScene> scene);
     // Paints the whole picture, background included, scaled into target.
     void paintPicture(QPainter& painter, const QRectF& target) const;
+    // Renders the shown pictures among views for their next paint on screen, on two threads at
+    // once (each picture is rendered by one thread alone, so as it would be at its paint).
+    static void renderForScreen(std::initializer_list<PictureView*> views);
 
 protected:
-    // The picture at a size, in pixels.
-    virtual QImage render(QSize size) const = 0;
+    // The light of the picture of size logical pixels, scale image pixels to each (its device
+    // pixel ratio scale), the background included.
+    virtual QImage renderLight(QSize size, double scale) const = 0;
+    // Paints the frame, the axes and the words over it, in logical pixels.
+    virtual void paintOverlay(QPainter& painter, QSize size) const = 0;
     // A short sentence about what the picture shows, for assistive technology.
     virtual QString describe() const = 0;
     const RainbowScene* scene() const { return m_scene.get(); }
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The light with the overlay painted into it.
+    QImage renderWhole(QSize size, double scale) const;
+
     std::shared_ptr<const RainbowScene> m_scene;
-    mutable QImage m_cache;
+    mutable QImage m_cache; // as last painted on screen
 };
 
 // The deviation D against the impact parameter b, one panel per order shown, one curve per
@@ -46,7 +59,8 @@ public:
     QSize sizeHint() const override { return {640, 300}; }
 
 protected:
-    QImage render(QSize size) const override;
+    QImage renderLight(QSize size, double scale) const override;
+    void paintOverlay(QPainter& painter, QSize size) const override;
     QString describe() const override;
 };
 
@@ -59,7 +73,8 @@ public:
     QSize sizeHint() const override { return {380, 340}; }
 
 protected:
-    QImage render(QSize size) const override;
+    QImage renderLight(QSize size, double scale) const override;
+    void paintOverlay(QPainter& painter, QSize size) const override;
     QString describe() const override;
 };
 
@@ -72,7 +87,8 @@ public:
     QSize sizeHint() const override { return {380, 340}; }
 
 protected:
-    QImage render(QSize size) const override;
+    QImage renderLight(QSize size, double scale) const override;
+    void paintOverlay(QPainter& painter, QSize size) const override;
     QString describe() const override;
 };
 

@@ -178,13 +178,19 @@ QWidget* RainbowColoursWindow::buildReadouts()
                                     QStringLiteral("bow%1Violet").arg(k));
         r.values[2] =
             addBowReadout(form, tr("%1 bow width").arg(bow), QStringLiteral("bow%1Width").arg(k));
+        r.values[2]->explain(
+            tr("The span of angles from the antisolar point that the bow's colours "
+               "cover. Angles fold at 180\u00b0 (straight back toward the sun) and at "
+               "0\u00b0: a bow whose colours run past a fold reaches it and turns back, "
+               "so its width runs from its edge nearest the fold to the fold, not "
+               "from red to violet"));
         for (int j = 0; j < 3; ++j)
             r.captions[j] = form->labelForField(r.values[j]->widget());
     }
     m_darkBand =
         addBowReadout(form, tr("Alexander's dark band width"), QStringLiteral("darkBandWidth"));
     m_darkBand->explain(tr("The secondary bow's inner edge minus the primary bow's "
-                           "outer edge"));
+                           "outer edge, shown while both bows are"));
     m_agreement = addBowReadout(form, tr("Curve minima against closed form"),
                                 QStringLiteral("curveAgreement"));
     m_agreement->explain(tr("The largest difference between a plotted curve's least "
@@ -213,6 +219,7 @@ void RainbowColoursWindow::refresh()
     m_chart->setScene(scene);
     m_drop->setScene(scene);
     m_sky->setScene(scene);
+    PictureView::renderForScreen({m_chart, m_drop, m_sky});
 
     for (int k = 1; k <= kMaxOrder; ++k) {
         BowReadouts& r = m_bowReadouts[static_cast<std::size_t>(k - 1)];
@@ -229,7 +236,12 @@ void RainbowColoursWindow::refresh()
         r.values[1]->write(bow ? degreesText(bow->violet) : QString());
         r.values[2]->write(bow ? degreesText(bow->width()) : QString());
     }
-    m_darkBand->write(scene->darkBand ? degreesText(*scene->darkBand) : QString());
+    // The band lies between two bows: with either hidden there is no band to read.
+    const unsigned bothBows = orderBit(1) | orderBit(2);
+    if ((orders & bothBows) != bothBows)
+        m_darkBand->write(tr("needs the primary and secondary"));
+    else
+        m_darkBand->write(scene->darkBand ? degreesText(*scene->darkBand) : QString());
     // A small angle in exponent form: "1.4e-12°".
     m_agreement->write(scene->orders.empty()
                            ? QString()

@@ -5,7 +5,9 @@
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <random>
 
 using namespace lumenary;
 using namespace lumenary::rainbow;
@@ -25,6 +27,8 @@ private slots:
     void overbrightKeepsItsHue_data();
     void overbrightKeepsItsHue();
     void bandOfLineColoursIsWhite();
+    void bandsMakeTheWholePicture_data();
+    void bandsMakeTheWholePicture();
 };
 
 namespace
@@ -188,6 +192,61 @@ void TestLightImage::bandOfLineColoursIsWhite()
     QVERIFY(lineColour(650.0).r > lineColour(650.0).g);
     QVERIFY(lineColour(530.0).g > lineColour(530.0).r);
     QVERIFY(lineColour(450.0).b > lineColour(450.0).g);
+}
+
+void TestLightImage::bandsMakeTheWholePicture_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("one band") << 37 << 20;
+    QTest::newRow("two bands, odd rows") << 64 << 101;
+    QTest::newRow("many bands") << 50 << 700;
+}
+
+// Drawn band by band on two threads, a picture is the one drawn whole, bit for bit: lines of
+// every kind and width, across the bands' edges, steep and flat, and beyond the picture.
+void TestLightImage::bandsMakeTheWholePicture()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> x(-10.0, width + 10.0);
+    std::uniform_real_distribution<double> y(-10.0, height + 10.0);
+    std::vector<std::array<Point, 2>> ends(600);
+    for (auto& e : ends)
+        e = {Point{x(random), y(random)}, Point{x(random), y(random)}};
+    const PixelRect within{3.5, 7.25, width - 9.0, height / 2.0};
+    const auto draw = [&](LightImage& light) {
+        for (std::size_t i = 0; i < ends.size(); ++i) {
+            const Point a = ends[i][0];
+            const Point b = ends[i][1];
+            const LinearRgb c{0.01 * (i % 7), 0.013 * (i % 5), 0.0071 * (i % 11)};
+            switch (i % 5) {
+            case 0:
+                light.addSmoothLine(a, b, c);
+                break;
+            case 1:
+                light.addSmoothLine(a, b, c, 2.6);
+                break;
+            case 2:
+                light.addLine(a, b, c);
+                break;
+            case 3:
+                light.addWideLine(a, b, c, 3, within);
+                break;
+            default:
+                light.addWideLine(a, b, c, 2);
+            }
+        }
+    };
+    LightImage whole(width, height);
+    draw(whole);
+    const std::vector<std::uint32_t> expected = encoded(whole);
+    std::vector<std::uint32_t> banded(expected.size());
+    encodeInBands(width, height, draw, banded.data(), width);
+    QCOMPARE(banded, expected);
+    QVERIFY(std::count(expected.begin(), expected.end(), 0xff000000u) <
+            static_cast<std::ptrdiff_t>(expected.size() / 2)); // the lines light most of it
 }
 
 QTEST_APPLESS_MAIN(TestLightImage)

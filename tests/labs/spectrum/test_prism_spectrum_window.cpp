@@ -3,6 +3,7 @@
 #include "window_support.h"
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QLabel>
 #include <QSlider>
 #include <QSpinBox>
@@ -25,6 +26,7 @@ private slots:
     void readOuts_data();
     void readOuts();
     void pictureShowsTheFan();
+    void unitSaidOnce();
 
 private:
     std::unique_ptr<PrismSpectrumWindow> m_window;
@@ -101,6 +103,29 @@ void TestPrismSpectrumWindow::pictureShowsTheFan()
     QVERIFY2(violet[1] > 50 && red[1] > 50,
              qPrintable(QStringLiteral("%1 %2").arg(violet[1]).arg(red[1])));
     QCOMPARE(violet[0] + red[0], 0);
+}
+
+// A row whose value names its unit ("65.0°") has a caption without it ("Apex angle", not
+// "Apex angle (°)"), so that neither the window nor its copied values say the unit twice.
+void TestPrismSpectrumWindow::unitSaidOnce()
+{
+    int valued = 0;
+    for (auto* form : m_window->findChildren<QFormLayout*>()) {
+        for (int row = 0; row < form->rowCount(); ++row) {
+            auto* caption = form->itemAt(row, QFormLayout::LabelRole);
+            auto* field = form->itemAt(row, QFormLayout::FieldRole);
+            if (!caption || !caption->widget() || !field || !field->widget())
+                continue;
+            const QString text = qobject_cast<QLabel*>(caption->widget())->text();
+            for (auto* value : field->widget()->findChildren<QLabel*>()) {
+                if (!value->text().endsWith(QChar(0x00b0)))
+                    continue;
+                ++valued;
+                QVERIFY2(!text.contains(QStringLiteral("(\u00b0)")), qPrintable(text));
+            }
+        }
+    }
+    QCOMPARE(valued, 2); // the apex and the incidence
 }
 
 QTEST_MAIN(TestPrismSpectrumWindow)

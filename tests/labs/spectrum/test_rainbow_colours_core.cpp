@@ -38,6 +38,8 @@ private slots:
     void colourOrder();
     void antisolarAngleOfLargeTurns_data();
     void antisolarAngleOfLargeTurns();
+    void bowSpanAcrossTheFolds_data();
+    void bowSpanAcrossTheFolds();
     void dropPathLeavesBySnellsLaw_data();
     void dropPathLeavesBySnellsLaw();
     void skyIsDarkBetweenTheBows();
@@ -138,6 +140,39 @@ void TestRainbowColoursCore::antisolarAngleOfLargeTurns()
     QFETCH(double, angle);
     QVERIFY2(std::fabs(antisolarAngle(turn) - angle) < 1e-9,
              qPrintable(degrees(antisolarAngle(turn))));
+}
+
+void TestRainbowColoursCore::bowSpanAcrossTheFolds_data()
+{
+    QTest::addColumn<int>("order");
+    QTest::addColumn<double>("redDeviation");
+    QTest::addColumn<double>("violetDeviation");
+    QTest::addColumn<double>("inner");
+    QTest::addColumn<double>("outer");
+    QTest::newRow("no fold: red to violet") << 1 << 137.5 << 139.4 << 40.6 << 42.5;
+    QTest::newRow("past a whole turn: to 180") << 3 << 357.0 << 361.5 << 177.0 << 180.0;
+    QTest::newRow("past half a turn: from 0") << 4 << 179.0 << 182.0 << 0.0 << 2.0;
+    QTest::newRow("ending on the fold") << 3 << 355.0 << 360.0 << 175.0 << 180.0;
+    // Red 177.277°, violet 178.672° from the antisolar point, the colours between reaching 180°.
+    const auto& silica = *findDispersiveMaterial("Fused silica");
+    QTest::newRow("fused silica, third order")
+        << 3 << rainbowRay(*refractiveIndex(silica, 700.0), 3)->deviation
+        << rainbowRay(*refractiveIndex(silica, 400.0), 3)->deviation << 177.277 << 180.0;
+}
+
+// A bow covers the angles of all its colours: up to a fold its colours cross, not only the
+// angles between its red and violet edges.
+void TestRainbowColoursCore::bowSpanAcrossTheFolds()
+{
+    QFETCH(int, order);
+    QFETCH(double, redDeviation);
+    QFETCH(double, violetDeviation);
+    QFETCH(double, inner);
+    QFETCH(double, outer);
+    const Bow bow = bowBetween(order, redDeviation, violetDeviation);
+    QVERIFY2(std::fabs(bow.inner - inner) < 5e-4 && std::fabs(bow.outer - outer) < 5e-4,
+             qPrintable(degrees(bow.inner) + " to " + degrees(bow.outer)));
+    QCOMPARE(bow.folded(), outer - inner > std::fabs(bow.red - bow.violet) + 1e-9);
 }
 
 void TestRainbowColoursCore::dropPathLeavesBySnellsLaw_data()

@@ -28,6 +28,8 @@ private slots:
     void switchingLiquids_data();
     void switchingLiquids();
     void ordersAndCountFollowTheControls();
+    void readoutsAtTheirEdges_data();
+    void readoutsAtTheirEdges();
 
 private:
     std::unique_ptr<QWidget> m_window;
@@ -109,8 +111,6 @@ void TestRainbowColoursWindow::ordersAndCountFollowTheControls()
     auto* fifth = child<QLineEdit>(w, "bow5Red");
     QVERIFY(fifth->isVisible());
     QVERIFY(fifth->text().endsWith(QChar(0x00b0)));
-    // The dark band is the liquid's, whichever bows are shown.
-    QCOMPARE(child<QLineEdit>(w, "darkBandWidth")->text(), QStringLiteral("7.741\u00b0"));
 
     child<QSlider>(w, "countSlider")->setValue(400);
     QCOMPARE(child<QSpinBox>(w, "countSpin")->value(), 400);
@@ -125,6 +125,45 @@ void TestRainbowColoursWindow::ordersAndCountFollowTheControls()
     QVERIFY(child<QWidget>(w, "dropView")
                 ->accessibleDescription()
                 .startsWith(QStringLiteral("Rays of 3 colours")));
+}
+
+void TestRainbowColoursWindow::readoutsAtTheirEdges_data()
+{
+    QTest::addColumn<QString>("liquid");
+    QTest::addColumn<QList<int>>("orders");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+    const QString water = QStringLiteral("Water (21.5 \u00b0C)");
+    const QString needs = QStringLiteral("needs the primary and secondary");
+    QTest::newRow("dark band: both bows")
+        << water << QList<int>{1, 2} << "darkBandWidth" << QStringLiteral("7.741\u00b0");
+    QTest::newRow("dark band: and a third")
+        << water << QList<int>{1, 2, 3} << "darkBandWidth" << QStringLiteral("7.741\u00b0");
+    QTest::newRow("dark band: primary alone") << water << QList<int>{1} << "darkBandWidth" << needs;
+    QTest::newRow("dark band: secondary and fifth")
+        << water << QList<int>{2, 5} << "darkBandWidth" << needs;
+    QTest::newRow("dark band: no bow") << water << QList<int>{} << "darkBandWidth" << needs;
+    // Red 177.277°, violet 178.672°; the colours between reach 180°.
+    QTest::newRow("width across the fold at 180") << QStringLiteral("Fused silica") << QList<int>{3}
+                                                  << "bow3Width" << QStringLiteral("2.723\u00b0");
+}
+
+void TestRainbowColoursWindow::readoutsAtTheirEdges()
+{
+    QFETCH(QString, liquid);
+    QFETCH(QList<int>, orders);
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QWidget* w = m_window.get();
+    child<QComboBox>(w, "liquidList")->setCurrentText(liquid);
+    for (int k = 1; k <= 5; ++k)
+        child<QCheckBox>(w, qPrintable(QStringLiteral("order%1Check").arg(k)))
+            ->setChecked(orders.contains(k));
+    auto* field = child<QLineEdit>(w, qPrintable(name));
+    QCOMPARE(field->text(), shown);
+    // Each width says how the fold is counted.
+    if (name.endsWith(QLatin1String("Width")) && name != QLatin1String("darkBandWidth"))
+        QVERIFY2(field->toolTip().contains(QStringLiteral("fold")), qPrintable(field->toolTip()));
 }
 
 QTEST_MAIN(TestRainbowColoursWindow)
