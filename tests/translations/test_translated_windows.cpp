@@ -55,6 +55,7 @@ private slots:
     void windowReadBack();
     void exploreWindowReadBack_data();
     void exploreWindowReadBack();
+    void benchWindowInSpanish();
     void missingTextsStayEnglish();
     void instructionsInTheRunningLanguage_data();
     void instructionsInTheRunningLanguage();
@@ -191,6 +192,22 @@ void TestTranslatedWindows::exploreWindowReadBack()
     const QString description = shownWindow->findChild<QWidget*>(picture)->accessibleDescription();
     QVERIFY2(description.startsWith(said), qPrintable(description));
     shownWindow->close();
+}
+
+// The Optical Bench, empty: its title, menus and the line that says what to do, in Spanish.
+void TestTranslatedWindows::benchWindowInSpanish()
+{
+    QLocale::setDefault(QLocale(QStringLiteral("es")));
+    QVERIFY(setLanguage(QStringLiteral("es"), kQmFolder));
+    WindowRegistry registry;
+    registerWindows(registry);
+    QWidget* bench = registry.show(QStringLiteral("OpticalBench"));
+    QVERIFY(bench);
+    QCOMPARE(bench->windowTitle(), QStringLiteral("Sin título[*] — Banco óptico"));
+    QCOMPARE(child<QMenu>(bench, "fileMenu")->title(), QStringLiteral("&Archivo"));
+    QCOMPARE(child<QLabel>(bench, "traceStatus")->text(),
+             QStringLiteral("No hay luz: añade un rayo, un haz o una fuente puntual"));
+    bench->close();
 }
 
 void TestTranslatedWindows::missingTextsStayEnglish()
