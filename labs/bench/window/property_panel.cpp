@@ -4,6 +4,7 @@
 #include "bench_text.h"
 #include "detector_chart.h"
 #include "element_numbers.h"
+#include "modern_window.h"
 #include "readout.h"
 #include "readouts.h"
 #include "scene_check.h"
@@ -31,7 +32,7 @@ namespace
 // A caption beside its control, which assistive technology names by it.
 void addRow(QFormLayout* form, const QString& caption, QWidget* control)
 {
-    auto* label = new QLabel(caption + QLatin1Char(':'));
+    auto* label = new QLabel(ModernWindow::labelText(caption));
     label->setWordWrap(true); // a long caption takes two lines, not the fields' room
     label->setBuddy(control);
     if (control->accessibleName().isEmpty())
@@ -222,7 +223,7 @@ void PropertyPanel::buildNumbers(QFormLayout* form, const Element& element)
                         }
                     });
         }
-        auto* label = new QLabel(caption + QLatin1Char(':'));
+        auto* label = new QLabel(ModernWindow::labelText(caption));
         label->setWordWrap(true);
         label->setBuddy(m_numbers.back().spin);
         form->addRow(label, row);
@@ -335,7 +336,7 @@ void PropertyPanel::buildReadouts(const Element& element)
     box->addLayout(form);
     const auto add = [&](const char* name, const QString& caption) {
         Readout* r = makeReadout(name, caption, ReadoutLook::Field, m_body);
-        auto* label = new QLabel(caption + QLatin1Char(':'));
+        auto* label = new QLabel(ModernWindow::labelText(caption));
         label->setBuddy(r->widget());
         label->setWordWrap(true);
         form->addRow(label, r->widget());

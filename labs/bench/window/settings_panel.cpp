@@ -2,6 +2,7 @@
 
 #include "bench_document.h"
 #include "bench_text.h"
+#include "modern_window.h"
 #include "property_fields.h"
 #include "scene_limits.h"
 
@@ -21,7 +22,7 @@ namespace
 
 void addRow(QFormLayout* form, const QString& caption, QWidget* control)
 {
-    auto* label = new QLabel(caption + QLatin1Char(':'));
+    auto* label = new QLabel(ModernWindow::labelText(caption));
     label->setBuddy(control);
     control->setAccessibleName(caption);
     form->addRow(label, control);
