@@ -2271,61 +2271,6 @@
     </message>
 </context>
 <context>
-    <name>lumenary::bench::ElementTypes</name>
-    <message>
-        <source>Ray</source>
-        <translation>Strahl</translation>
-    </message>
-    <message>
-        <source>Beam</source>
-        <translation>Strahlenbündel</translation>
-    </message>
-    <message>
-        <source>Point source</source>
-        <translation>Punktquelle</translation>
-    </message>
-    <message>
-        <source>Ideal lens</source>
-        <translation>Ideale Linse</translation>
-    </message>
-    <message>
-        <source>Spherical lens</source>
-        <translation>Sphärische Linse</translation>
-    </message>
-    <message>
-        <source>Mirror</source>
-        <translation>Spiegel</translation>
-    </message>
-    <message>
-        <source>Arc mirror</source>
-        <translation>Kreisbogenspiegel</translation>
-    </message>
-    <message>
-        <source>Parabolic mirror</source>
-        <translation>Parabolspiegel</translation>
-    </message>
-    <message>
-        <source>Glass</source>
-        <translation>Glas</translation>
-    </message>
-    <message>
-        <source>Circle</source>
-        <translation>Kreis</translation>
-    </message>
-    <message>
-        <source>Beam splitter</source>
-        <translation>Strahlteiler</translation>
-    </message>
-    <message>
-        <source>Blocker</source>
-        <translation>Schirm</translation>
-    </message>
-    <message>
-        <source>Detector</source>
-        <translation>Detektor</translation>
-    </message>
-</context>
-<context>
     <name>lumenary::bench::PropertyPanel</name>
     <message numerus="yes">
         <source>%n elements chosen</source>

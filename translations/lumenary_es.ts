@@ -2271,61 +2271,6 @@
     </message>
 </context>
 <context>
-    <name>lumenary::bench::ElementTypes</name>
-    <message>
-        <source>Ray</source>
-        <translation>Rayo</translation>
-    </message>
-    <message>
-        <source>Beam</source>
-        <translation>Haz</translation>
-    </message>
-    <message>
-        <source>Point source</source>
-        <translation>Fuente puntual</translation>
-    </message>
-    <message>
-        <source>Ideal lens</source>
-        <translation>Lente ideal</translation>
-    </message>
-    <message>
-        <source>Spherical lens</source>
-        <translation>Lente esférica</translation>
-    </message>
-    <message>
-        <source>Mirror</source>
-        <translation>Espejo</translation>
-    </message>
-    <message>
-        <source>Arc mirror</source>
-        <translation>Espejo en arco</translation>
-    </message>
-    <message>
-        <source>Parabolic mirror</source>
-        <translation>Espejo parabólico</translation>
-    </message>
-    <message>
-        <source>Glass</source>
-        <translation>Vidrio</translation>
-    </message>
-    <message>
-        <source>Circle</source>
-        <translation>Círculo</translation>
-    </message>
-    <message>
-        <source>Beam splitter</source>
-        <translation>Divisor de haz</translation>
-    </message>
-    <message>
-        <source>Blocker</source>
-        <translation>Pantalla</translation>
-    </message>
-    <message>
-        <source>Detector</source>
-        <translation>Detector</translation>
-    </message>
-</context>
-<context>
     <name>lumenary::bench::PropertyPanel</name>
     <message numerus="yes">
         <source>%n elements chosen</source>

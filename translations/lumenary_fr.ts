@@ -1765,7 +1765,7 @@
     </message>
     <message>
         <source>The span of angles from the antisolar point that the bow&apos;s colours cover. Angles fold at 180° (straight back toward the sun) and at 0°: a bow whose colours run past a fold reaches it and turns back, so its width runs from its edge nearest the fold to the fold, not from red to violet</source>
-        <translation>L’étendue des angles depuis le point antisolaire que couvrent les couleurs de l’arc. Les angles se replient à 180° (droit vers le soleil) et à 0° : un arc dont les couleurs dépassent un repli l’atteint et revient ; sa largeur va alors de son bord le plus proche du repli jusqu’au repli, et non du rouge au violet</translation>
+        <translation>L’étendue des angles depuis le point antisolaire que couvrent les couleurs de l’arc. Les angles se replient à 180° (droit vers le soleil) et à 0°&#xa0;: un arc dont les couleurs dépassent un repli l’atteint et revient&#xa0;; sa largeur va alors de son bord le plus proche du repli jusqu’au repli, et non du rouge au violet</translation>
     </message>
 </context>
 <context>
@@ -2268,61 +2268,6 @@
     <message>
         <source>Add a %1</source>
         <translation>Ajouter&#xa0;: %1</translation>
-    </message>
-</context>
-<context>
-    <name>lumenary::bench::ElementTypes</name>
-    <message>
-        <source>Ray</source>
-        <translation>Rayon</translation>
-    </message>
-    <message>
-        <source>Beam</source>
-        <translation>Faisceau</translation>
-    </message>
-    <message>
-        <source>Point source</source>
-        <translation>Source ponctuelle</translation>
-    </message>
-    <message>
-        <source>Ideal lens</source>
-        <translation>Lentille idéale</translation>
-    </message>
-    <message>
-        <source>Spherical lens</source>
-        <translation>Lentille sphérique</translation>
-    </message>
-    <message>
-        <source>Mirror</source>
-        <translation>Miroir</translation>
-    </message>
-    <message>
-        <source>Arc mirror</source>
-        <translation>Miroir en arc de cercle</translation>
-    </message>
-    <message>
-        <source>Parabolic mirror</source>
-        <translation>Miroir parabolique</translation>
-    </message>
-    <message>
-        <source>Glass</source>
-        <translation>Verre</translation>
-    </message>
-    <message>
-        <source>Circle</source>
-        <translation>Cercle</translation>
-    </message>
-    <message>
-        <source>Beam splitter</source>
-        <translation>Lame séparatrice</translation>
-    </message>
-    <message>
-        <source>Blocker</source>
-        <translation>Écran</translation>
-    </message>
-    <message>
-        <source>Detector</source>
-        <translation>Détecteur</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,5 @@
 #include "scene.h"
 
-#include "wording.h"
-
 #include <array>
 
 namespace lumenary::bench
@@ -18,20 +16,19 @@ struct TypeNames {
     std::string_view title;
 };
 constexpr std::array<TypeNames, kElementTypeCount> kTypeNames{{
-    {"ray", LUMENARY_TRANSLATE_NOOP("lumenary::bench::ElementTypes", "Ray")},
-    {"beam", LUMENARY_TRANSLATE_NOOP("lumenary::bench::ElementTypes", "Beam")},
-    {"point", LUMENARY_TRANSLATE_NOOP("lumenary::bench::ElementTypes", "Point source")},
-    {"ideal_lens", LUMENARY_TRANSLATE_NOOP("lumenary::bench::ElementTypes", "Ideal lens")},
-    {"spherical_lens", LUMENARY_TRANSLATE_NOOP("lumenary::bench::ElementTypes", "Spherical lens")},
-    {"mirror", LUMENARY_TRANSLATE_NOOP("lumenary::bench::ElementTypes", "Mirror")},
-    {"arc_mirror", LUMENARY_TRANSLATE_NOOP("lumenary::bench::ElementTypes", "Arc mirror")},
-    {"parabolic_mirror",
-     LUMENARY_TRANSLATE_NOOP("lumenary::bench::ElementTypes", "Parabolic mirror")},
-    {"glass", LUMENARY_TRANSLATE_NOOP("lumenary::bench::ElementTypes", "Glass")},
-    {"circle", LUMENARY_TRANSLATE_NOOP("lumenary::bench::ElementTypes", "Circle")},
-    {"beam_splitter", LUMENARY_TRANSLATE_NOOP("lumenary::bench::ElementTypes", "Beam splitter")},
-    {"blocker", LUMENARY_TRANSLATE_NOOP("lumenary::bench::ElementTypes", "Blocker")},
-    {"detector", LUMENARY_TRANSLATE_NOOP("lumenary::bench::ElementTypes", "Detector")},
+    {"ray", "Ray"},
+    {"beam", "Beam"},
+    {"point", "Point source"},
+    {"ideal_lens", "Ideal lens"},
+    {"spherical_lens", "Spherical lens"},
+    {"mirror", "Mirror"},
+    {"arc_mirror", "Arc mirror"},
+    {"parabolic_mirror", "Parabolic mirror"},
+    {"glass", "Glass"},
+    {"circle", "Circle"},
+    {"beam_splitter", "Beam splitter"},
+    {"blocker", "Blocker"},
+    {"detector", "Detector"},
 }};
 
 } // namespace

@@ -195,8 +195,7 @@ inline constexpr int kElementTypeCount = 13;
 std::string_view typeKey(ElementType type);
 // The type of a scene file's name; nothing for an unknown name.
 std::optional<ElementType> typeFromKey(std::string_view key);
-// The name a person reads ("Spherical lens"), in English: marked for lupdate in the context
-// "lumenary::bench::ElementTypes", so a window shows it through QCoreApplication::translate.
+// The name a person reads ("Spherical lens").
 std::string_view typeTitle(ElementType type);
 
 // One element of a scene: its shape, an optional name, and the keys of its file this program
