@@ -333,28 +333,8 @@
         <translation>reflektiert %1 %, %2</translation>
     </message>
     <message>
-        <source>%1 paths, %2 segments</source>
-        <translation>%1 Wege, %2 Abschnitte</translation>
-    </message>
-    <message>
-        <source>Tracing: %1; %2 paths still to trace</source>
-        <translation>Verfolgung: %1; noch %2 Wege</translation>
-    </message>
-    <message>
         <source>No light: add a ray, a beam or a point source</source>
         <translation>Kein Licht: fügen Sie einen Strahl, ein Strahlenbündel oder eine Punktquelle hinzu</translation>
-    </message>
-    <message>
-        <source>%1 paths stopped after %2 interactions</source>
-        <translation>%1 Wege nach %2 Wechselwirkungen beendet</translation>
-    </message>
-    <message>
-        <source>%1 parts fainter than %2 not traced on</source>
-        <translation>%1 Teile schwächer als %2 nicht weiter verfolgt</translation>
-    </message>
-    <message>
-        <source>%1 paths cut at the limit of %2 segments</source>
-        <translation>%1 Wege an der Grenze von %2 Abschnitten abgeschnitten</translation>
     </message>
     <message>
         <source>%1; every path traced to its end</source>
@@ -367,6 +347,76 @@
     <message>
         <source>; </source>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>1 path</source>
+        <translation>1 Weg</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln paths</source>
+        <translation>
+            <numerusform>%Ln Weg</numerusform>
+            <numerusform>%Ln Wege</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 segment</source>
+        <translation>1 Abschnitt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln segments</source>
+        <translation>
+            <numerusform>%Ln Abschnitt</numerusform>
+            <numerusform>%Ln Abschnitte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Tracing: %1; 1 path still to trace</source>
+        <translation>Verfolgung: %1; noch 1 Weg</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tracing: %1; %Ln paths still to trace</source>
+        <translation>
+            <numerusform>Verfolgung: %1; noch %Ln Weg</numerusform>
+            <numerusform>Verfolgung: %1; noch %Ln Wege</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 path stopped after %1 interactions</source>
+        <translation>1 Weg nach %1 Wechselwirkungen beendet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln paths stopped after %1 interactions</source>
+        <translation>
+            <numerusform>%Ln Weg nach %1 Wechselwirkungen beendet</numerusform>
+            <numerusform>%Ln Wege nach %1 Wechselwirkungen beendet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 part fainter than %1 not traced on</source>
+        <translation>1 Teil schwächer als %1 nicht weiter verfolgt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln parts fainter than %1 not traced on</source>
+        <translation>
+            <numerusform>%Ln Teil schwächer als %1 nicht weiter verfolgt</numerusform>
+            <numerusform>%Ln Teile schwächer als %1 nicht weiter verfolgt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 path cut at the limit of %1 segments</source>
+        <translation>1 Weg an der Grenze von %1 Abschnitten abgeschnitten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln paths cut at the limit of %1 segments</source>
+        <translation>
+            <numerusform>%Ln Weg an der Grenze von %1 Abschnitten abgeschnitten</numerusform>
+            <numerusform>%Ln Wege an der Grenze von %1 Abschnitten abgeschnitten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1756,16 +1806,16 @@
         <translation>Der größte Unterschied zwischen der numerisch gefundenen kleinsten Ablenkung einer gezeichneten Kurve und der geschlossenen Formel cos² i = (n² − 1) / (k(k + 2))</translation>
     </message>
     <message>
-        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge, shown while both bows are</source>
-        <translation>Innerer Rand des Nebenbogens minus äußerer Rand des Hauptbogens, angezeigt, solange beide Bögen</translation>
-    </message>
-    <message>
         <source>needs the primary and secondary</source>
         <translation>braucht Haupt- und Nebenbogen</translation>
     </message>
     <message>
         <source>The span of angles from the antisolar point that the bow&apos;s colours cover. Angles fold at 180° (straight back toward the sun) and at 0°: a bow whose colours run past a fold reaches it and turns back, so its width runs from its edge nearest the fold to the fold, not from red to violet</source>
         <translation>Der Winkelbereich vom Gegensonnenpunkt, den die Farben des Bogens überdecken. Winkel falten sich bei 180° (genau zurück zur Sonne) und bei 0°: ein Bogen, dessen Farben über eine Faltstelle hinausreichen, erreicht sie und kehrt um; seine Breite reicht dann von seinem der Faltstelle nächsten Rand bis zur Faltstelle, nicht von Rot bis Violett</translation>
+    </message>
+    <message>
+        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge; shown only while both bows are ticked</source>
+        <translation>Innerer Rand des Nebenbogens minus äußerer Rand des Hauptbogens; nur angezeigt, wenn beide Bögen gewählt sind</translation>
     </message>
 </context>
 <context>

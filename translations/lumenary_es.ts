@@ -333,28 +333,8 @@
         <translation>refleja %1 %, %2</translation>
     </message>
     <message>
-        <source>%1 paths, %2 segments</source>
-        <translation>%1 caminos, %2 segmentos</translation>
-    </message>
-    <message>
-        <source>Tracing: %1; %2 paths still to trace</source>
-        <translation>Siguiendo: %1; faltan %2 caminos</translation>
-    </message>
-    <message>
         <source>No light: add a ray, a beam or a point source</source>
         <translation>No hay luz: añade un rayo, un haz o una fuente puntual</translation>
-    </message>
-    <message>
-        <source>%1 paths stopped after %2 interactions</source>
-        <translation>%1 caminos detenidos tras %2 interacciones</translation>
-    </message>
-    <message>
-        <source>%1 parts fainter than %2 not traced on</source>
-        <translation>%1 partes más débiles que %2 no seguidas</translation>
-    </message>
-    <message>
-        <source>%1 paths cut at the limit of %2 segments</source>
-        <translation>%1 caminos cortados en el límite de %2 segmentos</translation>
     </message>
     <message>
         <source>%1; every path traced to its end</source>
@@ -367,6 +347,76 @@
     <message>
         <source>; </source>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>1 path</source>
+        <translation>1 camino</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln paths</source>
+        <translation>
+            <numerusform>%Ln camino</numerusform>
+            <numerusform>%Ln caminos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 segment</source>
+        <translation>1 segmento</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln segments</source>
+        <translation>
+            <numerusform>%Ln segmento</numerusform>
+            <numerusform>%Ln segmentos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Tracing: %1; 1 path still to trace</source>
+        <translation>Siguiendo: %1; falta 1 camino</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tracing: %1; %Ln paths still to trace</source>
+        <translation>
+            <numerusform>Siguiendo: %1; falta %Ln camino</numerusform>
+            <numerusform>Siguiendo: %1; faltan %Ln caminos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 path stopped after %1 interactions</source>
+        <translation>1 camino detenido tras %1 interacciones</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln paths stopped after %1 interactions</source>
+        <translation>
+            <numerusform>%Ln camino detenido tras %1 interacciones</numerusform>
+            <numerusform>%Ln caminos detenidos tras %1 interacciones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 part fainter than %1 not traced on</source>
+        <translation>1 parte más débil que %1 no seguida</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln parts fainter than %1 not traced on</source>
+        <translation>
+            <numerusform>%Ln parte más débil que %1 no seguida</numerusform>
+            <numerusform>%Ln partes más débiles que %1 no seguidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 path cut at the limit of %1 segments</source>
+        <translation>1 camino cortado en el límite de %1 segmentos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln paths cut at the limit of %1 segments</source>
+        <translation>
+            <numerusform>%Ln camino cortado en el límite de %1 segmentos</numerusform>
+            <numerusform>%Ln caminos cortados en el límite de %1 segmentos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1756,16 +1806,16 @@
         <translation>La mayor diferencia entre la desviación mínima de una curva dibujada, hallada numéricamente, y la fórmula cerrada cos² i = (n² − 1) / (k(k + 2))</translation>
     </message>
     <message>
-        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge, shown while both bows are</source>
-        <translation>Borde interior del arco secundario menos borde exterior del arco primario, mostrado mientras ambos arcos estén</translation>
-    </message>
-    <message>
         <source>needs the primary and secondary</source>
         <translation>necesita los arcos primario y secundario</translation>
     </message>
     <message>
         <source>The span of angles from the antisolar point that the bow&apos;s colours cover. Angles fold at 180° (straight back toward the sun) and at 0°: a bow whose colours run past a fold reaches it and turns back, so its width runs from its edge nearest the fold to the fold, not from red to violet</source>
         <translation>El intervalo de ángulos desde el punto antisolar que cubren los colores del arco. Los ángulos se pliegan en 180° (justo hacia el sol) y en 0°: un arco cuyos colores pasan de un pliegue lo alcanza y vuelve; su anchura va entonces de su borde más cercano al pliegue hasta el pliegue, no del rojo al violeta</translation>
+    </message>
+    <message>
+        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge; shown only while both bows are ticked</source>
+        <translation>Borde interior del arco secundario menos borde exterior del arco primario; solo se muestra cuando ambos arcos están marcados</translation>
     </message>
 </context>
 <context>

@@ -333,28 +333,8 @@
         <translation>réfléchit %1 %, %2</translation>
     </message>
     <message>
-        <source>%1 paths, %2 segments</source>
-        <translation>%1 chemins, %2 segments</translation>
-    </message>
-    <message>
-        <source>Tracing: %1; %2 paths still to trace</source>
-        <translation>Suivi&#xa0;: %1&#xa0;; encore %2 chemins à suivre</translation>
-    </message>
-    <message>
         <source>No light: add a ray, a beam or a point source</source>
         <translation>Pas de lumière&#xa0;: ajoutez un rayon, un faisceau ou une source ponctuelle</translation>
-    </message>
-    <message>
-        <source>%1 paths stopped after %2 interactions</source>
-        <translation>%1 chemins arrêtés après %2 interactions</translation>
-    </message>
-    <message>
-        <source>%1 parts fainter than %2 not traced on</source>
-        <translation>%1 parties plus faibles que %2 non suivies</translation>
-    </message>
-    <message>
-        <source>%1 paths cut at the limit of %2 segments</source>
-        <translation>%1 chemins coupés à la limite de %2 segments</translation>
     </message>
     <message>
         <source>%1; every path traced to its end</source>
@@ -367,6 +347,76 @@
     <message>
         <source>; </source>
         <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <source>1 path</source>
+        <translation>1 chemin</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln paths</source>
+        <translation>
+            <numerusform>%Ln chemin</numerusform>
+            <numerusform>%Ln chemins</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 segment</source>
+        <translation>1 segment</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln segments</source>
+        <translation>
+            <numerusform>%Ln segment</numerusform>
+            <numerusform>%Ln segments</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Tracing: %1; 1 path still to trace</source>
+        <translation>Suivi&#xa0;: %1&#xa0;; encore 1 chemin à suivre</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tracing: %1; %Ln paths still to trace</source>
+        <translation>
+            <numerusform>Suivi&#xa0;: %1&#xa0;; encore %Ln chemin à suivre</numerusform>
+            <numerusform>Suivi&#xa0;: %1&#xa0;; encore %Ln chemins à suivre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 path stopped after %1 interactions</source>
+        <translation>1 chemin arrêté après %1 interactions</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln paths stopped after %1 interactions</source>
+        <translation>
+            <numerusform>%Ln chemin arrêté après %1 interactions</numerusform>
+            <numerusform>%Ln chemins arrêtés après %1 interactions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 part fainter than %1 not traced on</source>
+        <translation>1 partie plus faible que %1 non suivie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln parts fainter than %1 not traced on</source>
+        <translation>
+            <numerusform>%Ln partie plus faible que %1 non suivie</numerusform>
+            <numerusform>%Ln parties plus faibles que %1 non suivies</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 path cut at the limit of %1 segments</source>
+        <translation>1 chemin coupé à la limite de %1 segments</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln paths cut at the limit of %1 segments</source>
+        <translation>
+            <numerusform>%Ln chemin coupé à la limite de %1 segments</numerusform>
+            <numerusform>%Ln chemins coupés à la limite de %1 segments</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1756,16 +1806,16 @@
         <translation>Le plus grand écart entre la déviation minimale d’une courbe tracée, trouvée numériquement, et la formule exacte cos² i = (n² − 1) / (k(k + 2))</translation>
     </message>
     <message>
-        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge, shown while both bows are</source>
-        <translation>Bord intérieur de l’arc secondaire moins bord extérieur de l’arc primaire, affiché tant que les deux arcs sont</translation>
-    </message>
-    <message>
         <source>needs the primary and secondary</source>
         <translation>demande les arcs primaire et secondaire</translation>
     </message>
     <message>
         <source>The span of angles from the antisolar point that the bow&apos;s colours cover. Angles fold at 180° (straight back toward the sun) and at 0°: a bow whose colours run past a fold reaches it and turns back, so its width runs from its edge nearest the fold to the fold, not from red to violet</source>
         <translation>L’étendue des angles depuis le point antisolaire que couvrent les couleurs de l’arc. Les angles se replient à 180° (droit vers le soleil) et à 0°&#xa0;: un arc dont les couleurs dépassent un repli l’atteint et revient&#xa0;; sa largeur va alors de son bord le plus proche du repli jusqu’au repli, et non du rouge au violet</translation>
+    </message>
+    <message>
+        <source>The secondary bow&apos;s inner edge minus the primary bow&apos;s outer edge; shown only while both bows are ticked</source>
+        <translation>Bord intérieur de l’arc secondaire moins bord extérieur de l’arc primaire&#xa0;; affiché seulement quand les deux arcs sont cochés</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,9 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <climits>
+
 namespace lumenary::bench
 {
 
@@ -263,22 +266,38 @@ QString BenchText::description(const Scene& scene, std::size_t index,
 
 QString BenchText::traceStatus(const Scene& scene, const TraceCounts& c, std::size_t pendingPaths)
 {
-    QString text = tr("%1 paths, %2 segments").arg(count(c.paths), count(c.segments));
-    if (pendingPaths > 0)
-        return tr("Tracing: %1; %2 paths still to trace")
-            .arg(text, count(static_cast<std::int64_t>(pendingPaths)));
+    // One of a thing is said in the singular; the counts keep the locale's digit grouping.
+    const auto n = [](std::int64_t value) {
+        return static_cast<int>(std::min<std::int64_t>(value, INT_MAX));
+    };
+    const QString paths = c.paths == 1 ? tr("1 path") : tr("%Ln paths", nullptr, n(c.paths));
+    const QString segments =
+        c.segments == 1 ? tr("1 segment") : tr("%Ln segments", nullptr, n(c.segments));
+    const QString text = tr("%1, %2").arg(paths, segments);
+    if (pendingPaths > 0) {
+        const auto pending = static_cast<std::int64_t>(pendingPaths);
+        return (pending == 1 ? tr("Tracing: %1; 1 path still to trace")
+                             : tr("Tracing: %1; %Ln paths still to trace", nullptr, n(pending)))
+            .arg(text);
+    }
     if (c.paths == 0)
         return tr("No light: add a ray, a beam or a point source");
     QStringList cuts;
     if (c.cutInteractions > 0)
-        cuts << tr("%1 paths stopped after %2 interactions")
-                    .arg(count(c.cutInteractions), count(scene.maxInteractions));
+        cuts << (c.cutInteractions == 1
+                     ? tr("1 path stopped after %1 interactions")
+                     : tr("%Ln paths stopped after %1 interactions", nullptr, n(c.cutInteractions)))
+                    .arg(count(scene.maxInteractions));
     if (c.cutIntensity > 0)
-        cuts << tr("%1 parts fainter than %2 not traced on")
-                    .arg(count(c.cutIntensity), spoken(scene.minIntensity));
+        cuts << (c.cutIntensity == 1
+                     ? tr("1 part fainter than %1 not traced on")
+                     : tr("%Ln parts fainter than %1 not traced on", nullptr, n(c.cutIntensity)))
+                    .arg(spoken(scene.minIntensity));
     if (c.cutSegments > 0)
-        cuts << tr("%1 paths cut at the limit of %2 segments")
-                    .arg(count(c.cutSegments), count(scene.maxSegments));
+        cuts << (c.cutSegments == 1
+                     ? tr("1 path cut at the limit of %1 segments")
+                     : tr("%Ln paths cut at the limit of %1 segments", nullptr, n(c.cutSegments)))
+                    .arg(count(scene.maxSegments));
     if (cuts.isEmpty())
         return tr("%1; every path traced to its end").arg(text);
     return tr("%1; %2").arg(text, cuts.join(tr("; ")));

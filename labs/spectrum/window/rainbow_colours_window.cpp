@@ -190,7 +190,7 @@ QWidget* RainbowColoursWindow::buildReadouts()
     m_darkBand =
         addBowReadout(form, tr("Alexander's dark band width"), QStringLiteral("darkBandWidth"));
     m_darkBand->explain(tr("The secondary bow's inner edge minus the primary bow's "
-                           "outer edge, shown while both bows are"));
+                           "outer edge; shown only while both bows are ticked"));
     m_agreement = addBowReadout(form, tr("Curve minima against closed form"),
                                 QStringLiteral("curveAgreement"));
     m_agreement->explain(tr("The largest difference between a plotted curve's least "

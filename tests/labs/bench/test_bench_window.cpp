@@ -31,6 +31,7 @@ using namespace lumenary;
 using namespace lumenary::bench;
 
 Q_DECLARE_METATYPE(lumenary::bench::Element)
+Q_DECLARE_METATYPE(lumenary::bench::TraceCounts)
 
 namespace
 {
@@ -92,6 +93,8 @@ private slots:
     void elementsSpokenFromTheirNumbers();
     void badFileRefusedInTheTraceCommandsWords_data();
     void badFileRefusedInTheTraceCommandsWords();
+    void traceStatusCounts_data();
+    void traceStatusCounts();
 
 private:
     QTemporaryDir m_dir;
@@ -497,6 +500,46 @@ void TestBenchWindow::badFileRefusedInTheTraceCommandsWords()
     QCOMPARE(m_answers->reports.size(), 1);
     QVERIFY2(m_answers->reports[0].contains(path), qPrintable(m_answers->reports[0]));
     m_answers->unsaved = UnsavedAnswer::Discard;
+}
+
+// The status line counts in the singular for one and with the locale's grouping, and names
+// every cut.
+void TestBenchWindow::traceStatusCounts_data()
+{
+    QTest::addColumn<TraceCounts>("counts");
+    QTest::addColumn<qsizetype>("pending");
+    QTest::addColumn<QString>("status");
+    TraceCounts one;
+    one.paths = 1;
+    one.segments = 1;
+    QTest::newRow("one of each") << one << qsizetype(0)
+                                 << QStringLiteral(
+                                        "1 path, 1 segment; every path traced to its end");
+    TraceCounts cut;
+    cut.paths = 1234;
+    cut.segments = 2;
+    cut.cutInteractions = 1;
+    cut.cutIntensity = 12;
+    QTest::newRow("cuts") << cut << qsizetype(0)
+                          << QStringLiteral(
+                                 "1,234 paths, 2 segments; 1 path stopped after 1,000 "
+                                 "interactions; 12 parts fainter than 0.001 not traced on");
+    QTest::newRow("still tracing")
+        << one << qsizetype(1)
+        << QStringLiteral("Tracing: 1 path, 1 segment; 1 path still to trace");
+}
+
+void TestBenchWindow::traceStatusCounts()
+{
+    QFETCH(TraceCounts, counts);
+    QFETCH(qsizetype, pending);
+    QFETCH(QString, status);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Scene scene;
+    scene.maxInteractions = 1000;
+    scene.minIntensity = 0.001;
+    QCOMPARE(BenchText::traceStatus(scene, counts, std::size_t(pending)), status);
+    QLocale::setDefault(QLocale::c());
 }
 
 QTEST_MAIN(TestBenchWindow)
