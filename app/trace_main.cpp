@@ -70,7 +70,7 @@ std::optional<int> readSide(const std::string& text)
 }
 
 // The options, or a line saying what is wrong with them.
-std::optional<Options> parse(const std::vector<std::string>& args, std::string& problem)
+std::optional<Options> parseArguments(const std::vector<std::string>& args, std::string& problem)
 {
     Options o;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -190,7 +190,7 @@ int main(int argc, char** argv)
         return 0;
     }
     std::string problem;
-    const auto options = parse(args, problem);
+    const auto options = parseArguments(args, problem);
     if (!options) {
         std::cerr << "lumenary-trace: " << problem << '\n' << usage();
         return kBadInput;
