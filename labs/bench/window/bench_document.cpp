@@ -135,7 +135,10 @@ BenchDocument::BenchDocument(QObject* parent) : QObject(parent), m_undo(new QUnd
 
 BenchDocument::~BenchDocument()
 {
-    // The steps refer to this document: they go first.
+    // The steps refer to this document: they go first, and quietly: the window that listens
+    // may already be half destroyed.
+    m_undo->disconnect(this);
+    blockSignals(true);
     delete m_undo;
 }
 

@@ -152,7 +152,10 @@ void BenchPicture::select(QList<int> indices)
     const int current = indices.isEmpty()             ? -1
                         : indices.contains(m_current) ? m_current
                                                       : indices.back();
-    if (indices == m_selection && current == m_current)
+    // Compared element by element: Qt 6.4's list comparison hands two empty lists' null data
+    // to memcmp.
+    if (std::equal(indices.begin(), indices.end(), m_selection.begin(), m_selection.end()) &&
+        current == m_current)
         return;
     m_selection = indices;
     m_current = current;
