@@ -242,8 +242,11 @@ void PlotWidget::onClear()
 {
     m_record.clear();
     endPainting();
-    ensureLayer();
-    m_layer.fill(Qt::transparent);
+    // A plot that has drawn nothing yet has no layer to clear.
+    if (!m_layer.isNull()) {
+        ensureLayer();
+        m_layer.fill(Qt::transparent);
+    }
     scheduleRepaint();
     // The description says what is drawn; the window gives the new one after its pass.
     if (!accessibleDescription().isEmpty())
@@ -329,17 +332,20 @@ void PlotWidget::paintEvent(QPaintEvent*)
 {
     m_repaintPending = false;
     endPainting();
-    ensureLayer();
     QPainter p(this);
     paintUnder(p);
-    p.drawImage(QPointF(contentsRect().topLeft()), m_layer);
+    if (!m_layer.isNull()) {
+        ensureLayer();
+        p.drawImage(QPointF(contentsRect().topLeft()), m_layer);
+    }
     paintFocus(p);
 }
 
 void PlotWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    ensureLayer();
+    if (!m_layer.isNull())
+        ensureLayer();
 }
 
 void PlotWidget::mousePressEvent(QMouseEvent* event)
