@@ -6,12 +6,6 @@
 namespace lumenary
 {
 
-int partThreads()
-{
-    static const int threads = std::thread::hardware_concurrency() >= 2 ? 2 : 1;
-    return threads;
-}
-
 namespace
 {
 
@@ -21,11 +15,18 @@ thread_local bool t_inPart = false;
 
 } // namespace
 
+int partThreads()
+{
+    static const int threads = std::thread::hardware_concurrency() >= 2 ? 2 : 1;
+    // Within a part, parts run in turn on this thread: one buffer per thread is then one.
+    return t_inPart ? 1 : threads;
+}
+
 void forEachPart(int count, const std::function<void(int)>& part)
 {
     if (count <= 0)
         return;
-    if (count == 1 || partThreads() < 2 || t_inPart) {
+    if (count == 1 || partThreads() < 2) {
         for (int i = 0; i < count; ++i)
             part(i);
         return;

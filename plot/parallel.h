@@ -16,7 +16,7 @@ namespace lumenary
 //     forEachPart(n, [&](int i) { out[i] = work(i); });
 void forEachPart(int count, const std::function<void(int)>& part);
 
-// How many threads forEachPart uses: 2, or 1 on a machine with a single core.
+// How many threads forEachPart uses: 2, or 1 on a machine with a single core or within a part.
 int partThreads();
 
 } // namespace lumenary

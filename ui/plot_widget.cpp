@@ -48,14 +48,12 @@ PlotWidget::~PlotWidget()
 void PlotWidget::setBackground(Rgb colour)
 {
     m_background = colour;
-    m_underValid = false;
     update();
 }
 
 int PlotWidget::addShape(const PlotShape& shape)
 {
     m_shapes.push_back(shape);
-    m_underValid = false;
     update();
     return static_cast<int>(m_shapes.size()) - 1;
 }
@@ -68,7 +66,6 @@ const PlotShape& PlotWidget::shape(int handle) const
 void PlotWidget::setShape(int handle, const PlotShape& shape)
 {
     m_shapes.at(static_cast<std::size_t>(handle)) = shape;
-    m_underValid = false;
     update();
 }
 
@@ -123,24 +120,12 @@ void PlotWidget::ensureLayerFor(QSize area)
         ensureLayer();
 }
 
-void PlotWidget::ensureUnder()
+void PlotWidget::paintUnder(QPainter& p) const
 {
-    // Frame, background and shapes change seldom; they are drawn once into an opaque image
-    // that each paint copies, instead of stroking the shapes (an antialiased drop, say) again
-    // for every event.
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    const std::array<double, 4> scale{left(), top(), right(), bottom()};
-    if (m_underValid && m_under.size() == pixels && m_under.devicePixelRatio() == ratio &&
-        (m_shapes.empty() || m_underScale == scale))
-        return;
-    m_under = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    m_under.setDevicePixelRatio(ratio);
-    m_underScale = scale;
-    m_underValid = true;
-
-    QPainter p(&m_under);
+    // Frame, background and shapes are a few strokes: painted on each paint rather than kept
+    // in an image of the whole widget, which would cost as much memory again as the layer.
     const QRect area = contentsRect();
+    p.save();
     // Sunken frame: dark on the top and left, light on the bottom and right.
     p.fillRect(rect(), palette().color(QPalette::Window));
     p.setPen(QColor(128, 128, 128));
@@ -154,6 +139,7 @@ void PlotWidget::ensureUnder()
     p.drawLine(width() - 1, 0, width() - 1, height() - 1);
     p.translate(area.topLeft());
     paintBase(p, area.size(), devicePixelRatioF() == 1.0);
+    p.restore();
 }
 
 void PlotWidget::paintBase(QPainter& painter, QSize area, bool cosmeticPens) const
@@ -256,8 +242,11 @@ void PlotWidget::onClear()
 {
     m_record.clear();
     endPainting();
-    ensureLayer();
-    m_layer.fill(Qt::transparent);
+    // A plot that has drawn nothing yet has no layer to clear.
+    if (!m_layer.isNull()) {
+        ensureLayer();
+        m_layer.fill(Qt::transparent);
+    }
     scheduleRepaint();
     // The description says what is drawn; the window gives the new one after its pass.
     if (!accessibleDescription().isEmpty())
@@ -343,25 +332,20 @@ void PlotWidget::paintEvent(QPaintEvent*)
 {
     m_repaintPending = false;
     endPainting();
-    ensureLayer();
-    ensureUnder();
     QPainter p(this);
-    p.drawImage(QPointF(0, 0), m_under);
-    p.drawImage(QPointF(contentsRect().topLeft()), m_layer);
+    paintUnder(p);
+    if (!m_layer.isNull()) {
+        ensureLayer();
+        p.drawImage(QPointF(contentsRect().topLeft()), m_layer);
+    }
     paintFocus(p);
-}
-
-void PlotWidget::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
-        m_underValid = false;
-    QWidget::changeEvent(event);
 }
 
 void PlotWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    ensureLayer();
+    if (!m_layer.isNull())
+        ensureLayer();
 }
 
 void PlotWidget::mousePressEvent(QMouseEvent* event)

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QWidget>
 
-#include <array>
 #include <memory>
 #include <vector>
 
@@ -70,7 +69,7 @@ public:
     // What was drawn since the last erase, in user units: for vector copies.
     const PictureRecord& record() const { return m_record; }
     // Paints the background and the shapes into (0, 0)-area at the current coordinate window,
-    // clipped there: the screen's cached layer and every copy of the picture use this alone.
+    // clipped there: the screen's paint and every copy of the picture use this alone.
     // Cosmetic pens draw one device pixel per pixel (the screen at ratio 1); otherwise pens
     // scale with the painter, so that a scaled or printed picture keeps its line weights.
     void paintBase(QPainter& painter, QSize area, bool cosmeticPens) const;
@@ -90,7 +89,6 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -110,7 +108,8 @@ private:
     void endPainting();
     void ensureLayer();
     void ensureLayerFor(QSize area);
-    void ensureUnder();
+    // Paints the frame, background and shapes: what lies under the drawing.
+    void paintUnder(QPainter& p) const;
     // The coordinate window over the drawing area, and a user point's place on the layer.
     Viewport surface() const;
     QPointF toLayer(Point user) const;
@@ -123,9 +122,6 @@ private:
     bool m_repaintPending = false;
     QImage m_layer;
     QSize m_layerSize; // the layer's size in logical pixels
-    QImage m_under;    // frame, background and shapes, as the last paint drew them
-    std::array<double, 4> m_underScale{}; // the coordinate window the shapes were drawn for
-    bool m_underValid = false;
     std::unique_ptr<QPainter> m_painter;
     std::vector<PlotShape> m_shapes;
     Rgb m_background{255, 255, 255};

@@ -34,6 +34,8 @@ private slots:
     void shapesSurviveClear();
     void paintFollowsChangesUnderTheDrawing_data();
     void paintFollowsChangesUnderTheDrawing();
+    void firstDrawingShows_data();
+    void firstDrawingShows();
     void mouseInUserUnits();
     void circleStaysRound();
     void extremeWindowsMapFinitely_data();
@@ -170,6 +172,36 @@ void TestPlotWidget::paintFollowsChangesUnderTheDrawing()
     }
     const QImage shot = m_plot->grab().toImage();
     QCOMPARE(shot.pixelColor(m_plot->widgetFromUser({probe.x(), probe.y()}).toPoint()), expected);
+}
+
+// The drawing's layer is made at the first drawing: whatever happened to the plot before, the
+// first line shows where it belongs, on the background, at the plot's size then.
+void TestPlotWidget::firstDrawingShows_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::newRow("fresh plot") << "";
+    QTest::newRow("cleared first") << "clear";
+    QTest::newRow("resized first") << "resize";
+    QTest::newRow("painted, resized, cleared first") << "paint resize clear";
+}
+
+void TestPlotWidget::firstDrawingShows()
+{
+    QFETCH(QString, before);
+    for (const QString& step : before.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (step == QLatin1String("clear"))
+            m_plot->clear();
+        else if (step == QLatin1String("resize"))
+            m_plot->resize(604, 304);
+        else
+            m_plot->repaint();
+    }
+    m_plot->line({-40, 0}, {40, 0}, palette(4));
+    const QImage shot = m_plot->grab().toImage();
+    const QPoint right = m_plot->widgetFromUser({39, 0}).toPoint();
+    QCOMPARE(shot.pixelColor(right), QColor(128, 0, 0));
+    QCOMPARE(shot.pixelColor(m_plot->widgetFromUser({39, 10}).toPoint()), QColor(255, 255, 255));
+    QCOMPARE(drawnPixels(m_plot->drawingLayer()), m_plot->contentsRect().width());
 }
 
 void TestPlotWidget::mouseInUserUnits()

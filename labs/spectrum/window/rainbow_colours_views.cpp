@@ -184,16 +184,15 @@ void PictureView::paintPicture(QPainter& painter, const QRectF& target) const
         painter.restore();
         return;
     }
-    // At the device's pixels; on screen kept until the scene or the size changes.
+    // At the device's pixels. A picture rendered ahead for the screen is painted once and let
+    // go: the window's own pixels keep it, and a later paint renders it again.
     const bool onScreen = painter.device() == this;
     if (onScreen && m_cache.size() == r.pixels) {
         painter.drawImage(target, m_cache);
+        m_cache = QImage();
         return;
     }
-    const QImage image = renderWhole(size, r.scale);
-    if (onScreen)
-        m_cache = image;
-    painter.drawImage(target, image);
+    painter.drawImage(target, renderWhole(size, r.scale));
 }
 
 void PictureView::paintEvent(QPaintEvent*)

@@ -27,7 +27,8 @@ public:
     // Paints the whole picture, background included, scaled into target.
     void paintPicture(QPainter& painter, const QRectF& target) const;
     // Renders the shown pictures among views for their next paint on screen, on two threads at
-    // once (each picture is rendered by one thread alone, so as it would be at its paint).
+    // once (each picture is rendered by one thread alone, so as it would be at its paint); each
+    // is kept for that paint only.
     static void renderForScreen(std::initializer_list<PictureView*> views);
 
 protected:
@@ -46,7 +47,7 @@ private:
     QImage renderWhole(QSize size, double scale) const;
 
     std::shared_ptr<const RainbowScene> m_scene;
-    mutable QImage m_cache; // as last painted on screen
+    mutable QImage m_cache; // rendered ahead for the next paint on screen
 };
 
 // The deviation D against the impact parameter b, one panel per order shown, one curve per
