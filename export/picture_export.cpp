@@ -113,9 +113,8 @@ bool writePdf(const PictureSource& source, QIODevice& device, const QString& tit
     return painter.end();
 }
 
-// Writes every byte to an unbuffered file, checking each write: a disk that fills takes part
-// of a write without a word (the next write tells why), and a buffered write that fails when
-// QSaveFile closes the file is not reported by its commit, which would keep a cut-off file.
+} // namespace
+
 bool writeAll(QSaveFile& file, const QByteArray& bytes)
 {
     for (qsizetype done = 0; done < bytes.size();) {
@@ -126,8 +125,6 @@ bool writeAll(QSaveFile& file, const QByteArray& bytes)
     }
     return true;
 }
-
-} // namespace
 
 std::optional<PictureFormat> formatForFile(const QString& fileName)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -8,12 +9,18 @@
 
 class QIODevice;
 class QPrinter;
+class QSaveFile;
 class QWidget;
 
 namespace lumenary
 {
 
 class PictureSource;
+
+// Writes every byte to an unbuffered QSaveFile, checking each write: a disk that fills takes
+// part of a write without a word (the next write tells why), and a buffered write that fails
+// when QSaveFile closes the file is not reported by its commit, which would keep a cut-off file.
+bool writeAll(QSaveFile& file, const QByteArray& bytes);
 
 // The file types a picture is saved as.
 enum class PictureFormat { Png, Svg, Pdf };

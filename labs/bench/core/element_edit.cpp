@@ -84,6 +84,20 @@ std::vector<Vec2> lensOutline(const SphericalLens& l)
     return out;
 }
 
+// A symmetric width across an axis: the two edges, and the width a dragged edge gives.
+std::vector<Vec2> edges(Vec2 centre, double axisDegrees, double width)
+{
+    const Vec2 side = perpendicular(directionVector(axisDegrees));
+    return {centre - (width / 2.0) * side, centre + (width / 2.0) * side};
+}
+
+double widthTo(Vec2 centre, double axisDegrees, Vec2 p)
+{
+    return 2.0 * std::fabs(dot(p - centre, perpendicular(directionVector(axisDegrees))));
+}
+
+} // namespace
+
 std::vector<Vec2> arcOutline(const ArcMirror& m)
 {
     const auto arc = arcShape(m);
@@ -124,20 +138,6 @@ std::vector<Vec2> circleOutline(const Circle& c)
     }
     return out;
 }
-
-// A symmetric width across an axis: the two edges, and the width a dragged edge gives.
-std::vector<Vec2> edges(Vec2 centre, double axisDegrees, double width)
-{
-    const Vec2 side = perpendicular(directionVector(axisDegrees));
-    return {centre - (width / 2.0) * side, centre + (width / 2.0) * side};
-}
-
-double widthTo(Vec2 centre, double axisDegrees, Vec2 p)
-{
-    return 2.0 * std::fabs(dot(p - centre, perpendicular(directionVector(axisDegrees))));
-}
-
-} // namespace
 
 Vec2 elementAnchor(const Element& element)
 {

@@ -47,6 +47,11 @@ void setElementEnd(Element& element, int index, Vec2 p);
 // The element's outline as polylines in scene points (closed ones repeat their first point):
 // the lines the picture draws. A source is its start point (a beam its start line too).
 std::vector<std::vector<Vec2>> elementOutline(const Element& element);
+// The curves of a curved element as polylines in scene points, in the same pieces as its outline:
+// an arc mirror (its chord where it is straight), a parabolic mirror, a circle (closed).
+std::vector<Vec2> arcOutline(const ArcMirror& m);
+std::vector<Vec2> parabolaOutline(const ParabolicMirror& m);
+std::vector<Vec2> circleOutline(const Circle& c);
 
 // How far p lies from the element's outline, in mm; 0 inside a piece of glass.
 double distanceToElement(const Element& element, Vec2 p);

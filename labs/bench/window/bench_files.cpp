@@ -1,6 +1,7 @@
 #include "bench_files.h"
 
 #include "asset_path.h"
+#include "picture_export.h"
 #include "scene_file.h"
 #include "scene_limits.h"
 
@@ -25,19 +26,6 @@ namespace
 
 // The key a recovery file keeps the scene's own file under, taken out again on restoring.
 constexpr char kRecoveredFrom[] = "lumenary_recovered_from";
-
-// Every byte written unbuffered and checked: a disk that fills takes part of a write without a
-// word, and QSaveFile's commit does not report a buffered write that failed on closing.
-bool writeAll(QSaveFile& file, const QByteArray& bytes)
-{
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
 
 QString lockName(const QString& path)
 {

@@ -1,5 +1,6 @@
 #include "scene_picture.h"
 
+#include "element_edit.h"
 #include "element_geometry.h"
 #include "light_image.h"
 #include "scene_check.h"
@@ -99,47 +100,6 @@ std::vector<Vec2> lensOutline(const SphericalLens& l)
     for (int k = 0; k <= kCurvePieces; ++k) {
         const double h = s.half - l.aperture * k / kCurvePieces;
         out.push_back(s.vertex2 + surfaceSag(l.r2, h) * s.axis + h * s.side);
-    }
-    return out;
-}
-
-std::vector<Vec2> arcPoints(const ArcMirror& m)
-{
-    std::vector<Vec2> out;
-    const auto arc = arcShape(m);
-    if (!arc)
-        return out;
-    const double a0 = std::atan2(m.from.y - arc->centre.y, m.from.x - arc->centre.x);
-    const double a1 = std::atan2(m.to.y - arc->centre.y, m.to.x - arc->centre.x);
-    // The shorter way round; a half circle goes round the side the mirror lies on.
-    double sweep = std::remainder(a1 - a0, 2.0 * std::numbers::pi);
-    const double mid = a0 + sweep / 2.0;
-    if (!onArc(m, arc->centre + arc->radius * Vec2{std::cos(mid), std::sin(mid)}))
-        sweep -= std::copysign(2.0 * std::numbers::pi, sweep);
-    for (int k = 0; k <= kCurvePieces; ++k) {
-        const double a = a0 + sweep * k / kCurvePieces;
-        out.push_back(arc->centre + arc->radius * Vec2{std::cos(a), std::sin(a)});
-    }
-    return out;
-}
-
-std::vector<Vec2> parabolaPoints(const ParabolicMirror& m)
-{
-    const ParabolaShape s = parabolaShape(m);
-    std::vector<Vec2> out;
-    for (int k = 0; k <= kCurvePieces; ++k) {
-        const double v = -m.aperture / 2.0 + m.aperture * k / kCurvePieces;
-        out.push_back(m.vertex + (v * v / (4.0 * m.focalLength)) * s.axis + v * s.side);
-    }
-    return out;
-}
-
-std::vector<Vec2> circlePoints(const Circle& c)
-{
-    std::vector<Vec2> out;
-    for (int k = 0; k < 4 * kCurvePieces; ++k) {
-        const double a = 2.0 * std::numbers::pi * k / (4 * kCurvePieces);
-        out.push_back(c.centre + c.radius * Vec2{std::cos(a), std::sin(a)});
     }
     return out;
 }
@@ -291,16 +251,16 @@ void paintElement(QPainter& painter, const QRectF& target, const SceneView& view
     } else if (const auto* g = std::get_if<Glass>(&shape)) {
         glass(g->vertices);
     } else if (const auto* c = std::get_if<Circle>(&shape)) {
-        glass(circlePoints(*c));
+        glass(circleOutline(*c));
     } else if (const auto* m = std::get_if<Mirror>(&shape)) {
         stroke(kMirrorLine, 3.0);
         pen.line(pen.at(m->from), pen.at(m->to));
     } else if (const auto* a = std::get_if<ArcMirror>(&shape)) {
         stroke(kMirrorLine, 3.0);
-        pen.shape(arcPoints(*a), false);
+        pen.shape(arcOutline(*a), false);
     } else if (const auto* q = std::get_if<ParabolicMirror>(&shape)) {
         stroke(kMirrorLine, 3.0);
-        pen.shape(parabolaPoints(*q), false);
+        pen.shape(parabolaOutline(*q), false);
     } else if (const auto* b = std::get_if<BeamSplitter>(&shape)) {
         stroke(kSplitterLine, 2.0);
         painter.setPen(QPen(painter.pen().color(), 2.0 * wide, Qt::DashLine, Qt::FlatCap));
