@@ -2321,6 +2321,65 @@
     </message>
 </context>
 <context>
+    <name>lumenary::bench::Examples</name>
+    <message>
+        <source>Achromatic doublet</source>
+        <translation>Achromatisches Dublett</translation>
+    </message>
+    <message>
+        <source>Kepler telescope</source>
+        <translation>Kepler-Fernrohr</translation>
+    </message>
+    <message>
+        <source>Optical fibre</source>
+        <translation>Glasfaser</translation>
+    </message>
+    <message>
+        <source>Parabolic and spherical mirror</source>
+        <translation>Parabol- und Kugelspiegel</translation>
+    </message>
+    <message>
+        <source>Prism spectrometer</source>
+        <translation>Prismenspektrometer</translation>
+    </message>
+    <message>
+        <source>Thick lens camera</source>
+        <translation>Kamera mit dicker Linse</translation>
+    </message>
+    <message>
+        <source>Water drop</source>
+        <translation>Wassertropfen</translation>
+    </message>
+    <message>
+        <source>An achromatic doublet: a converging lens of crown glass N-BK7 cemented to a weaker diverging lens of flint glass F2, which spreads the colours more. Their dispersions cancel, so the F (blue) and C (red) lines meet at the same focus, about 95.6 mm behind the last surface.</source>
+        <translation>Ein achromatisches Dublett: eine Sammellinse aus Kronglas N-BK7, verkittet mit einer schwächeren Zerstreuungslinse aus Flintglas F2, die die Farben stärker auffächert. Ihre Dispersionen heben sich auf, sodass die F-Linie (blau) und die C-Linie (rot) im selben Brennpunkt zusammentreffen, etwa 95,6 mm hinter der letzten Fläche.</translation>
+    </message>
+    <message>
+        <source>A Kepler telescope: an objective of 200 mm and an eyepiece of 50 mm focal length, 250 mm apart, so that parallel light leaves parallel. A beam tilted by 1 degree leaves tilted by about -4 degrees: the angular magnification is -200/50 = -4, and the detector sits in the exit pupil.</source>
+        <translation>Ein Kepler-Fernrohr: ein Objektiv von 200 mm und ein Okular von 50 mm Brennweite, 250 mm voneinander entfernt, sodass paralleles Licht parallel austritt. Ein um 1 Grad geneigtes Strahlenbündel tritt um etwa -4 Grad geneigt aus: Die Winkelvergrößerung ist -200/50 = -4, und der Detektor sitzt in der Austrittspupille.</translation>
+    </message>
+    <message>
+        <source>An optical fibre: a core of flint glass F2 inside a cladding of crown glass N-BK7, in a light-tight jacket. Light that meets the core&apos;s wall beyond the critical angle (about 69.4 degrees) is totally reflected and guided to the far end; steeper light leaks into the cladding and is lost in the jacket. The acceptance angle in air is about 34.7 degrees.</source>
+        <translation>Eine Glasfaser: ein Kern aus Flintglas F2 in einem Mantel aus Kronglas N-BK7, umgeben von einer lichtdichten Schutzhülle. Licht, das die Wand des Kerns jenseits des Grenzwinkels (etwa 69,4 Grad) trifft, wird totalreflektiert und bis zum anderen Ende geleitet; steileres Licht tritt in den Mantel über und geht in der Schutzhülle verloren. Der Akzeptanzwinkel in Luft beträgt etwa 34,7 Grad.</translation>
+    </message>
+    <message>
+        <source>Two concave mirrors of the same focal length (50 mm) side by side. The parabolic mirror above sends every ray parallel to its axis through one point; the spherical mirror below focuses its edge rays short of its paraxial focus (spherical aberration), so its spot at the focal plane has a width.</source>
+        <translation>Zwei Hohlspiegel gleicher Brennweite (50 mm) nebeneinander. Der Parabolspiegel oben lenkt jeden achsenparallelen Strahl durch einen Punkt; der Kugelspiegel unten bündelt seine Randstrahlen vor seinem paraxialen Brennpunkt (sphärische Aberration), sodass sein Lichtfleck in der Brennebene eine Breite hat.</translation>
+    </message>
+    <message>
+        <source>A prism spectrometer: white light enters an equilateral prism of flint glass F2 at the angle of least deviation for the yellow d line and leaves spread into its colours; violet is deviated most. The detector reads the direction of every colour.</source>
+        <translation>Ein Prismenspektrometer: Weißes Licht tritt unter dem Winkel minimaler Ablenkung für die gelbe d-Linie in ein gleichseitiges Prisma aus Flintglas F2 ein und verlässt es in seine Farben aufgefächert; Violett wird am stärksten abgelenkt. Der Detektor misst die Richtung jeder Farbe.</translation>
+    </message>
+    <message>
+        <source>A camera with one thick biconvex lens of crown glass N-BK7. White light from far away does not meet in one point: blue focuses nearer the lens than red (chromatic aberration), and the edge of the lens focuses nearer than its middle (spherical aberration). The sensor sits at the paraxial focus for the d line.</source>
+        <translation>Eine Kamera mit einer einzigen dicken bikonvexen Linse aus Kronglas N-BK7. Weißes Licht aus großer Entfernung trifft sich nicht in einem Punkt: Blau wird näher an der Linse fokussiert als Rot (chromatische Aberration), und der Rand der Linse fokussiert näher als ihre Mitte (sphärische Aberration). Der Sensor sitzt im paraxialen Brennpunkt für die d-Linie.</translation>
+    </message>
+    <message>
+        <source>Sunlight on a drop of water. With Fresnel reflection traced, part of the light is reflected inside the drop; after one reflection inside it leaves at up to about 42 degrees from the way back to the sun, red a little further out than violet: the primary rainbow. The detector catches that light.</source>
+        <translation>Sonnenlicht auf einem Wassertropfen. Da die Fresnel-Reflexion berechnet wird, wird ein Teil des Lichts im Tropfen reflektiert; nach einer inneren Reflexion tritt es unter bis zu etwa 42 Grad zur Richtung zurück zur Sonne aus, Rot etwas weiter außen als Violett: der Hauptregenbogen. Der Detektor fängt dieses Licht auf.</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::bench::PropertyPanel</name>
     <message numerus="yes">
         <source>%n elements chosen</source>

@@ -2321,6 +2321,65 @@
     </message>
 </context>
 <context>
+    <name>lumenary::bench::Examples</name>
+    <message>
+        <source>Achromatic doublet</source>
+        <translation>Doblete acromático</translation>
+    </message>
+    <message>
+        <source>Kepler telescope</source>
+        <translation>Telescopio de Kepler</translation>
+    </message>
+    <message>
+        <source>Optical fibre</source>
+        <translation>Fibra óptica</translation>
+    </message>
+    <message>
+        <source>Parabolic and spherical mirror</source>
+        <translation>Espejo parabólico y espejo esférico</translation>
+    </message>
+    <message>
+        <source>Prism spectrometer</source>
+        <translation>Espectrómetro de prisma</translation>
+    </message>
+    <message>
+        <source>Thick lens camera</source>
+        <translation>Cámara de lente gruesa</translation>
+    </message>
+    <message>
+        <source>Water drop</source>
+        <translation>Gota de agua</translation>
+    </message>
+    <message>
+        <source>An achromatic doublet: a converging lens of crown glass N-BK7 cemented to a weaker diverging lens of flint glass F2, which spreads the colours more. Their dispersions cancel, so the F (blue) and C (red) lines meet at the same focus, about 95.6 mm behind the last surface.</source>
+        <translation>Un doblete acromático: una lente convergente de vidrio crown N-BK7 pegada a una lente divergente más débil de vidrio flint F2, que separa más los colores. Sus dispersiones se compensan, de modo que las líneas F (azul) y C (roja) se encuentran en el mismo foco, a unos 95,6 mm detrás de la última superficie.</translation>
+    </message>
+    <message>
+        <source>A Kepler telescope: an objective of 200 mm and an eyepiece of 50 mm focal length, 250 mm apart, so that parallel light leaves parallel. A beam tilted by 1 degree leaves tilted by about -4 degrees: the angular magnification is -200/50 = -4, and the detector sits in the exit pupil.</source>
+        <translation>Un telescopio de Kepler: un objetivo de 200 mm y un ocular de 50 mm de distancia focal, separados 250 mm, de modo que la luz paralela sale paralela. Un haz inclinado 1 grado sale inclinado unos -4 grados: el aumento angular es -200/50 = -4, y el detector está en la pupila de salida.</translation>
+    </message>
+    <message>
+        <source>An optical fibre: a core of flint glass F2 inside a cladding of crown glass N-BK7, in a light-tight jacket. Light that meets the core&apos;s wall beyond the critical angle (about 69.4 degrees) is totally reflected and guided to the far end; steeper light leaks into the cladding and is lost in the jacket. The acceptance angle in air is about 34.7 degrees.</source>
+        <translation>Una fibra óptica: un núcleo de vidrio flint F2 dentro de un revestimiento de vidrio crown N-BK7, en una cubierta opaca. La luz que incide en la pared del núcleo por encima del ángulo crítico (unos 69,4 grados) se refleja totalmente y se guía hasta el otro extremo; la luz más inclinada pasa al revestimiento y se pierde en la cubierta. El ángulo de aceptación en el aire es de unos 34,7 grados.</translation>
+    </message>
+    <message>
+        <source>Two concave mirrors of the same focal length (50 mm) side by side. The parabolic mirror above sends every ray parallel to its axis through one point; the spherical mirror below focuses its edge rays short of its paraxial focus (spherical aberration), so its spot at the focal plane has a width.</source>
+        <translation>Dos espejos cóncavos de la misma distancia focal (50 mm), uno junto al otro. El espejo parabólico de arriba hace pasar todo rayo paralelo a su eje por un mismo punto; el espejo esférico de abajo enfoca sus rayos del borde antes de su foco paraxial (aberración esférica), de modo que su mancha en el plano focal tiene una anchura.</translation>
+    </message>
+    <message>
+        <source>A prism spectrometer: white light enters an equilateral prism of flint glass F2 at the angle of least deviation for the yellow d line and leaves spread into its colours; violet is deviated most. The detector reads the direction of every colour.</source>
+        <translation>Un espectrómetro de prisma: la luz blanca entra en un prisma equilátero de vidrio flint F2 con el ángulo de desviación mínima para la línea amarilla d y sale separada en sus colores; el violeta es el que más se desvía. El detector mide la dirección de cada color.</translation>
+    </message>
+    <message>
+        <source>A camera with one thick biconvex lens of crown glass N-BK7. White light from far away does not meet in one point: blue focuses nearer the lens than red (chromatic aberration), and the edge of the lens focuses nearer than its middle (spherical aberration). The sensor sits at the paraxial focus for the d line.</source>
+        <translation>Una cámara con una sola lente gruesa biconvexa de vidrio crown N-BK7. La luz blanca que llega de lejos no se junta en un punto: el azul se enfoca más cerca de la lente que el rojo (aberración cromática), y el borde de la lente enfoca más cerca que su centro (aberración esférica). El sensor está en el foco paraxial para la línea d.</translation>
+    </message>
+    <message>
+        <source>Sunlight on a drop of water. With Fresnel reflection traced, part of the light is reflected inside the drop; after one reflection inside it leaves at up to about 42 degrees from the way back to the sun, red a little further out than violet: the primary rainbow. The detector catches that light.</source>
+        <translation>Luz del sol sobre una gota de agua. Al trazarse la reflexión de Fresnel, parte de la luz se refleja dentro de la gota; tras una reflexión interna sale hasta unos 42 grados de la dirección de vuelta al sol, el rojo un poco más afuera que el violeta: el arco iris primario. El detector capta esa luz.</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::bench::PropertyPanel</name>
     <message numerus="yes">
         <source>%n elements chosen</source>

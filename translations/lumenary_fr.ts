@@ -2321,6 +2321,65 @@
     </message>
 </context>
 <context>
+    <name>lumenary::bench::Examples</name>
+    <message>
+        <source>Achromatic doublet</source>
+        <translation>Doublet achromatique</translation>
+    </message>
+    <message>
+        <source>Kepler telescope</source>
+        <translation>Lunette de Kepler</translation>
+    </message>
+    <message>
+        <source>Optical fibre</source>
+        <translation>Fibre optique</translation>
+    </message>
+    <message>
+        <source>Parabolic and spherical mirror</source>
+        <translation>Miroir parabolique et miroir sphérique</translation>
+    </message>
+    <message>
+        <source>Prism spectrometer</source>
+        <translation>Spectromètre à prisme</translation>
+    </message>
+    <message>
+        <source>Thick lens camera</source>
+        <translation>Appareil photo à lentille épaisse</translation>
+    </message>
+    <message>
+        <source>Water drop</source>
+        <translation>Goutte d’eau</translation>
+    </message>
+    <message>
+        <source>An achromatic doublet: a converging lens of crown glass N-BK7 cemented to a weaker diverging lens of flint glass F2, which spreads the colours more. Their dispersions cancel, so the F (blue) and C (red) lines meet at the same focus, about 95.6 mm behind the last surface.</source>
+        <translation>Un doublet achromatique&#xa0;: une lentille convergente en verre crown N-BK7 collée à une lentille divergente plus faible en verre flint F2, qui disperse davantage les couleurs. Leurs dispersions se compensent, si bien que les raies F (bleue) et C (rouge) se rejoignent au même foyer, à environ 95,6 mm derrière la dernière surface.</translation>
+    </message>
+    <message>
+        <source>A Kepler telescope: an objective of 200 mm and an eyepiece of 50 mm focal length, 250 mm apart, so that parallel light leaves parallel. A beam tilted by 1 degree leaves tilted by about -4 degrees: the angular magnification is -200/50 = -4, and the detector sits in the exit pupil.</source>
+        <translation>Une lunette de Kepler&#xa0;: un objectif de 200 mm et un oculaire de 50 mm de distance focale, distants de 250 mm, de sorte que la lumière parallèle ressort parallèle. Un faisceau incliné de 1 degré ressort incliné d’environ -4 degrés&#xa0;: le grossissement angulaire vaut -200/50 = -4, et le détecteur se trouve dans la pupille de sortie.</translation>
+    </message>
+    <message>
+        <source>An optical fibre: a core of flint glass F2 inside a cladding of crown glass N-BK7, in a light-tight jacket. Light that meets the core&apos;s wall beyond the critical angle (about 69.4 degrees) is totally reflected and guided to the far end; steeper light leaks into the cladding and is lost in the jacket. The acceptance angle in air is about 34.7 degrees.</source>
+        <translation>Une fibre optique&#xa0;: un cœur en verre flint F2 dans une gaine en verre crown N-BK7, sous une enveloppe opaque. La lumière qui rencontre la paroi du cœur au-delà de l’angle critique (environ 69,4 degrés) est totalement réfléchie et guidée jusqu’à l’autre extrémité&#xa0;; la lumière plus inclinée passe dans la gaine et se perd dans l’enveloppe. L’angle d’acceptance dans l’air est d’environ 34,7 degrés.</translation>
+    </message>
+    <message>
+        <source>Two concave mirrors of the same focal length (50 mm) side by side. The parabolic mirror above sends every ray parallel to its axis through one point; the spherical mirror below focuses its edge rays short of its paraxial focus (spherical aberration), so its spot at the focal plane has a width.</source>
+        <translation>Deux miroirs concaves de même distance focale (50 mm) côte à côte. Le miroir parabolique du haut envoie tout rayon parallèle à son axe par un même point&#xa0;; le miroir sphérique du bas fait converger ses rayons de bord avant son foyer paraxial (aberration sphérique), si bien que sa tache dans le plan focal a une largeur.</translation>
+    </message>
+    <message>
+        <source>A prism spectrometer: white light enters an equilateral prism of flint glass F2 at the angle of least deviation for the yellow d line and leaves spread into its colours; violet is deviated most. The detector reads the direction of every colour.</source>
+        <translation>Un spectromètre à prisme&#xa0;: la lumière blanche entre dans un prisme équilatéral en verre flint F2 sous l’angle de déviation minimale pour la raie jaune d et en ressort étalée en ses couleurs&#xa0;; le violet est le plus dévié. Le détecteur mesure la direction de chaque couleur.</translation>
+    </message>
+    <message>
+        <source>A camera with one thick biconvex lens of crown glass N-BK7. White light from far away does not meet in one point: blue focuses nearer the lens than red (chromatic aberration), and the edge of the lens focuses nearer than its middle (spherical aberration). The sensor sits at the paraxial focus for the d line.</source>
+        <translation>Un appareil photo à une seule lentille épaisse biconvexe en verre crown N-BK7. La lumière blanche venant de loin ne converge pas en un point&#xa0;: le bleu converge plus près de la lentille que le rouge (aberration chromatique), et le bord de la lentille fait converger plus près que son centre (aberration sphérique). Le capteur se trouve au foyer paraxial pour la raie d.</translation>
+    </message>
+    <message>
+        <source>Sunlight on a drop of water. With Fresnel reflection traced, part of the light is reflected inside the drop; after one reflection inside it leaves at up to about 42 degrees from the way back to the sun, red a little further out than violet: the primary rainbow. The detector catches that light.</source>
+        <translation>La lumière du soleil sur une goutte d’eau. Comme la réflexion de Fresnel est suivie, une partie de la lumière se réfléchit à l’intérieur de la goutte&#xa0;; après une réflexion intérieure, elle ressort jusqu’à environ 42 degrés de la direction opposée au soleil, le rouge un peu plus à l’extérieur que le violet&#xa0;: l’arc-en-ciel primaire. Le détecteur capte cette lumière.</translation>
+    </message>
+</context>
+<context>
     <name>lumenary::bench::PropertyPanel</name>
     <message numerus="yes">
         <source>%n elements chosen</source>

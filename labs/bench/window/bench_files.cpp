@@ -1,6 +1,7 @@
 #include "bench_files.h"
 
 #include "asset_path.h"
+#include "example_texts.h"
 #include "picture_export.h"
 #include "scene_file.h"
 #include "scene_limits.h"
@@ -113,8 +114,8 @@ std::vector<ExampleScene> exampleScenes()
             const QString path = scenes.filePath(name);
             const SceneFile read = readSceneFile(path, name);
             if (read.scene)
-                out.push_back(
-                    {path, titleOf(path), QString::fromStdString(read.scene->description)});
+                out.push_back({path, exampleText(titleOf(path)),
+                               exampleText(QString::fromStdString(read.scene->description))});
         }
         if (!out.empty())
             break;

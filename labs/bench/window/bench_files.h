@@ -32,7 +32,7 @@ SceneFile readSceneFile(const QString& path, const QString& shownName);
 std::optional<QString> writeSceneFile(const Scene& scene, const QString& path);
 
 // An example scene shipped with the program: its file, its title from the file's name
-// ("Kepler telescope") and its description.
+// ("Kepler telescope") and its description, both in the running language.
 struct ExampleScene {
     QString path;
     QString title;

@@ -88,7 +88,7 @@ BenchWindow::BenchWindow(QWidget* parent)
     m_description = new QLabel;
     m_description->setObjectName(QStringLiteral("sceneDescription"));
     m_description->setWordWrap(true);
-    m_description->setProperty("freeText", true); // the scene file's own words
+    m_description->setProperty("freeText", true); // the scene's own words; an example's translated
     m_description->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_description->hide();
     centre->addWidget(m_description);

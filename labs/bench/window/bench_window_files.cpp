@@ -4,6 +4,7 @@
 #include "bench_document.h"
 #include "bench_picture.h"
 #include "bench_window.h"
+#include "example_texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,7 +40,8 @@ void BenchWindow::takeScene(const Scene& scene, const QString& path, const QStri
     m_exampleTitle = example;
     dropRecovery();
     m_document->reset(scene, path);
-    m_description->setText(QString::fromStdString(scene.description));
+    // A shipped example's description in the running language; the scene keeps its own words.
+    m_description->setText(exampleText(QString::fromStdString(scene.description)));
     m_description->setVisible(!scene.description.empty());
     m_picture->fit();
     updateTitle();

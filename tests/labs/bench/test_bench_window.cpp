@@ -9,6 +9,7 @@
 #include "dispersion.h"
 #include "element_edit.h"
 #include "element_palette.h"
+#include "example_texts.h"
 #include "scene_file.h"
 #include "trace_runner.h"
 
@@ -18,9 +19,12 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QUndoStack>
 
 #include <csignal>
@@ -95,6 +99,8 @@ private slots:
     void badFileRefusedInTheTraceCommandsWords();
     void traceStatusCounts_data();
     void traceStatusCounts();
+    void examplesInTheRunningLanguage_data();
+    void examplesInTheRunningLanguage();
 
 private:
     QTemporaryDir m_dir;
@@ -540,6 +546,58 @@ void TestBenchWindow::traceStatusCounts()
     scene.minIntensity = 0.001;
     QCOMPARE(BenchText::traceStatus(scene, counts, std::size_t(pending)), status);
     QLocale::setDefault(QLocale::c());
+}
+
+// Every shipped example's title and description is in the list of translated texts, so the list
+// cannot drift from the files; opened, an example shows its description in the running language,
+// while the scene keeps the file's English words.
+void TestBenchWindow::examplesInTheRunningLanguage_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("language"); // empty: no translation loaded
+    QTest::addColumn<QString>("shown");    // the description label; empty: the file's own words
+    const QStringList files = QDir(QStringLiteral(LUMENARY_SOURCE_DIR "/examples"))
+                                  .entryList({QStringLiteral("*.lumenary")}, QDir::Files);
+    for (const QString& file : files)
+        QTest::newRow(qPrintable(file)) << file << QString() << QString();
+    QTest::newRow("Kepler telescope in German")
+        << QStringLiteral("kepler_telescope.lumenary") << QStringLiteral("de")
+        << QStringLiteral("Ein Kepler-Fernrohr: ein Objektiv von 200 mm und ein Okular von 50 mm "
+                          "Brennweite, 250 mm voneinander entfernt, sodass paralleles Licht "
+                          "parallel austritt. Ein um 1 Grad geneigtes Strahlenbündel tritt um "
+                          "etwa -4 Grad geneigt aus: Die Winkelvergrößerung ist -200/50 = -4, und "
+                          "der Detektor sitzt in der Austrittspupille.");
+}
+
+void TestBenchWindow::examplesInTheRunningLanguage()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, language);
+    QFETCH(QString, shown);
+    const QDir examples(QStringLiteral(LUMENARY_SOURCE_DIR "/examples"));
+    QCOMPARE(exampleTexts().size(),
+             2 * int(examples.entryList({QStringLiteral("*.lumenary")}, QDir::Files).size()));
+    const SceneFile read = readSceneFile(examples.filePath(file), file);
+    QVERIFY(read.scene);
+    const QString english = QString::fromStdString(read.scene->description);
+    QString title = QFileInfo(file).completeBaseName().replace(QLatin1Char('_'), QLatin1Char(' '));
+    title[0] = title[0].toUpper();
+    QVERIFY2(exampleTexts().contains(title), qPrintable(title));
+    QVERIFY2(exampleTexts().contains(english), qPrintable(english));
+
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QVERIFY(translator.load(QStringLiteral("lumenary_") + language,
+                                QStringLiteral(LUMENARY_QM_DIR)));
+        QCoreApplication::installTranslator(&translator);
+    }
+    BenchWindow w;
+    const bool opened = w.openExample({examples.filePath(file), title, english});
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(opened);
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("sceneDescription"))->text(),
+             shown.isEmpty() ? english : shown);
+    QCOMPARE(w.document().scene().description, read.scene->description);
 }
 
 QTEST_MAIN(TestBenchWindow)
