@@ -1,6 +1,7 @@
 #include "prism_spectrum_views.h"
 
 #include "chart_frame.h"
+#include "controls.h"
 #include "dispersion.h"
 #include "light_image.h"
 #include "qt_colour.h"
@@ -274,8 +275,9 @@ void PrismDeviationChart::paintPicture(QPainter& painter, const QRectF& target) 
     painter.drawRect(plot);
     drawAxis(painter, ChartAxis::X, plot.bottom(), xTicks,
              [](double v) { return QString::number(v, 'f', 0); });
-    drawAxis(painter, ChartAxis::Y, plot.left(), yTicks,
-             [](double v) { return QString::number(v, 'g', 6); });
+    drawAxis(painter, ChartAxis::Y, plot.left(), yTicks, [](double v) {
+        return QString::number(v, 'g', 6).replace(QLatin1Char('.'), QChar(decimalPoint()));
+    });
     painter.drawText(QRectF(plot.left(), plot.bottom() + 20, plot.width(), 16), Qt::AlignCenter,
                      tr("Angle of incidence (\u00b0)"));
     drawLeftTitle(painter, plot, 12, tr("Deviation \u03b4 (\u00b0)"));

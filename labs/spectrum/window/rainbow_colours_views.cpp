@@ -1,6 +1,7 @@
 #include "rainbow_colours_views.h"
 
 #include "chart_frame.h"
+#include "controls.h"
 #include "light_image.h"
 #include "numbers.h"
 #include "parallel.h"
@@ -80,7 +81,7 @@ template <typename Draw> void forEachLine(const std::vector<ColourCurve>& colour
 // A tick's label: the chart's axes, like the prism's chart, write a point whatever the locale.
 QString tickText(double value, int decimals)
 {
-    return QString::fromStdString(formatFixed(value, decimals));
+    return QString::fromStdString(formatFixed(value, decimals, decimalPoint()));
 }
 
 QString fewColoursText(const RainbowScene& s)
