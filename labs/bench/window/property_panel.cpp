@@ -198,19 +198,19 @@ void PropertyPanel::rebuild()
 
 void PropertyPanel::buildNumbers(QFormLayout* form, const Element& element)
 {
-    for (const NumberSpec& spec : numberSpecs(element.type())) {
-        const QString key = QString::fromLatin1(spec.key);
+    for (const NumberSpec& entry : numberSpecs(element.type())) {
+        const QString key = QString::fromLatin1(entry.key);
         const QString caption = BenchText::keyCaption(key);
         auto* row = new QWidget;
         auto* line = new QHBoxLayout(row);
         line->setContentsMargins(0, 0, 0, 0);
-        for (int c = 0; c < spec.components; ++c) {
-            QDoubleSpinBox* spin = numberSpin(spec.kind);
+        for (int c = 0; c < entry.components; ++c) {
+            QDoubleSpinBox* spin = numberSpin(entry.kind);
             const QString part =
-                spec.components == 1 ? caption : caption + (c == 0 ? tr(" x") : tr(" y"));
-            spin->setObjectName(key + (spec.components == 1 ? QString() : c == 0 ? "X" : "Y"));
+                entry.components == 1 ? caption : caption + (c == 0 ? tr(" x") : tr(" y"));
+            spin->setObjectName(key + (entry.components == 1 ? QString() : c == 0 ? "X" : "Y"));
             spin->setAccessibleName(part);
-            if (spec.components == 2)
+            if (entry.components == 2)
                 spin->setPrefix(c == 0 ? tr("x ") : tr("y "));
             line->addWidget(spin);
             m_numbers.push_back({key, c, spin});

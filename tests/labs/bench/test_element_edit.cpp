@@ -129,20 +129,20 @@ void TestElementEdit::panelNumbersReachTheirKeys()
 {
     QFETCH(ElementType, type);
     const Element start = newElement(type, {0.0, 0.0}, 40.0);
-    for (const NumberSpec& spec : numberSpecs(type)) {
-        for (int c = 0; c < spec.components; ++c) {
-            const auto before = elementNumber(start, spec.key, c);
-            QVERIFY2(before, spec.key);
-            const double next = spec.kind == FieldKind::Reflectance ? 0.25
-                                : spec.kind == FieldKind::Rays      ? *before + 2.0
-                                                                    : *before + 1.5;
+    for (const NumberSpec& entry : numberSpecs(type)) {
+        for (int c = 0; c < entry.components; ++c) {
+            const auto before = elementNumber(start, entry.key, c);
+            QVERIFY2(before, entry.key);
+            const double next = entry.kind == FieldKind::Reflectance ? 0.25
+                                : entry.kind == FieldKind::Rays      ? *before + 2.0
+                                                                     : *before + 1.5;
             Element e = start;
-            QVERIFY2(setElementNumber(e, spec.key, c, next), spec.key);
-            QCOMPARE(*elementNumber(e, spec.key, c), next);
+            QVERIFY2(setElementNumber(e, entry.key, c, next), entry.key);
+            QCOMPARE(*elementNumber(e, entry.key, c), next);
             // The other numbers stay.
             for (const NumberSpec& other : numberSpecs(type))
                 for (int k = 0; k < other.components; ++k)
-                    if (other.key != spec.key || k != c)
+                    if (other.key != entry.key || k != c)
                         QCOMPARE(*elementNumber(e, other.key, k),
                                  *elementNumber(start, other.key, k));
         }
