@@ -163,7 +163,6 @@ QImage renderRays(const Tracer& tracer, const SceneView& view, QSize pixels)
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
         return image;
-    LightImage light(pixels.width(), pixels.height());
     const QTransform map = sceneTransform(QRectF(QPointF(0, 0), QSizeF(pixels)), view);
     // Each source's colours together make white at full brightness, one colour alone shows its
     // hue at full brightness; a source of many rays is dimmed by the square root of their number
@@ -189,6 +188,14 @@ QImage renderRays(const Tracer& tracer, const SceneView& view, QSize pixels)
         const double rays = w / static_cast<double>(std::max<std::size_t>(1, colours.size()));
         w = peak > 0.0 ? 1.0 / peak / std::sqrt(std::max(1.0, rays / 8.0)) : 0.0;
     }
+    // The segments in pixels, once; then the light is added band by band of rows on both cores
+    // (the same pixels, bit for bit, as one image of the whole picture).
+    struct Ray {
+        Point a;
+        Point b;
+        LinearRgb light;
+    };
+    std::vector<Ray> rays;
     for (const TracedPath& p : tracer.paths()) {
         const LinearRgb c = spectralColour(p.start.wavelength);
         const double w = weight[p.start.source];
@@ -196,11 +203,16 @@ QImage renderRays(const Tracer& tracer, const SceneView& view, QSize pixels)
             const double k = w * s.intensity;
             const QPointF a = map.map(QPointF(s.from.x, s.from.y)) - QPointF(0.5, 0.5);
             const QPointF b = map.map(QPointF(s.to.x, s.to.y)) - QPointF(0.5, 0.5);
-            light.addSmoothLine({a.x(), a.y()}, {b.x(), b.y()}, {c.r * k, c.g * k, c.b * k});
+            rays.push_back({{a.x(), a.y()}, {b.x(), b.y()}, {c.r * k, c.g * k, c.b * k}});
         }
     }
-    light.encode(reinterpret_cast<std::uint32_t*>(image.bits()),
-                 static_cast<int>(image.bytesPerLine() / 4));
+    encodeInBands(
+        pixels.width(), pixels.height(),
+        [&rays](LightImage& band) {
+            for (const Ray& r : rays)
+                band.addSmoothLine(r.a, r.b, r.light);
+        },
+        reinterpret_cast<std::uint32_t*>(image.bits()), static_cast<int>(image.bytesPerLine() / 4));
     return image;
 }
 
