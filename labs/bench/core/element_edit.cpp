@@ -68,6 +68,20 @@ double distanceToSegment(Vec2 p, Vec2 a, Vec2 b)
     return length(p - (a + t * ab));
 }
 
+// A symmetric width across an axis: the two edges, and the width a dragged edge gives.
+std::vector<Vec2> edges(Vec2 centre, double axisDegrees, double width)
+{
+    const Vec2 side = perpendicular(directionVector(axisDegrees));
+    return {centre - (width / 2.0) * side, centre + (width / 2.0) * side};
+}
+
+double widthTo(Vec2 centre, double axisDegrees, Vec2 p)
+{
+    return 2.0 * std::fabs(dot(p - centre, perpendicular(directionVector(axisDegrees))));
+}
+
+} // namespace
+
 std::vector<Vec2> lensOutline(const SphericalLens& l)
 {
     const LensShape s = lensShape(l);
@@ -83,20 +97,6 @@ std::vector<Vec2> lensOutline(const SphericalLens& l)
     out.push_back(out.front());
     return out;
 }
-
-// A symmetric width across an axis: the two edges, and the width a dragged edge gives.
-std::vector<Vec2> edges(Vec2 centre, double axisDegrees, double width)
-{
-    const Vec2 side = perpendicular(directionVector(axisDegrees));
-    return {centre - (width / 2.0) * side, centre + (width / 2.0) * side};
-}
-
-double widthTo(Vec2 centre, double axisDegrees, Vec2 p)
-{
-    return 2.0 * std::fabs(dot(p - centre, perpendicular(directionVector(axisDegrees))));
-}
-
-} // namespace
 
 std::vector<Vec2> arcOutline(const ArcMirror& m)
 {

@@ -48,7 +48,9 @@ void setElementEnd(Element& element, int index, Vec2 p);
 // the lines the picture draws. A source is its start point (a beam its start line too).
 std::vector<std::vector<Vec2>> elementOutline(const Element& element);
 // The curves of a curved element as polylines in scene points, in the same pieces as its outline:
-// an arc mirror (its chord where it is straight), a parabolic mirror, a circle (closed).
+// a spherical lens (closed), an arc mirror (its chord where it is straight), a parabolic mirror,
+// a circle (closed).
+std::vector<Vec2> lensOutline(const SphericalLens& l);
 std::vector<Vec2> arcOutline(const ArcMirror& m);
 std::vector<Vec2> parabolaOutline(const ParabolicMirror& m);
 std::vector<Vec2> circleOutline(const Circle& c);

@@ -25,8 +25,6 @@ namespace
 // Shapes whose pixels lie further than this outside the target are cut to it first: QPainter is
 // not asked to handle coordinates of a kilometre at a hundred pixels a millimetre.
 constexpr double kGuard = 4096.0;
-// How many straight pieces draw a curve.
-constexpr int kCurvePieces = 96;
 
 // Colours of the elements on the black picture.
 const QColor kGlassLine(150, 200, 255);
@@ -88,21 +86,6 @@ private:
     QTransform m_map;
     double m_scale;
 };
-
-std::vector<Vec2> lensOutline(const SphericalLens& l)
-{
-    const LensShape s = lensShape(l);
-    std::vector<Vec2> out;
-    for (int k = 0; k <= kCurvePieces; ++k) {
-        const double h = -s.half + l.aperture * k / kCurvePieces;
-        out.push_back(s.vertex1 + surfaceSag(l.r1, h) * s.axis + h * s.side);
-    }
-    for (int k = 0; k <= kCurvePieces; ++k) {
-        const double h = s.half - l.aperture * k / kCurvePieces;
-        out.push_back(s.vertex2 + surfaceSag(l.r2, h) * s.axis + h * s.side);
-    }
-    return out;
-}
 
 // A chevron at pixel point p pointing along the unit pixel direction d.
 void chevron(const Pen& pen, QPointF p, QPointF d, double size)
